@@ -1,0 +1,3 @@
+#include "app/windows/kivaltomain.h"
+
+int main(int argc, char** argv) { return kivalto::runKivalto(argc, argv); }

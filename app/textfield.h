@@ -1,0 +1,90 @@
+// The one rule by which every text file of Kivalto is read, one comma- or
+// line-delimited field at a time, and the matching writing conventions.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kivalto {
+
+// Raised when a field is read while the position is already at the end.
+class TextReadError : public std::runtime_error {
+public:
+    TextReadError() : std::runtime_error("read past end of file") {}
+};
+
+// A forward byte stream. get() returns the next byte (0..255) or -1 at end.
+class CharSource {
+public:
+    virtual ~CharSource() = default;
+    virtual int peek() = 0;
+    virtual int get() = 0;
+};
+
+class StringCharSource final : public CharSource {
+public:
+    explicit StringCharSource(std::string_view data) : data_(data) {}
+    int peek() override { return pos_ < data_.size() ? static_cast<unsigned char>(data_[pos_]) : -1; }
+    int get() override { return pos_ < data_.size() ? static_cast<unsigned char>(data_[pos_++]) : -1; }
+    std::size_t position() const { return pos_; }
+
+private:
+    std::string_view data_;
+    std::size_t pos_ = 0;
+};
+
+// Reads fields: skip spaces and tabs; a double-quoted stretch is the field
+// and the rest of the line up to the next comma or line end is skipped;
+// otherwise the field runs to the next comma, CR, LF or end of file and
+// loses its trailing spaces. CR LF counts as one line end.
+class TextFieldReader {
+public:
+    explicit TextFieldReader(CharSource& source) : src_(source) {}
+
+    bool atEnd() { return src_.peek() < 0; }
+    // Throws TextReadError at end of file.
+    std::string field();
+    // Like field(), but reports the end of file by returning false.
+    bool tryField(std::string& out);
+    // Reads a field and stops as soon as `limit` characters are settled;
+    // the rest of the field is left unread. Used where only a prefix matters.
+    std::string fieldPrefix(std::size_t limit);
+
+private:
+    void consumeLineEnd(int c);
+    CharSource& src_;
+};
+
+// Convenience: all fields of a buffer, in order.
+std::vector<std::string> readAllFields(std::string_view data);
+
+// Writer side of the conventions: values on lines of their own, CR LF.
+class TextFileBuilder {
+public:
+    TextFileBuilder& line(std::string_view value);
+    TextFileBuilder& truth(bool value);   // "True" / "False"
+    TextFileBuilder& number(long value);  // " 7 " / "-1 "
+    const std::string& bytes() const { return out_; }
+
+private:
+    std::string out_;
+};
+
+std::string truthText(bool value);
+std::string numberText(long value);
+
+// Reads "True"/"False" in any letter case, or a number (0 false, else true).
+// Throws std::invalid_argument for anything else.
+bool parseTruth(std::string_view text);
+// Whole number with optional blanks around it; throws std::invalid_argument.
+long parseNumber(std::string_view text);
+
+std::string toUpper(std::string_view text);
+std::string toLower(std::string_view text);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+} // namespace kivalto

@@ -1,0 +1,79 @@
+// The running program: the platform services and every window, loaded
+// once at start-up and kept until the program ends. Windows reach each
+// other through this object, as the design expects (for example
+// app.Paths->GUIDIr->text()).
+#pragma once
+
+#include "platform/dosfs.h"
+#include "platform/services.h"
+
+#include <functional>
+#include <string>
+
+namespace kivalto {
+
+class Snesmain;
+class Splash;
+class Paths;
+class chpath;
+class errorfrm;
+class keyconfig;
+class mesage;
+class Jukebox;
+class Editor;
+class keyview;
+class addnew;
+class sneskeycon;
+class nonadv;
+class chtcodefrm;
+class frmTip;
+
+struct App {
+    App(DosFs& fs, SettingsStore& settings, Dialogs& dialogs, ProcessStarter& process)
+        : fs(fs), settings(settings), dialogs(dialogs), process(process)
+    {
+    }
+
+    DosFs& fs;
+    SettingsStore& settings;
+    Dialogs& dialogs;
+    ProcessStarter& process;
+
+    // Program title and the settings store's application name.
+    std::string title = "Kivalto";
+    // The settings store's application name: the executable's name
+    // without extension.
+    std::string settingsApp = "Kivalto";
+    // The whole command-line argument text, in its DOS form.
+    std::string commandLine;
+
+    ::kivalto::Snesmain* Snesmain = nullptr;
+    ::kivalto::Splash* Splash = nullptr;
+    ::kivalto::Paths* Paths = nullptr;
+    ::kivalto::chpath* chpath = nullptr;
+    ::kivalto::errorfrm* errorfrm = nullptr;
+    ::kivalto::keyconfig* keyconfig = nullptr;
+    ::kivalto::mesage* mesage = nullptr;
+    ::kivalto::Jukebox* Jukebox = nullptr;
+    ::kivalto::Editor* Editor = nullptr;
+    ::kivalto::keyview* keyview = nullptr;
+    ::kivalto::addnew* addnew = nullptr;
+    ::kivalto::sneskeycon* sneskeycon = nullptr;
+    ::kivalto::nonadv* nonadv = nullptr;
+    ::kivalto::chtcodefrm* chtcodefrm = nullptr;
+    ::kivalto::frmTip* frmTip = nullptr;
+
+    // Sets the error window's text and shows it (not modal).
+    void showError(const std::string& text);
+    // Sets the message window's text and shows it (not modal).
+    void showMessage(const std::string& text);
+    // Options store, section "Options", default "1".
+    std::string option(const std::string& key) const { return settings.get(settingsApp, "Options", key, "1"); }
+    void saveOption(const std::string& key, bool on) { settings.save(settingsApp, "Options", key, on ? "1" : "0"); }
+
+    // Ends the program at once. Tests replace it.
+    std::function<void()> quit;
+    bool quitRequested = false;
+};
+
+} // namespace kivalto

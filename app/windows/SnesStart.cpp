@@ -1,0 +1,171 @@
+#include "app/windows/SnesStart.h"
+
+#include "app/windows/Paths.h"
+#include "app/windows/Snesmain.h"
+#include "app/windows/Splash.h"
+#include "jukebox/windows/Jukebox.h"
+#include "keys/windows/keyconfig.h"
+#include "keys/windows/keyview.h"
+#include "keys/windows/nonadv.h"
+#include "keys/windows/sneskeycon.h"
+#include "launch/windows/chtcodefrm.h"
+#include "plugins/windows/Editor.h"
+#include "plugins/windows/addnew.h"
+#include "roms/windows/chpath.h"
+#include "ui/windows/errorfrm.h"
+#include "ui/windows/frmTip.h"
+
+#include <QApplication>
+
+namespace kivalto {
+
+namespace {
+
+void copyTemplate(App& app, const char* from, const char* to)
+{
+    try {
+        app.fs.copyFile(from, to);
+    } catch (const FileError& e) {
+        app.dialogs.ok(std::string("The launch template ") + from + " could not be copied to " + to + ": " +
+                       e.what() + " Games cannot be started until it is restored in the Kivalto directory.");
+    }
+}
+
+void progress(App& app, int value)
+{
+    app.Splash->setProgress(value);
+}
+
+template <typename W>
+W* load(App& app, W*& slot, int progressAfter)
+{
+    slot = new W(app);
+    slot->Form_Load();
+    progress(app, progressAfter);
+    return slot;
+}
+
+} // namespace
+
+void EntryRoutine(App& app)
+{
+    if (!app.quit)
+        app.quit = [&app] {
+            app.quitRequested = true;
+            QApplication::exit(0);
+        };
+    app.Splash = new Splash(app);
+    app.Splash->Form_Load();
+    app.Splash->setProgress(0);
+    app.Splash->show();
+    copyTemplate(app, "sneswin.pit", "sneswin.pif");
+    copyTemplate(app, "snesdos.pit", "snesdos.pif");
+    app.Splash->Timer1->start();
+}
+
+void StartupLoad(App& app)
+{
+    if (!app.Splash) {
+        app.Splash = new Splash(app);
+        app.Splash->Form_Load();
+    }
+    if (!app.quit)
+        app.quit = [&app] { app.quitRequested = true; };
+    // mesage and errorfrm are created before anything can report; their
+    // load steps run at their places in the order below.
+    app.errorfrm = new errorfrm(app);
+    app.mesage = new mesage(app);
+
+    app.Snesmain = new Snesmain(app);
+    app.Snesmain->Form_Load();
+    progress(app, 7);
+    load(app, app.Paths, 14);
+    load(app, app.chpath, 21);
+    progress(app, 28);  // errorfrm
+    load(app, app.keyconfig, 35);
+    progress(app, 42);  // mesage
+    load(app, app.Jukebox, 49);
+    load(app, app.Editor, 56);
+    load(app, app.keyview, 63);
+    load(app, app.addnew, 70);
+    load(app, app.sneskeycon, 77);
+    load(app, app.nonadv, 84);
+    load(app, app.chtcodefrm, 91);
+    progress(app, 98);  // the icon holder is not kept
+
+    Snesmain& m = *app.Snesmain;
+    const std::string dyn = app.option("Dynamic ROMs");
+    m.dynROMs->setChecked(dyn == "1");
+    if (dyn == "1")
+        ScanRomDirectory(app);
+    else
+        LoadStaticRomList(app);
+    const std::string show = app.option("Show Filenames");
+    m.menshowfile->setChecked(show == "1");
+    if (show == "0") {
+        m.ListView1->show();
+        m.File1->hide();
+    } else if (show == "1") {
+        m.ListView1->hide();
+        m.File1->show();
+    }
+    m.nostest->setChecked(app.option("NOtest") == "1");
+    m.MenuShorten->setChecked(app.option("MenuShorten") == "1");
+    progress(app, 100);
+
+    m.CheckCOMMAND();
+    m.show();
+    app.frmTip = new frmTip(app);
+    app.frmTip->Form_Load();
+    app.Splash->hide();
+}
+
+void destroyWindows(App& app)
+{
+    QWidget* windows[] = {app.frmTip,  app.chtcodefrm, app.nonadv,  app.sneskeycon, app.addnew,
+                          app.keyview, app.Editor,     app.Jukebox, app.keyconfig,  app.chpath,
+                          app.Paths,   app.Snesmain,   app.mesage,  app.errorfrm,   app.Splash};
+    for (QWidget* w : windows)
+        delete w;
+    app.frmTip = nullptr;
+    app.chtcodefrm = nullptr;
+    app.nonadv = nullptr;
+    app.sneskeycon = nullptr;
+    app.addnew = nullptr;
+    app.keyview = nullptr;
+    app.Editor = nullptr;
+    app.Jukebox = nullptr;
+    app.keyconfig = nullptr;
+    app.chpath = nullptr;
+    app.Paths = nullptr;
+    app.Snesmain = nullptr;
+    app.mesage = nullptr;
+    app.errorfrm = nullptr;
+    app.Splash = nullptr;
+}
+
+namespace {
+void chooseFile(App& app, const std::string& filter, const std::string& startFolder, bool save)
+{
+    CommonDialog& d = app.Snesmain->CommonDialog1;
+    d.Filter = filter;
+    d.FilterIndex = 1;
+    d.InitDir = startFolder;
+    const std::string current = app.fs.currentDir();
+    FileDialogCall call{save, filter, startFolder};
+    d.FileName = save ? app.dialogs.saveFile(call) : app.dialogs.openFile(call);
+    app.fs.setCurrentDir(current);
+}
+} // namespace
+
+void ChooseFileToOpen(App& app, const std::string& filter, const std::string& startFolder)
+{
+    chooseFile(app, filter, startFolder, false);
+}
+
+void ChooseFileToSave(App& app, const std::string& filter, const std::string& startFolder)
+{
+    chooseFile(app, filter, startFolder, true);
+}
+
+} // namespace kivalto

@@ -1,0 +1,311 @@
+#include "app/windows/Snesmain.h"
+
+#include "app/windows/Paths.h"
+#include "app/windows/pictures.h"
+#include "platform/windows/text.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace kivalto {
+
+namespace {
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& caption, bool checkable = false)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setCheckable(checkable);
+    return a;
+}
+
+QLabel* labelFor(const QString& text, QWidget* buddy)
+{
+    auto* l = new QLabel(text);
+    l->setBuddy(buddy);
+    return l;
+}
+
+} // namespace
+
+Snesmain::Snesmain(App& a) : app(a)
+{
+    setObjectName("Snesmain");
+    ImageList1 = makePadPictures();
+    ImageList2 = makeListIcons();
+    buildControls();
+    buildMenus();
+    connect(QUIT, &QPushButton::clicked, this, &Snesmain::QUIT_Click);
+    connect(SetPths, &QAction::triggered, this, &Snesmain::SetPths_Click);
+    connectRoms();
+    connectPlugins();
+    connectLaunch();
+    connectKeys();
+    connectJukebox();
+    connectHelp();
+}
+
+QIcon Snesmain::image2(int index) const
+{
+    if (index < 1 || index > static_cast<int>(ImageList2.size()))
+        return {};
+    return ImageList2[static_cast<std::size_t>(index - 1)];
+}
+
+void Snesmain::buildControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* grid = new QGridLayout(central);
+
+    // ROM directory row
+    Dirtext = new QLineEdit;
+    Dirtext->setObjectName("Dirtext");
+    Dirtext->setToolTip("ROM Directory");
+    Dirtext->setAccessibleName("ROM Directory");
+    Dirtext->setReadOnly(true);
+    nextpreset = new QPushButton("Next");
+    nextpreset->setToolTip("Next Preset ROM Directory");
+    Command2 = new QPushButton("?");
+    Command2->setAccessibleName("About the ROM directory");
+    ChangeDir = new QPushButton("Change Directory");
+    auto* dirRow = new QHBoxLayout;
+    dirRow->addWidget(labelFor("ROM &Directory:", Dirtext));
+    dirRow->addWidget(Dirtext, 1);
+    dirRow->addWidget(nextpreset);
+    dirRow->addWidget(Command2);
+    dirRow->addWidget(ChangeDir);
+    grid->addLayout(dirRow, 0, 0, 1, 2);
+
+    // ROM lists, one above the other in the same spot
+    Label1 = new QLabel("Click To Select");
+    Label2 = new QLabel("Double Click to Load ROM Settings");
+    ListView1 = new QListView;
+    ListView1->setObjectName("ListView1");
+    ListView1->setAccessibleName("ROM titles");
+    ListView1->setUniformItemSizes(true);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    File1 = new FileListBox(app.fs);
+    File1->setObjectName("File1");
+    File1->setToolTip("Select a ROM. ");
+    File1->setAccessibleName("ROM files");
+    Dir1 = new DirListBox(app.fs);
+    Dir1->hide();
+    auto* lists = new QVBoxLayout;
+    auto* hints = new QHBoxLayout;
+    hints->addWidget(Label1);
+    hints->addStretch();
+    hints->addWidget(Label2);
+    lists->addLayout(hints);
+    lists->addWidget(ListView1, 1);
+    lists->addWidget(File1, 1);
+    Label1->setBuddy(ListView1);
+    ROMNAME = new QLineEdit;
+    ROMNAME->setObjectName("ROMNAME");
+    ROMNAME->setText("FILENAME (ROMNAME)");
+    ROMNAME->setToolTip("ROM Filename (ROM Header)");
+    ROMNAME->setReadOnly(true);
+    lists->addWidget(labelFor("Selected &ROM:", ROMNAME));
+    lists->addWidget(ROMNAME);
+    romimage = new QLabel;
+    romimage->setObjectName("romimage");
+    romimage->setAccessibleName("ROM snapshot");
+    romimage->setMinimumSize(256, 160);
+    romimage->setFrameShape(QFrame::Box);
+    romimage->setAlignment(Qt::AlignCenter);
+    romimage->setScaledContents(false);
+    lists->addWidget(romimage);
+    grid->addLayout(lists, 1, 0, 2, 1);
+
+    // Systems and emulators
+    auto* sys = new QVBoxLayout;
+    TreeView1 = new QTreeWidget;
+    TreeView1->setObjectName("TreeView1");
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setToolTip("Double-Click a console name to see the available emulators.");
+    TreeView1->setAccessibleName("Systems and emulators");
+    Label7 = new QLabel("Select an &Emulator");
+    Plugins = new FileListBox(app.fs);
+    Plugins->setObjectName("Plugins");
+    Plugins->setPattern("*.XPL");
+    Plugins->setToolTip("Select an Emulator");
+    Plugins->setAccessibleName("Select an Emulator");
+    Label7->setBuddy(Plugins);
+    sys->addWidget(TreeView1, 2);
+    sys->addWidget(Label7);
+    sys->addWidget(Plugins, 1);
+
+    // Current emulator
+    Frame1 = new QGroupBox("Current Emulator (Inactive)");
+    Frame1->setObjectName("Frame1");
+    auto* emu = new QGridLayout(Frame1);
+    EMUName = new QLabel;
+    EMUName->setObjectName("EMUName");
+    Text1 = new QLineEdit;
+    Text1->setObjectName("Text1");
+    Text1->setToolTip("Set the Correct Directory");
+    Label4 = labelFor("Dire&ctory:", Text1);
+    Command1 = new QPushButton("Save");
+    Command1->setToolTip("Save the altered directory permanantly to the Plugin fie.");
+    emu->addWidget(EMUName, 0, 0, 1, 3);
+    emu->addWidget(Label4, 1, 0);
+    emu->addWidget(Text1, 1, 1);
+    emu->addWidget(Command1, 1, 2);
+
+    SSTab1 = new QTabWidget;
+    auto* optTab = new QWidget;
+    auto* optLay = new QGridLayout(optTab);
+    optionslist = new QListWidget;
+    optionslist->setObjectName("optionslist");
+    optionslist->setSelectionMode(QAbstractItemView::MultiSelection);
+    optionslist->setToolTip("Select the options that you wish to use.");
+    optionslist->setAccessibleName("Select the Options to Enable");
+    Label5 = labelFor("Select the &Options to Enable", optionslist);
+    List2 = new QListWidget;
+    List2->setObjectName("List2");
+    List2->setToolTip("X at the end is ModeX, S is Scanlines, 1 is VESA1. Default is VESA2.");
+    List2->setAccessibleName("Display modes");
+    Text2 = new QLineEdit;
+    Text2->setObjectName("Text2");
+    Label6 = labelFor("Set a &Frameskip:", Text2);
+    optLay->addWidget(Label5, 0, 0);
+    optLay->addWidget(optionslist, 1, 0, 3, 1);
+    optLay->addWidget(labelFor("Displa&y mode:", List2), 0, 1, 1, 2);
+    optLay->addWidget(List2, 1, 1, 1, 2);
+    optLay->addWidget(Label6, 2, 1);
+    optLay->addWidget(Text2, 2, 2);
+    SSTab1->addTab(optTab, "Set Emulator Options");
+    emu->addWidget(SSTab1, 2, 0, 1, 3);
+
+    // Controller
+    play1pad = new QLabel;
+    play1pad->setObjectName("play1pad");
+    play1pad->setAccessibleName("Player 1 Contoller");
+    Play1select = new QScrollBar(Qt::Vertical);
+    Play1select->setObjectName("Play1select");
+    Play1select->setRange(1, 4);
+    Play1select->setValue(3);
+    Play1select->setPageStep(1);
+    Play1select->setToolTip("Player 1 Contoller");
+    Play1select->setAccessibleName("Player 1 Contoller");
+    Play1select->setFocusPolicy(Qt::StrongFocus);
+    Play1keys = new QPushButton("View Keys/Buttons");
+    PLAY2Keys = new QPushButton("View Player 2 Keys");
+    auto* ctl = new QHBoxLayout;
+    ctl->addWidget(play1pad);
+    ctl->addWidget(Play1select);
+    auto* ctlButtons = new QVBoxLayout;
+    ctlButtons->addWidget(Play1keys);
+    ctlButtons->addWidget(PLAY2Keys);
+    ctl->addLayout(ctlButtons);
+    ctl->addStretch();
+    emu->addLayout(ctl, 3, 0, 1, 3);
+    sys->addWidget(Frame1, 3);
+    grid->addLayout(sys, 1, 1);
+
+    // Actions
+    SaveGPF = new QPushButton("Save ROM Settings");
+    Run = new QPushButton("Run");
+    QUIT = new QPushButton("Quit");
+    for (auto* b : {Run, SaveGPF, Command1})
+        b->setEnabled(false);
+    auto* actions = new QHBoxLayout;
+    actions->addStretch();
+    actions->addWidget(SaveGPF);
+    actions->addWidget(Run);
+    actions->addWidget(QUIT);
+    grid->addLayout(actions, 2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    resize(900, 640);
+}
+
+void Snesmain::buildMenus()
+{
+    QMenu* config = menuBar()->addMenu("&Config");
+    config->setObjectName("MenuConfig");
+    SetPths = menuItem(config, "SetPths", "Set Paths");
+    dynROMs = menuItem(config, "dynROMs", "Dynamic ROMs", true);
+    dynROMs->setChecked(true);
+    menshowfile = menuItem(config, "menshowfile", "Show Filenames", true);
+    MenuShorten = menuItem(config, "MenuShorten", "Shorten Long Filenames", true);
+
+    QMenu* func = menuBar()->addMenu("F&unctions");
+    func->setObjectName("MenuFunc");
+    writerom = menuItem(func, "writerom", "Write ROM Names");
+    QMenu* reconkey = func->addMenu("Reconfigure Keys");
+    reconkey->setObjectName("reconkey");
+    zcon = menuItem(reconkey, "zcon", "ZSNES");
+    EScon = menuItem(reconkey, "EScon", "ESNES");
+    nlkcon = menuItem(reconkey, "nlkcon", "NLKE");
+    snapass = menuItem(func, "snapass", "Associate a Snapshot");
+    SPCJuke = menuItem(func, "SPCJuke", "SPC Jukebox");
+    showall = menuItem(func, "showall", "Show All Files");
+
+    QMenu* opts = menuBar()->addMenu("&Options");
+    opts->setObjectName("Menuopts");
+    rundos = menuItem(opts, "rundos", "Run in DOS", true);
+    runsnesk = menuItem(opts, "runsnesk", "Run SnesKey", true);
+    runvesa = menuItem(opts, "runvesa", "Run VESA First", true);
+    ROMMame = menuItem(opts, "ROMMame", "Mame ROM", true);
+
+    QMenu* emus = menuBar()->addMenu("&Emulators");
+    emus->setObjectName("Menuemu");
+    addnewwiz = menuItem(emus, "addnewwiz", "Add New Emulator Wizard");
+    emuplugedit = menuItem(emus, "emuplugedit", "Emulator Plugin Editor");
+    refplug = menuItem(emus, "refplug", "Refresh Plugins List");
+    refplug->setEnabled(false);
+
+    QMenu* snesk = menuBar()->addMenu("&SnesKey");
+    snesk->setObjectName("MenuSnesk");
+    sneskconf = menuItem(snesk, "sneskconf", "Configure");
+    sneskadv = menuItem(snesk, "sneskadv", "Advanced Support", true);
+    sneskadv->setChecked(true);
+    nonadvcon = menuItem(snesk, "nonadvcon", "Non-advanced Config");
+    nonadvcon->setEnabled(false);
+    nostest = menuItem(snesk, "nostest", "Test After Running", true);
+    nostest->setChecked(true);
+
+    QMenu* cheats = menuBar()->addMenu("C&heats");
+    cheats->setObjectName("cheatmenu");
+    chtcode = menuItem(cheats, "chtcode", "Enter a Cheat Code");
+    chten = menuItem(cheats, "chten", "Enable Cheat", true);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("menuhelp");
+    Aboutbox = menuItem(help, "Aboutbox", "About");
+    tipstrt = menuItem(help, "tipstrt", "Tips on Startup", true);
+    viewhelp = menuItem(help, "viewhelp", "View Help File");
+}
+
+void Snesmain::Form_Load()
+{
+    setWindowTitle(QString::fromStdString(app.title) +
+                   QString(" v%1.%2.%3 by Tobin Vearle")
+                       .arg(KIVALTO_VERSION_MAJOR)
+                       .arg(KIVALTO_VERSION_MINOR)
+                       .arg(KIVALTO_VERSION_PATCH));
+    Play1select_Change();
+    File1->setPattern("*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP;*.ZIP;*.GZ");
+    buildPluginCatalogue();
+}
+
+void Snesmain::QUIT_Click() { app.quit(); }
+
+void Snesmain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    app.quit();
+}
+
+void Snesmain::SetPths_Click()
+{
+    app.Paths->show();
+    app.Paths->raise();
+    app.Paths->activateWindow();
+}
+
+} // namespace kivalto

@@ -1,0 +1,74 @@
+#include "app/windows/kivaltomain.h"
+
+#include "app/textfield.h"
+#include "app/windows/SnesStart.h"
+#include "platform/windows/qtplatform.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace kivalto {
+
+namespace {
+
+// The drive table: the host default, then the letters of the settings
+// store's section "Drives" (key: letter, value: host folder).
+DriveTable loadDriveTable(const SettingsStore& settings, const std::string& appName)
+{
+    DriveTable table = DriveTable::hostDefault();
+    for (const auto& key : settings.keys(appName, "Drives")) {
+        if (key.empty())
+            continue;
+        const std::string folder = settings.get(appName, "Drives", key, "");
+        if (!folder.empty())
+            table.set(key[0], folder);
+    }
+    return table;
+}
+
+// The argument as the DOS side sees it: one pair of enclosing quotes
+// removed, a host path turned into its DOS form.
+std::string commandLineArgument(const DosFs& fs, int argc, char** argv)
+{
+    std::string arg;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1)
+            arg += ' ';
+        arg += argv[i];
+    }
+    if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"')
+        arg = arg.substr(1, arg.size() - 2);
+    if (!arg.empty() && arg.front() == '/') {
+        if (auto dos = fs.hostToDos(arg))
+            return *dos;
+    }
+    return arg;
+}
+
+} // namespace
+
+int runKivalto(int argc, char** argv)
+{
+    QApplication qapp(argc, argv);
+    const QString exe = QCoreApplication::applicationFilePath();
+    const std::string appName = QFileInfo(exe).completeBaseName().toStdString();
+    QtSettingsStore settings;
+    DosFs fs(loadDriveTable(settings, appName), "C:\\");
+    const std::string programDir = QFileInfo(exe).absolutePath().toStdString();
+    if (auto dos = fs.hostToDos(programDir))
+        fs.setCurrentDir(*dos);
+    QtDialogs dialogs(fs);
+    HostProcessStarter process(fs);
+    App app(fs, settings, dialogs, process);
+    app.title = "Kivalto";
+    app.settingsApp = appName;
+    app.commandLine = commandLineArgument(fs, argc, argv);
+    EntryRoutine(app);
+    int rc = 0;
+    if (!app.quitRequested)
+        rc = qapp.exec();
+    destroyWindows(app);
+    return rc;
+}
+
+} // namespace kivalto

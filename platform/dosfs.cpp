@@ -1,0 +1,510 @@
+#include "platform/dosfs.h"
+
+#include "app/textfield.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace kivalto {
+
+namespace {
+
+bool isSep(char c) { return c == '\\' || c == '/'; }
+
+bool hasDrive(std::string_view p)
+{
+    return p.size() >= 2 && p[1] == ':' && std::isalpha(static_cast<unsigned char>(p[0]));
+}
+
+std::vector<std::string> splitComponents(std::string_view p)
+{
+    std::vector<std::string> parts;
+    std::string cur;
+    for (char c : p) {
+        if (isSep(c)) {
+            if (!cur.empty())
+                parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur.push_back(c);
+        }
+    }
+    if (!cur.empty())
+        parts.push_back(cur);
+    return parts;
+}
+
+bool lessIgnoreCase(const std::string& a, const std::string& b)
+{
+    const std::string la = toLower(a), lb = toLower(b);
+    return la != lb ? la < lb : a < b;
+}
+
+#ifndef _WIN32
+class PosixReadFile final : public ReadFile {
+public:
+    explicit PosixReadFile(int fd) : fd_(fd)
+    {
+        off_t end = ::lseek(fd_, 0, SEEK_END);
+        size_ = end < 0 ? 0 : static_cast<std::uint64_t>(end);
+    }
+    ~PosixReadFile() override { ::close(fd_); }
+    std::size_t readAt(std::uint64_t offset, char* buffer, std::size_t size) override
+    {
+        ssize_t n = ::pread(fd_, buffer, size, static_cast<off_t>(offset));
+        if (n < 0)
+            throw FileError("read failed");
+        read_ += static_cast<std::uint64_t>(n);
+        return static_cast<std::size_t>(n);
+    }
+    std::uint64_t size() const override { return size_; }
+    std::uint64_t bytesRead() const override { return read_; }
+
+private:
+    int fd_;
+    std::uint64_t size_ = 0;
+    std::uint64_t read_ = 0;
+};
+#else
+class StreamReadFile final : public ReadFile {
+public:
+    explicit StreamReadFile(const fs::path& p) : in_(p, std::ios::binary)
+    {
+        std::error_code ec;
+        size_ = fs::file_size(p, ec);
+    }
+    bool ok() const { return static_cast<bool>(in_); }
+    std::size_t readAt(std::uint64_t offset, char* buffer, std::size_t size) override
+    {
+        in_.clear();
+        in_.seekg(static_cast<std::streamoff>(offset));
+        in_.read(buffer, static_cast<std::streamsize>(size));
+        auto n = static_cast<std::size_t>(in_.gcount());
+        read_ += n;
+        return n;
+    }
+    std::uint64_t size() const override { return size_; }
+    std::uint64_t bytesRead() const override { return read_; }
+
+private:
+    std::ifstream in_;
+    std::uint64_t size_ = 0;
+    std::uint64_t read_ = 0;
+};
+#endif
+
+// Finds `name` in `dir`: the exact name first, else the first entry (by
+// name, ignoring case) that equals it without regard to case.
+std::optional<fs::path> matchEntry(const fs::path& dir, const std::string& name)
+{
+    std::error_code ec;
+    fs::path exact = dir / name;
+    if (fs::exists(fs::symlink_status(exact, ec)))
+        return exact;
+    std::optional<std::string> best;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string entry = it->path().filename().string();
+        if (equalsIgnoreCase(entry, name) && (!best || lessIgnoreCase(entry, *best)))
+            best = entry;
+    }
+    if (!best)
+        return std::nullopt;
+    return dir / *best;
+}
+
+} // namespace
+
+DriveTable DriveTable::hostDefault()
+{
+    DriveTable t;
+#ifndef _WIN32
+    t.set('C', "/");
+#endif
+    return t;
+}
+
+void DriveTable::set(char letter, fs::path hostFolder)
+{
+    drives_[static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))] = std::move(hostFolder);
+}
+
+DosFs::DosFs(DriveTable drives, std::string currentDir) : drives_(std::move(drives))
+{
+    current_ = "C:\\";
+    setCurrentDir(std::move(currentDir));
+}
+
+void DosFs::setCurrentDir(std::string dosPath) { current_ = absolute(dosPath); }
+
+std::string DosFs::absolute(std::string_view p) const
+{
+    std::string drive;
+    std::string rest;
+    if (hasDrive(p)) {
+        drive = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(p[0])))) + ":";
+        std::string_view tail = p.substr(2);
+        if (!tail.empty() && isSep(tail.front()))
+            rest = std::string(tail);
+        else if (drive == current_.substr(0, 2))
+            rest = current_.substr(2) + "\\" + std::string(tail);
+        else
+            rest = "\\" + std::string(tail);
+    } else {
+        drive = current_.substr(0, 2);
+        if (!p.empty() && isSep(p.front()))
+            rest = std::string(p);
+        else
+            rest = current_.substr(2) + "\\" + std::string(p);
+    }
+    std::vector<std::string> out;
+    for (auto& part : splitComponents(rest)) {
+        if (part == ".")
+            continue;
+        if (part == "..") {
+            if (!out.empty())
+                out.pop_back();
+            continue;
+        }
+        out.push_back(part);
+    }
+    std::string result = drive;
+    if (out.empty())
+        return result + "\\";
+    for (auto& part : out)
+        result += "\\" + part;
+    return result;
+}
+
+std::optional<fs::path> DosFs::resolveExisting(std::string_view dosPath) const
+{
+    const std::string abs = absolute(dosPath);
+    if (drives_.identity())
+        return fs::path(abs);
+    auto drive = drives_.drives().find(abs[0]);
+    if (drive == drives_.drives().end())
+        return std::nullopt;
+    fs::path cur = drive->second;
+    std::error_code ec;
+    if (!fs::is_directory(cur, ec))
+        return std::nullopt;
+    for (auto& part : splitComponents(abs.substr(2))) {
+        auto next = matchEntry(cur, part);
+        if (!next)
+            return std::nullopt;
+        cur = *next;
+    }
+    return cur;
+}
+
+std::optional<fs::path> DosFs::resolveForWrite(std::string_view dosPath) const
+{
+    const std::string abs = absolute(dosPath);
+    if (drives_.identity())
+        return fs::path(abs);
+    if (auto existing = resolveExisting(abs))
+        return existing;
+    auto folder = resolveExisting(parentOfDos(abs));
+    std::error_code ec;
+    if (!folder || !fs::is_directory(*folder, ec))
+        return std::nullopt;
+    const std::string name = fileNameOfDos(abs);
+    if (name.empty())
+        return std::nullopt;
+    return *folder / name;
+}
+
+std::optional<std::string> DosFs::hostToDos(const fs::path& host) const
+{
+    if (drives_.identity())
+        return host.string();
+    std::error_code ec;
+    fs::path full = fs::weakly_canonical(fs::absolute(host, ec), ec).lexically_normal();
+    std::optional<std::string> best;
+    std::size_t bestLen = 0;
+    for (auto& [letter, folder] : drives_.drives()) {
+        fs::path root = fs::weakly_canonical(folder, ec).lexically_normal();
+        fs::path rel = full.lexically_relative(root);
+        if (rel.empty() || *rel.begin() == "..")
+            continue;
+        std::size_t len = root.string().size();
+        if (best && len <= bestLen)
+            continue;
+        std::string dos = std::string(1, letter) + ":";
+        for (auto& part : rel) {
+            std::string s = part.string();
+            if (s == "." || s.empty())
+                continue;
+            dos += "\\" + s;
+        }
+        if (dos.size() == 2)
+            dos += "\\";
+        best = dos;
+        bestLen = len;
+    }
+    return best;
+}
+
+bool DosFs::fileExists(std::string_view dosPath) const
+{
+    auto p = resolveExisting(dosPath);
+    std::error_code ec;
+    return p && fs::is_regular_file(*p, ec);
+}
+
+bool DosFs::folderExists(std::string_view dosPath) const
+{
+    auto p = resolveExisting(dosPath);
+    std::error_code ec;
+    return p && fs::is_directory(*p, ec);
+}
+
+std::optional<std::string> DosFs::readAll(std::string_view dosPath) const
+{
+    auto p = resolveExisting(dosPath);
+    std::error_code ec;
+    if (!p || !fs::is_regular_file(*p, ec))
+        return std::nullopt;
+    std::ifstream in(*p, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return data;
+}
+
+std::unique_ptr<ReadFile> DosFs::openRead(std::string_view dosPath) const
+{
+    auto p = resolveExisting(dosPath);
+    std::error_code ec;
+    if (!p || !fs::is_regular_file(*p, ec))
+        return nullptr;
+#ifndef _WIN32
+    int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    return std::make_unique<PosixReadFile>(fd);
+#else
+    auto f = std::make_unique<StreamReadFile>(*p);
+    if (!f->ok())
+        return nullptr;
+    return f;
+#endif
+}
+
+void DosFs::writeWhole(std::string_view dosPath, std::string_view bytes) const
+{
+    auto target = resolveForWrite(dosPath);
+    if (!target)
+        throw FileError("The folder of " + absolute(dosPath) + " does not exist.");
+    std::error_code ec;
+    if (fs::is_directory(*target, ec))
+        throw FileError(absolute(dosPath) + " is a folder.");
+    fs::path tmp = target->parent_path() / ("." + target->filename().string() + ".kivalto-tmp");
+    {
+        std::FILE* f = std::fopen(tmp.string().c_str(), "wb");
+        if (!f)
+            throw FileError("Cannot write " + absolute(dosPath) + ".");
+        bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        ok = std::fflush(f) == 0 && ok;
+#ifndef _WIN32
+        ok = ::fsync(fileno(f)) == 0 && ok;
+#endif
+        ok = std::fclose(f) == 0 && ok;
+        if (!ok) {
+            fs::remove(tmp, ec);
+            throw FileError("Cannot write " + absolute(dosPath) + ".");
+        }
+    }
+    fs::rename(tmp, *target, ec);
+    if (ec) {
+        fs::remove(tmp, ec);
+        throw FileError("Cannot replace " + absolute(dosPath) + ".");
+    }
+}
+
+void DosFs::patchInPlace(std::string_view dosPath, std::uint64_t offset, std::string_view bytes) const
+{
+    auto p = resolveExisting(dosPath);
+    std::error_code ec;
+    if (!p || !fs::is_regular_file(*p, ec))
+        throw FileError("Cannot open " + absolute(dosPath) + ".");
+    auto size = fs::file_size(*p, ec);
+    if (ec || offset + bytes.size() > size)
+        throw FileError("Cannot write past the end of " + absolute(dosPath) + ".");
+    std::fstream f(*p, std::ios::binary | std::ios::in | std::ios::out);
+    if (!f)
+        throw FileError("Cannot open " + absolute(dosPath) + ".");
+    f.seekp(static_cast<std::streamoff>(offset));
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    f.flush();
+    if (!f)
+        throw FileError("Cannot write " + absolute(dosPath) + ".");
+}
+
+void DosFs::copyFile(std::string_view fromDos, std::string_view toDos) const
+{
+    auto data = readAll(fromDos);
+    if (!data)
+        throw FileError("Cannot read " + absolute(fromDos) + ".");
+    writeWhole(toDos, *data);
+}
+
+std::vector<std::string> DosFs::listFiles(std::string_view dosFolder, std::string_view patternList) const
+{
+    std::vector<std::string> names;
+    auto dir = resolveExisting(dosFolder);
+    if (!dir)
+        return names;
+    const auto masks = splitPatternList(patternList);
+    std::error_code ec;
+    for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ec2;
+        if (!it->is_regular_file(ec2))
+            continue;
+        std::string name = it->path().filename().string();
+        if (name.rfind(".kivalto-tmp") != std::string::npos)
+            continue;
+        for (auto& m : masks)
+            if (matchesMask(name, m)) {
+                names.push_back(std::move(name));
+                break;
+            }
+    }
+    std::sort(names.begin(), names.end(), lessIgnoreCase);
+    return names;
+}
+
+std::vector<std::string> DosFs::listFolders(std::string_view dosFolder) const
+{
+    std::vector<std::string> names;
+    auto dir = resolveExisting(dosFolder);
+    if (!dir)
+        return names;
+    std::error_code ec;
+    for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ec2;
+        if (it->is_directory(ec2))
+            names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end(), lessIgnoreCase);
+    return names;
+}
+
+namespace {
+bool matchFrom(std::string_view name, std::string_view mask)
+{
+    // Iterative wildcard match with backtracking on the last "*".
+    std::size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == '?' ||
+                                std::tolower(static_cast<unsigned char>(mask[m])) ==
+                                    std::tolower(static_cast<unsigned char>(name[n])))) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == '*') {
+            starM = m++;
+            starN = n;
+        } else if (starM != std::string_view::npos) {
+            m = starM + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*')
+        ++m;
+    return m == mask.size();
+}
+} // namespace
+
+bool matchesMask(std::string_view name, std::string_view mask)
+{
+    if (mask == "*.*" || mask == "*")
+        return true;
+    // "NAME.*" also matches "NAME" without an extension, as DOS does.
+    if (mask.size() >= 2 && mask.substr(mask.size() - 2) == ".*" && name.find('.') == std::string_view::npos)
+        return matchFrom(name, mask.substr(0, mask.size() - 2));
+    return matchFrom(name, mask);
+}
+
+std::vector<std::string> splitPatternList(std::string_view patternList)
+{
+    std::vector<std::string> out;
+    std::string cur;
+    auto flush = [&] {
+        while (!cur.empty() && cur.back() == ' ')
+            cur.pop_back();
+        std::size_t start = cur.find_first_not_of(' ');
+        if (start != std::string::npos)
+            out.push_back(cur.substr(start));
+        cur.clear();
+    };
+    for (char c : patternList) {
+        if (c == ';')
+            flush();
+        else
+            cur.push_back(c);
+    }
+    flush();
+    return out;
+}
+
+bool matchesPatternList(std::string_view name, std::string_view patternList)
+{
+    for (auto& m : splitPatternList(patternList))
+        if (matchesMask(name, m))
+            return true;
+    return false;
+}
+
+std::string joinDos(std::string_view folder, std::string_view name)
+{
+    std::string out(folder);
+    if (out.empty() || out.back() != '\\')
+        out += '\\';
+    out += name;
+    return out;
+}
+
+std::string parentOfDos(std::string_view p)
+{
+    auto pos = p.find_last_of('\\');
+    if (pos == std::string_view::npos)
+        return {};
+    if (pos == 2 && hasDrive(p))
+        return std::string(p.substr(0, 3));
+    return std::string(p.substr(0, pos));
+}
+
+std::string fileNameOfDos(std::string_view p)
+{
+    auto pos = p.find_last_of('\\');
+    return std::string(pos == std::string_view::npos ? p : p.substr(pos + 1));
+}
+
+std::string LastPathComponent(std::string_view path)
+{
+    std::size_t last = std::string_view::npos;
+    int count = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '\\') {
+            if (++count >= 100)
+                return toUpper(path);
+            last = i;
+        }
+    }
+    return toUpper(last == std::string_view::npos ? path : path.substr(last + 1));
+}
+
+} // namespace kivalto

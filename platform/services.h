@@ -1,0 +1,121 @@
+// The operating-system services Kivalto uses, each behind a small
+// interface: the per-user settings store, message boxes and file dialogs,
+// and process start. The Qt implementations live in platform/windows;
+// tests use the in-memory and scripted ones below.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kivalto {
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual std::string get(const std::string& app, const std::string& section, const std::string& key,
+                            const std::string& def) const = 0;
+    virtual void save(const std::string& app, const std::string& section, const std::string& key,
+                      const std::string& value) = 0;
+    virtual std::vector<std::string> keys(const std::string& app, const std::string& section) const = 0;
+};
+
+class MemorySettingsStore final : public SettingsStore {
+public:
+    std::string get(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& def) const override;
+    void save(const std::string& app, const std::string& section, const std::string& key,
+              const std::string& value) override;
+    std::vector<std::string> keys(const std::string& app, const std::string& section) const override;
+
+private:
+    std::map<std::string, std::string> values_;
+};
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Exclamation, Critical, Information };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct MessageBoxCall {
+    std::string text;
+    std::string title;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    int defaultButton = 1;  // 1 = first button, 2 = second
+};
+
+struct FileDialogCall {
+    bool save = false;
+    std::string filter;       // "Description|*.A;*.B"
+    std::string startFolder;  // DOS path
+};
+
+// Message boxes and file dialogs. File dialogs return a DOS path, or the
+// empty text when the user cancelled.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual Answer messageBox(const MessageBoxCall& call) = 0;
+    virtual std::string openFile(const FileDialogCall& call) = 0;
+    virtual std::string saveFile(const FileDialogCall& call) = 0;
+    virtual void beep() = 0;
+
+    // The usual box: OK only, no icon, titled with the program title.
+    Answer ok(const std::string& text, const std::string& title = "Kivalto")
+    {
+        return messageBox({text, title, Buttons::Ok, Icon::None, 1});
+    }
+};
+
+// Records every box and dialog and answers from queues. An empty answer
+// queue gives the default button, or a cancelled file dialog.
+class ScriptedDialogs final : public Dialogs {
+public:
+    Answer messageBox(const MessageBoxCall& call) override;
+    std::string openFile(const FileDialogCall& call) override;
+    std::string saveFile(const FileDialogCall& call) override;
+    void beep() override { ++beeps; }
+
+    std::deque<Answer> answers;
+    std::deque<std::string> files;
+    std::vector<MessageBoxCall> boxes;
+    std::vector<FileDialogCall> fileDialogs;
+    int beeps = 0;
+
+    std::string lastText() const { return boxes.empty() ? std::string() : boxes.back().text; }
+};
+
+// Window modes of a started program.
+enum class ShowMode { Hidden = 0, Normal = 1, Maximized = 3 };
+
+struct StartResult {
+    bool ok = true;
+    std::string error;  // a sentence for the user when !ok
+};
+
+// Starts programs without waiting. `commandLine` is a DOS command line
+// (a program or a document, then its arguments); `workingDir` a DOS folder.
+class ProcessStarter {
+public:
+    virtual ~ProcessStarter() = default;
+    virtual StartResult start(const std::string& commandLine, const std::string& workingDir, ShowMode mode) = 0;
+};
+
+class RecordingProcessStarter final : public ProcessStarter {
+public:
+    struct Call {
+        std::string commandLine;
+        std::string workingDir;
+        ShowMode mode;
+    };
+    StartResult start(const std::string& commandLine, const std::string& workingDir, ShowMode mode) override
+    {
+        calls.push_back({commandLine, workingDir, mode});
+        return result;
+    }
+    std::vector<Call> calls;
+    StartResult result;
+};
+
+} // namespace kivalto

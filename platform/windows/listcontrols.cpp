@@ -1,0 +1,188 @@
+#include "platform/windows/listcontrols.h"
+
+#include "app/textfield.h"
+#include "platform/windows/text.h"
+
+#include <QSignalBlocker>
+
+namespace kivalto {
+
+int ByteListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+QVariant ByteListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return qs(entries_[static_cast<std::size_t>(index.row())]);
+    return {};
+}
+
+void ByteListModel::setEntries(std::vector<std::string> entries)
+{
+    beginResetModel();
+    entries_ = std::move(entries);
+    endResetModel();
+}
+
+FileListBox::FileListBox(DosFs& fs, QWidget* parent) : QListView(parent), fs_(fs)
+{
+    setModel(&model_);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    path_ = fs_.currentDir();
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& cur) {
+        if (quiet_ || !cur.isValid() || cur.row() == index_)
+            return;
+        index_ = cur.row();
+        fileName_ = List(index_);
+        emit Click();
+    });
+    connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& idx) {
+        if (!idx.isValid())
+            return;
+        if (idx.row() != index_)
+            setListIndex(idx.row());
+        emit DblClick();
+    });
+}
+
+void FileListBox::setPath(const std::string& dosFolder)
+{
+    const std::string abs = fs_.absolute(dosFolder);
+    if (!fs_.folderExists(abs))
+        throw FileError("Path not found: " + abs);
+    const bool changed = abs != path_;
+    path_ = abs;
+    Refresh();
+    if (changed)
+        emit PathChange();
+}
+
+void FileListBox::setPattern(const std::string& pattern)
+{
+    const bool changed = pattern != pattern_;
+    pattern_ = pattern;
+    Refresh();
+    if (changed)
+        emit PatternChange();
+}
+
+void FileListBox::Refresh()
+{
+    model_.setEntries(fs_.listFiles(path_, pattern_));
+    index_ = -1;
+    fileName_.clear();
+}
+
+std::string FileListBox::List(int i) const
+{
+    if (i < 0 || i >= ListCount())
+        return {};
+    return model_.entries()[static_cast<std::size_t>(i)];
+}
+
+void FileListBox::selectRow(int i)
+{
+    quiet_ = true;
+    if (i < 0)
+        selectionModel()->clearSelection();
+    else
+        setCurrentIndex(model_.index(i));
+    quiet_ = false;
+}
+
+void FileListBox::setListIndex(int i)
+{
+    if (i >= ListCount())
+        i = -1;
+    index_ = i;
+    fileName_ = List(i);
+    selectRow(i);
+    if (i >= 0)
+        emit Click();
+}
+
+void FileListBox::setFileName(const std::string& name)
+{
+    std::string folder;
+    std::string file = name;
+    auto slash = name.find_last_of('\\');
+    if (slash != std::string::npos) {
+        folder = name.substr(0, slash == 2 ? 3 : slash);
+        file = name.substr(slash + 1);
+    }
+    if (!folder.empty())
+        setPath(folder);
+    if (!file.empty())
+        setPattern(file);
+    fileName_ = file;
+    emit DblClick();
+}
+
+DirListBox::DirListBox(DosFs& fs, QWidget* parent) : QListView(parent), fs_(fs)
+{
+    setModel(&model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    path_ = fs_.currentDir();
+    setPath(path_);
+    connect(this, &QListView::activated, this, [this](const QModelIndex& idx) {
+        if (!idx.isValid())
+            return;
+        try {
+            if (hasParent_ && idx.row() == 0)
+                setPath(parentOfDos(path_));
+            else
+                setPath(List(idx.row() - (hasParent_ ? 1 : 0)));
+        } catch (const FileError&) {
+        }
+    });
+}
+
+void DirListBox::setPath(const std::string& dosFolder)
+{
+    const std::string abs = fs_.absolute(dosFolder);
+    if (!fs_.folderExists(abs))
+        throw FileError("Path not found: " + abs);
+    path_ = abs;
+    folders_ = fs_.listFolders(abs);
+    hasParent_ = abs.size() > 3;
+    std::vector<std::string> shown;
+    if (hasParent_)
+        shown.push_back("..");
+    for (auto& f : folders_)
+        shown.push_back(f);
+    model_.setEntries(std::move(shown));
+    setToolTip(qs(path_));
+    emit Change();
+}
+
+std::string DirListBox::List(int i) const
+{
+    if (i < 0 || i >= ListCount())
+        return {};
+    return joinDos(path_, folders_[static_cast<std::size_t>(i)]);
+}
+
+DriveListBox::DriveListBox(DosFs& fs, QWidget* parent) : QComboBox(parent)
+{
+    for (auto& [letter, host] : fs.driveTable().drives())
+        addItem(QString("%1: [%2]").arg(QChar(letter).toLower(), QString::fromStdString(host.string())),
+                QString(QChar(letter).toLower()) + ":");
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { emit Change(); });
+}
+
+std::string DriveListBox::Drive() const { return currentData().toString().toStdString(); }
+
+void DriveListBox::setDrive(const std::string& drive)
+{
+    int i = findData(QString::fromStdString(toLower(drive.substr(0, 2))));
+    if (i >= 0)
+        setCurrentIndex(i);
+}
+
+} // namespace kivalto

@@ -1,0 +1,13 @@
+#include "plugins/windows/Editor.h"
+
+namespace kivalto {
+
+Editor::Editor(App& a) : app(a)
+{
+    setObjectName("Editor");
+    setWindowTitle("Plugin Editor");
+}
+
+void Editor::Form_Load() {}
+
+} // namespace kivalto
