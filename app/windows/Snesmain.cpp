@@ -43,6 +43,8 @@ Snesmain::Snesmain(App& a) : app(a)
     connectRoms();
     connectPlugins();
     connectLaunch();
+    connectCheats();
+    connectKeyconfig();
     connectKeys();
     connectJukebox();
     connectHelp();

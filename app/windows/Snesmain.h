@@ -201,6 +201,8 @@ private:
     void connectRoms();
     void connectPlugins();
     void connectLaunch();
+    void connectCheats();
+    void connectKeyconfig();
     void connectKeys();
     void connectJukebox();
     void connectHelp();

@@ -5,9 +5,6 @@ namespace kivalto {
 
 void Snesmain::connectKeys() {}
 
-void Snesmain::zcon_Click() {}
-void Snesmain::EScon_Click() {}
-void Snesmain::nlkcon_Click() {}
 void Snesmain::sneskconf_Click() {}
 void Snesmain::sneskadv_Click() {}
 void Snesmain::nonadvcon_Click() {}

@@ -15,7 +15,5 @@ void Snesmain::File1_DblClick() {}
 void Snesmain::loadGPF() {}
 void Snesmain::CheckCOMMAND() {}
 void Snesmain::commandGPF() {}
-void Snesmain::chtcode_Click() {}
-void Snesmain::chten_Click() {}
 
 } // namespace kivalto

@@ -1,0 +1,87 @@
+// A Kivalto folder in a temporary directory: drive C: is the temporary
+// root and the program directory is C:\KIVALTO. Services are the in-memory
+// settings store, scripted dialogs and a recording process starter.
+#pragma once
+
+#include "app/windows/App.h"
+#include "app/windows/SnesStart.h"
+#include "app/windows/Snesmain.h"
+
+#include <QApplication>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace kivalto::test {
+
+inline std::filesystem::path makeTempRoot()
+{
+    std::random_device rd;
+    auto dir = std::filesystem::temp_directory_path() / ("kivalto-test-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(dir / "KIVALTO");
+    return dir;
+}
+
+inline DriveTable tableFor(const std::filesystem::path& root)
+{
+    DriveTable t;
+    t.set('C', root);
+    return t;
+}
+
+class KivaltoTest : public ::testing::Test {
+protected:
+    KivaltoTest() : root(makeTempRoot()), fs(tableFor(root), "C:\\KIVALTO"), app(fs, settings, dialogs, process)
+    {
+        app.quit = [this] { app.quitRequested = true; };
+    }
+    ~KivaltoTest() override
+    {
+        destroyWindows(app);
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+    }
+
+    // Host path of a DOS path under the temporary root (C:\X -> root/X).
+    std::filesystem::path host(const std::string& dosPath) const
+    {
+        std::string rel = fs.absolute(dosPath).substr(3);
+        for (char& c : rel)
+            if (c == '\\')
+                c = '/';
+        return root / rel;
+    }
+    void writeFile(const std::string& dosPath, const std::string& bytes) const
+    {
+        auto p = host(dosPath);
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+    void makeFolder(const std::string& dosPath) const { std::filesystem::create_directories(host(dosPath)); }
+    std::string readFile(const std::string& dosPath) const
+    {
+        auto data = fs.readAll(dosPath);
+        return data ? *data : std::string("<missing>");
+    }
+    bool exists(const std::string& dosPath) const { return fs.resolveExisting(dosPath).has_value(); }
+
+    // Runs the start-up load (the splash timer's work) synchronously.
+    void startup()
+    {
+        StartupLoad(app);
+        QApplication::processEvents();
+    }
+    Snesmain& main() { return *app.Snesmain; }
+
+    std::filesystem::path root;
+    DosFs fs;
+    MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    RecordingProcessStarter process;
+    App app;
+};
+
+} // namespace kivalto::test

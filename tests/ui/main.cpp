@@ -1,0 +1,12 @@
+// Window tests run on Qt's offscreen platform; no test may block on a
+// modal dialog, so every dialog goes through ScriptedDialogs.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
