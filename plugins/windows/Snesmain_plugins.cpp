@@ -12,7 +12,6 @@ void Snesmain::refplug_Click() {}
 void Snesmain::emuplugedit_Click() {}
 void Snesmain::Command1_Click() {}
 void Snesmain::Play1select_Change() {}
-void Snesmain::addnewwiz_Click() {}
 void Snesmain::TreeView1_NodeClick(QTreeWidgetItem*) {}
 void Snesmain::setEmulatorActive(bool) {}
 

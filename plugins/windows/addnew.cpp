@@ -1,5 +1,7 @@
 #include "plugins/windows/addnew.h"
 
+#include "app/windows/Snesmain.h"
+
 namespace kivalto {
 
 addnew::addnew(App& a) : app(a)
@@ -9,5 +11,8 @@ addnew::addnew(App& a) : app(a)
 }
 
 void addnew::Form_Load() {}
+
+// The main window's menu command that starts the wizard.
+void Snesmain::addnewwiz_Click() {}
 
 } // namespace kivalto
