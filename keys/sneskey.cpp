@@ -1,0 +1,138 @@
+#include "keys/sneskey.h"
+
+#include "app/textfield.h"
+
+#include <stdexcept>
+
+namespace kivalto {
+
+bool readControllerProfile(std::string_view bytes, ControllerProfile& out)
+{
+    StringCharSource src(bytes);
+    TextFieldReader reader(src);
+    std::string f;
+    while (true) {
+        if (!reader.tryField(f))
+            return false;
+        if (f == "BUTS")
+            break;
+        out.driverLines.push_back(f);
+    }
+    while (true) {
+        if (!reader.tryField(f))
+            return false;
+        if (f == "DONEBUTS")
+            return true;
+        out.buttons.push_back(f);
+    }
+}
+
+std::string writeSnesKeyDat(const SnesKeySetup& setup)
+{
+    TextFileBuilder b;
+    b.line(setup.controllerName).truth(setup.playerTwo).number(static_cast<long>(setup.slots.size()) - 1);
+    for (const auto& s : setup.slots)
+        b.line(s);
+    return b.bytes();
+}
+
+StoredSnesKeySetup readSnesKeyDat(std::string_view bytes)
+{
+    StoredSnesKeySetup out;
+    StringCharSource src(bytes);
+    TextFieldReader reader(src);
+    std::string f;
+    if (!reader.tryField(f))
+        return out;
+    out.controllerName = f;
+    try {
+        if (!reader.tryField(f))
+            return out;
+        out.playerTwo = parseTruth(f);
+        if (!reader.tryField(f))
+            return out;
+        const long last = parseNumber(f);
+        for (long i = 0; i <= last; ++i) {
+            if (!reader.tryField(f))
+                return out;
+            out.slots.push_back(f);
+        }
+    } catch (const std::invalid_argument&) {
+        return out;
+    }
+    out.complete = true;
+    return out;
+}
+
+std::string pluginKeyAt(const PluginKeyList& keys, std::string_view slot)
+{
+    long index = -1;
+    try {
+        index = parseNumber(slot);
+    } catch (const std::invalid_argument&) {
+        return {};
+    }
+    if (index < 0 || index >= static_cast<long>(keys.size()))
+        return {};
+    return keys[static_cast<std::size_t>(index)];
+}
+
+std::string buildSnesKeyIni(const DriverFileInput& in)
+{
+    std::string out;
+    auto line = [&out](std::string_view a, std::string_view b = {}) {
+        out.append(a);
+        out.append(b);
+        out.append("\r\n");
+    };
+    for (const auto& d : in.driverLines)
+        line(d);
+    for (std::size_t i = 0; i < in.buttons.size(); ++i) {
+        std::string key;
+        if (in.advanced)
+            key = i < in.slots.size() ? pluginKeyAt(in.pluginKeys, in.slots[i]) : std::string();
+        else
+            key = i < in.manualKeys.size() ? in.manualKeys[i] : std::string();
+        line(in.buttons[i] + " = ", key);
+    }
+    line("Up = ", in.pluginKeys[8]);
+    line("Down = ", in.pluginKeys[9]);
+    line("Left = ", in.pluginKeys[10]);
+    line("Right = ", in.pluginKeys[11]);
+    return out;
+}
+
+std::string writeMappingFile(const std::vector<std::string>& keys)
+{
+    TextFileBuilder b;
+    b.number(static_cast<long>(keys.size()) - 1);
+    for (const auto& k : keys)
+        b.line(k);
+    return b.bytes();
+}
+
+std::vector<std::string> readMappingFile(std::string_view bytes)
+{
+    StringCharSource src(bytes);
+    TextFieldReader reader(src);
+    std::string f;
+    if (!reader.tryField(f))
+        throw MappingFileError("The file is empty.");
+    long last = 0;
+    try {
+        last = parseNumber(f);
+    } catch (const std::invalid_argument&) {
+        throw MappingFileError("Its first line is not a key count.");
+    }
+    if (last < -1)
+        throw MappingFileError("Its key count is negative.");
+    std::vector<std::string> keys;
+    for (long i = 0; i <= last; ++i) {
+        if (!reader.tryField(f))
+            throw MappingFileError("It ends before its " + std::to_string(last + 1) + " keys.");
+        keys.push_back(f);
+    }
+    return keys;
+}
+
+} // namespace kivalto

@@ -1,0 +1,79 @@
+// SnesKey support: controller profiles (*.SKP), the saved controller setup
+// (SnesKey.dat), the driver file (sneskey.ini) and manual mapping files
+// (*.SKS). Formats only; the windows gather and show the values.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kivalto {
+
+// A controller profile: the lines copied to the top of the driver file,
+// then the controller's button names.
+struct ControllerProfile {
+    std::vector<std::string> driverLines;
+    std::vector<std::string> buttons;
+};
+
+// Reads driver lines up to the field "BUTS", then button names up to
+// "DONEBUTS" (both exact). Returns false when the data ends before either
+// marker; `out` then holds what was read before the end.
+bool readControllerProfile(std::string_view bytes, ControllerProfile& out);
+
+// The saved controller setup. Slots are decimal texts, one per button.
+struct SnesKeySetup {
+    std::string controllerName;
+    bool playerTwo = false;
+    std::vector<std::string> slots;
+};
+
+std::string writeSnesKeyDat(const SnesKeySetup& setup);
+
+// What a SnesKey.dat held, as far as it could be read: reading stops at the
+// first missing or malformed field and keeps the fields before it.
+struct StoredSnesKeySetup {
+    std::optional<std::string> controllerName;
+    std::optional<bool> playerTwo;
+    std::vector<std::string> slots;
+    bool complete = false;  // every announced slot was read
+};
+
+StoredSnesKeySetup readSnesKeyDat(std::string_view bytes);
+
+// One column of the plugin's key table: rows 0..11 are the pad keys,
+// row 12 the controller switch.
+using PluginKeyList = std::array<std::string, 13>;
+
+struct DriverFileInput {
+    std::vector<std::string> driverLines;
+    std::vector<std::string> buttons;
+    std::vector<std::string> slots;       // one per button
+    bool advanced = true;                 // keys from the plugin by slot
+    std::vector<std::string> manualKeys;  // one per button, used when not advanced
+    PluginKeyList pluginKeys;
+};
+
+// The plugin key at a slot text; a slot that is not a number from 0 to 12
+// gives the empty text.
+std::string pluginKeyAt(const PluginKeyList& keys, std::string_view slot);
+
+// The bytes of sneskey.ini.
+std::string buildSnesKeyIni(const DriverFileInput& input);
+
+// Manual mapping files: the key count minus 1 (" 7 "), then the keys.
+std::string writeMappingFile(const std::vector<std::string>& keys);
+
+class MappingFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws MappingFileError when the count is not a number of at least -1
+// or the file ends before the announced keys.
+std::vector<std::string> readMappingFile(std::string_view bytes);
+
+} // namespace kivalto
