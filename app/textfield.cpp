@@ -17,6 +17,21 @@ void TextFieldReader::consumeLineEnd(int c)
         src_.get();
 }
 
+// After a closing quote: the rest of the line up to the next comma or line
+// end belongs to the same field and is dropped.
+void TextFieldReader::skipRestOfField()
+{
+    int c;
+    while ((c = src_.get()) >= 0) {
+        if (c == ',')
+            return;
+        if (c == kCR || c == kLF) {
+            consumeLineEnd(c);
+            return;
+        }
+    }
+}
+
 std::string TextFieldReader::field()
 {
     std::string out;
@@ -39,15 +54,7 @@ bool TextFieldReader::tryField(std::string& out)
         src_.get();
         while ((c = src_.get()) >= 0 && c != '"')
             out.push_back(static_cast<char>(c));
-        // Skip the rest of the line up to the next comma or line end.
-        while ((c = src_.get()) >= 0) {
-            if (c == ',')
-                break;
-            if (c == kCR || c == kLF) {
-                consumeLineEnd(c);
-                break;
-            }
-        }
+        skipRestOfField();
         return true;
     }
     while ((c = src_.get()) >= 0) {
@@ -78,14 +85,20 @@ std::string TextFieldReader::fieldPrefix(std::size_t limit)
         src_.get();
         while (out.size() < limit && (c = src_.get()) >= 0 && c != '"')
             out.push_back(static_cast<char>(c));
+        if (c == '"')
+            skipRestOfField();
         return out;
     }
     // Trailing spaces would be dropped at the field's end, so a run of
     // spaces is settled only by the character that follows it.
     std::size_t pendingSpaces = 0;
     while ((c = src_.get()) >= 0) {
-        if (c == ',' || c == kCR || c == kLF)
+        if (c == ',')
             break;
+        if (c == kCR || c == kLF) {
+            consumeLineEnd(c);
+            break;
+        }
         if (c == ' ') {
             ++pendingSpaces;
             continue;

@@ -51,11 +51,14 @@ public:
     // Like field(), but reports the end of file by returning false.
     bool tryField(std::string& out);
     // Reads a field and stops as soon as `limit` characters are settled;
-    // the rest of the field is left unread. Used where only a prefix matters.
+    // the rest of a longer field is left unread. A field that ends within
+    // the limit is consumed with its delimiter, as field() does. Throws
+    // TextReadError at end of file.
     std::string fieldPrefix(std::size_t limit);
 
 private:
     void consumeLineEnd(int c);
+    void skipRestOfField();
     CharSource& src_;
 };
 

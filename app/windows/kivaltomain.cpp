@@ -2,29 +2,16 @@
 
 #include "app/textfield.h"
 #include "app/windows/SnesStart.h"
+#include "platform/drives.h"
 #include "platform/windows/qtplatform.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <filesystem>
 
 namespace kivalto {
 
 namespace {
-
-// The drive table: the host default, then the letters of the settings
-// store's section "Drives" (key: letter, value: host folder).
-DriveTable loadDriveTable(const SettingsStore& settings, const std::string& appName)
-{
-    DriveTable table = DriveTable::hostDefault();
-    for (const auto& key : settings.keys(appName, "Drives")) {
-        if (key.empty())
-            continue;
-        const std::string folder = settings.get(appName, "Drives", key, "");
-        if (!folder.empty())
-            table.set(key[0], folder);
-    }
-    return table;
-}
 
 // The argument as the DOS side sees it: one pair of enclosing quotes
 // removed, a host path turned into its DOS form.
@@ -38,11 +25,10 @@ std::string commandLineArgument(const DosFs& fs, int argc, char** argv)
     }
     if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"')
         arg = arg.substr(1, arg.size() - 2);
-    if (!arg.empty() && arg.front() == '/') {
-        if (auto dos = fs.hostToDos(arg))
-            return *dos;
-    }
-    return arg;
+    if (arg.empty())
+        return arg;
+    const std::string dos = dosFormOfHostPath(fs, arg, std::filesystem::current_path().string());
+    return dos.empty() ? arg : dos;
 }
 
 } // namespace

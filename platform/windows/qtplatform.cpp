@@ -1,9 +1,12 @@
 #include "platform/windows/qtplatform.h"
 
 #include "app/textfield.h"
+#include "platform/dosbox.h"
 #include "platform/windows/text.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QTemporaryFile>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -31,7 +34,12 @@ std::string QtSettingsStore::get(const std::string& app, const std::string& sect
     QSettings s(fileFor(app), QSettings::IniFormat);
     s.beginGroup(qs(section));
     QVariant v = s.value(qs(key));
-    return v.isValid() ? bytes(v.toString()) : def;
+    if (!v.isValid())
+        return def;
+    // An unquoted value with commas comes back from an INI file as a list.
+    if (v.typeId() == QMetaType::QStringList)
+        return bytes(v.toStringList().join(','));
+    return bytes(v.toString());
 }
 
 void QtSettingsStore::save(const std::string& app, const std::string& section, const std::string& key,
@@ -133,6 +141,17 @@ std::pair<std::string, std::string> splitCommand(const std::string& line)
     return {line.substr(start, end - start), line.substr(end + 1)};
 }
 
+bool isAbsoluteDos(const std::string& p)
+{
+    return (p.size() >= 2 && p[1] == ':') || (!p.empty() && p[0] == '\\');
+}
+
+// A name from a command line, taken in `folder` unless it is a full path.
+std::string inFolder(const std::string& folder, const std::string& name)
+{
+    return isAbsoluteDos(name) ? name : joinDos(folder, name);
+}
+
 std::string extensionOf(const std::string& name)
 {
     std::string file = fileNameOfDos(name);
@@ -140,35 +159,22 @@ std::string extensionOf(const std::string& name)
     return dot == std::string::npos ? std::string() : toUpper(file.substr(dot + 1));
 }
 
-QString dosboxProgram()
-{
-    QString p = QStandardPaths::findExecutable("dosbox");
-    return p;
-}
-
 const char* kNoDosbox =
     "DOSBox, which runs the DOS programs for Kivalto, was not found. Install it (on Debian: sudo apt-get install "
     "dosbox) and try again.";
 
-} // namespace
-
-QStringList HostProcessStarter::dosboxArguments(const std::string& dosCommand, const std::string& dosFolder,
-                                                bool fullscreen, bool exitAfter) const
+// Configuration files of earlier starts: DOSBox reads its file at once, so
+// anything older than an hour is left over.
+void removeOldDosboxConfigs()
 {
-    QStringList args;
-    args << "-noconsole";
-    if (fullscreen)
-        args << "-fullscreen";
-    for (auto& [letter, host] : fs_.driveTable().drives())
-        args << "-c" << QString("mount %1 \"%2\"").arg(QChar(letter), QString::fromStdString(host.string()));
-    const std::string folder = fs_.absolute(dosFolder);
-    args << "-c" << QString::fromStdString(folder.substr(0, 2));
-    args << "-c" << qs("cd " + (folder.size() > 3 ? folder.substr(2) : std::string("\\")));
-    args << "-c" << qs(dosCommand);
-    if (exitAfter)
-        args << "-c" << "exit";
-    return args;
+    QDir temp(QDir::tempPath());
+    const auto cutoff = QDateTime::currentDateTime().addSecs(-3600);
+    for (const QFileInfo& f : temp.entryInfoList({"kivalto-dosbox-*.conf"}, QDir::Files))
+        if (f.lastModified() < cutoff)
+            QFile::remove(f.absoluteFilePath());
 }
+
+} // namespace
 
 StartResult HostProcessStarter::start(const std::string& commandLine, const std::string& workingDir, ShowMode mode)
 {
@@ -176,58 +182,67 @@ StartResult HostProcessStarter::start(const std::string& commandLine, const std:
     if (program.empty())
         return {false, "Nothing to start."};
     if (equalsIgnoreCase(program, "start"))
-        return openDocument(joinDos(workingDir, splitCommand(rest).first));
+        return openDocument(inFolder(workingDir, splitCommand(rest).first));
     const std::string ext = extensionOf(program);
     if (ext == "PIF")
         return startPif(program, workingDir);
     if (ext == "EXE" || ext == "COM" || ext == "BAT" || ext.empty())
         return startDos(commandLine, workingDir, mode);
-    return openDocument(joinDos(workingDir, program));
+    return openDocument(inFolder(workingDir, program));
 }
 
 StartResult HostProcessStarter::startPif(const std::string& pifPath, const std::string& workingDir)
 {
-    const std::string path = fs_.absolute(pifPath.find('\\') == std::string::npos ? joinDos(workingDir, pifPath) : pifPath);
+    const std::string path = fs_.absolute(inFolder(workingDir, pifPath));
     auto data = fs_.readAll(path);
     if (!data)
         return {false, "The program information file " + path + " could not be read."};
-    // key=value lines; see the shipped sneswin.pit.
-    std::string program = "snesexec.bat";
-    std::string folder = parentOfDos(path);
-    bool fullscreen = false;
-    for (auto& line : readAllFields(*data)) {
-        auto eq = line.find('=');
-        if (line.empty() || line[0] == ';' || eq == std::string::npos)
-            continue;
-        std::string key = toLower(line.substr(0, eq)), value = line.substr(eq + 1);
-        if (key == "program")
-            program = value;
-        else if (key == "folder" && !value.empty())
-            folder = value;
-        else if (key == "mode")
-            fullscreen = equalsIgnoreCase(value, "msdos");
-    }
-    QString dosbox = dosboxProgram();
-    if (dosbox.isEmpty())
-        return {false, kNoDosbox};
-    if (!QProcess::startDetached(dosbox, dosboxArguments(program, folder, fullscreen, true)))
-        return {false, "DOSBox could not be started."};
-    return {};
+    const PifTemplate pif = parsePifTemplate(*data);
+    const std::string folder = fs_.absolute(pif.folder.empty() ? parentOfDos(path) : pif.folder);
+    const std::string program = splitCommand(pif.program).first;
+    if (!fs_.fileExists(joinDos(folder, program)))
+        return {false, "The program " + joinDos(folder, program) + " named in " + path + " was not found."};
+    return startDosbox(pif.program, folder, pif.fullscreen, false);
 }
 
 StartResult HostProcessStarter::startDos(const std::string& commandLine, const std::string& workingDir, ShowMode mode)
 {
-    QString dosbox = dosboxProgram();
+    return startDosbox(commandLine, fs_.absolute(workingDir.empty() ? fs_.currentDir() : workingDir), false,
+                       mode == ShowMode::Hidden);
+}
+
+StartResult HostProcessStarter::startDosbox(const std::string& command, const std::string& dosFolder, bool fullscreen,
+                                            bool hidden)
+{
+    const QString dosbox = QStandardPaths::findExecutable("dosbox");
     if (dosbox.isEmpty())
         return {false, kNoDosbox};
+    auto host = fs_.resolveExisting(dosFolder);
+    if (!host)
+        return {false, "The folder " + dosFolder + " was not found."};
+    removeOldDosboxConfigs();
+    QTemporaryFile conf(QDir::tempPath() + "/kivalto-dosbox-XXXXXX.conf");
+    conf.setAutoRemove(false);
+    const std::string text = dosboxConfig(fs_.driveTable(), dosFolder, host->string(), command);
+    if (!conf.open() || conf.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
+        !conf.flush())
+        return {false, "The DOSBox configuration could not be written to " + bytes(QDir::tempPath()) + "."};
+    conf.close();
     QProcess p;
     p.setProgram(dosbox);
-    p.setArguments(dosboxArguments(commandLine, workingDir, false, true));
-    if (mode == ShowMode::Hidden) {
+    QStringList args;
+    for (const auto& a : dosboxArguments(conf.fileName().toStdString(), fullscreen))
+        args << QString::fromStdString(a);
+    p.setArguments(args);
+    p.setWorkingDirectory(QString::fromStdString(host->string()));
+    if (hidden) {
+        // No window: SDL's dummy video driver.
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("SDL_VIDEODRIVER", "dummy");
         p.setProcessEnvironment(env);
     }
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
     if (!p.startDetached())
         return {false, "DOSBox could not be started."};
     return {};

@@ -42,21 +42,19 @@ private:
 };
 
 // Starts programs detached. DOS programs and the .PIF launches run in
-// DOSBox with every drive of the drive table mounted, so that a DOS path
-// means the same file inside and outside; documents open in the desktop's
-// viewer.
+// DOSBox with every drive of the drive table mounted (platform/dosbox.h):
+// a .PIF runs what its text names, in a window or full-screen; a hidden
+// start runs DOSBox without a window. "start <document>" and other files
+// open in the desktop's viewer (xdg-open, else xchm).
 class HostProcessStarter final : public ProcessStarter {
 public:
     explicit HostProcessStarter(DosFs& fs) : fs_(fs) {}
     StartResult start(const std::string& commandLine, const std::string& workingDir, ShowMode mode) override;
 
-    // The DOSBox argument list that runs `dosCommand` in `dosFolder`.
-    QStringList dosboxArguments(const std::string& dosCommand, const std::string& dosFolder, bool fullscreen,
-                                bool exitAfter) const;
-
 private:
     StartResult startPif(const std::string& pifPath, const std::string& workingDir);
     StartResult startDos(const std::string& commandLine, const std::string& workingDir, ShowMode mode);
+    StartResult startDosbox(const std::string& command, const std::string& dosFolder, bool fullscreen, bool hidden);
     StartResult openDocument(const std::string& dosPath);
     DosFs& fs_;
 };

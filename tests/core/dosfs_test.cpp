@@ -1,0 +1,257 @@
+#include "app/textfield.h"
+#include "platform/dosbox.h"
+#include "platform/dosfs.h"
+#include "platform/drives.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace kivalto;
+namespace fs = std::filesystem;
+
+namespace {
+
+class DosFsTest : public ::testing::Test {
+protected:
+    DosFsTest() : root(makeRoot()), dos(table(), "C:\\KIV") {}
+    ~DosFsTest() override
+    {
+        std::error_code ec;
+        fs::remove_all(root, ec);
+    }
+    static fs::path makeRoot()
+    {
+        std::random_device rd;
+        auto dir = fs::temp_directory_path() / ("kivalto-dosfs-" + std::to_string(rd()) + std::to_string(rd()));
+        fs::create_directories(dir / "c" / "KIV");
+        fs::create_directories(dir / "d");
+        return dir;
+    }
+    DriveTable table() const
+    {
+        DriveTable t;
+        t.set('c', root / "c");
+        t.set('D', root / "d");
+        return t;
+    }
+    void put(const fs::path& rel, const std::string& bytes) const
+    {
+        fs::create_directories((root / rel).parent_path());
+        std::ofstream(root / rel, std::ios::binary) << bytes;
+    }
+    std::string get(const fs::path& rel) const
+    {
+        std::ifstream in(root / rel, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    std::vector<std::string> hostNames(const fs::path& rel) const
+    {
+        std::vector<std::string> out;
+        for (auto& e : fs::directory_iterator(root / rel))
+            out.push_back(e.path().filename().string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    fs::path root;
+    DosFs dos;
+};
+
+} // namespace
+
+TEST_F(DosFsTest, AbsolutePathsAgainstTheCurrentDirectory)
+{
+    EXPECT_EQ(dos.currentDir(), "C:\\KIV");
+    EXPECT_EQ(dos.absolute("paths.dat"), "C:\\KIV\\paths.dat");
+    EXPECT_EQ(dos.absolute("c:roms\\..\\x"), "C:\\KIV\\x");
+    EXPECT_EQ(dos.absolute("\\ROMS\\.\\A\\"), "C:\\ROMS\\A");
+    EXPECT_EQ(dos.absolute("d:"), "D:\\");
+    EXPECT_EQ(dos.absolute("C:\\..\\.."), "C:\\");
+}
+
+TEST_F(DosFsTest, ReadingAndWritingIgnoreCaseAndNewFilesKeepTheGivenCase)
+{
+    put("c/KIV/paths.DAT", "old");
+    EXPECT_EQ(dos.readAll("PATHS.dat").value(), "old");
+    dos.writeWhole("paths.dat", "new");
+    EXPECT_EQ(hostNames("c/KIV"), (std::vector<std::string>{"paths.DAT"}));
+    EXPECT_EQ(get("c/KIV/paths.DAT"), "new");
+
+    dos.writeWhole("c:\\kiv\\Static.dat", "x");
+    EXPECT_EQ(hostNames("c/KIV"), (std::vector<std::string>{"Static.dat", "paths.DAT"}));
+    EXPECT_TRUE(dos.fileExists("C:\\KIV\\STATIC.DAT"));
+    EXPECT_TRUE(dos.folderExists("c:\\kiv"));
+    EXPECT_FALSE(dos.fileExists("C:\\KIV"));
+    EXPECT_FALSE(dos.readAll("C:\\KIV\\missing.dat").has_value());
+    EXPECT_FALSE(dos.readAll("E:\\anything").has_value());  // no such drive
+}
+
+TEST_F(DosFsTest, WriteWholeIsAtomic)
+{
+    put("c/KIV/paths.dat", "old contents");
+    // The temporary name is taken by a folder: the write fails, the old file stays.
+    fs::create_directories(root / "c/KIV/.paths.dat.kivalto-tmp");
+    EXPECT_THROW(dos.writeWhole("paths.dat", "new"), FileError);
+    EXPECT_EQ(get("c/KIV/paths.dat"), "old contents");
+    fs::remove(root / "c/KIV/.paths.dat.kivalto-tmp");
+
+    // A target that is a folder, or in a missing folder.
+    fs::create_directories(root / "c/KIV/FOLDER");
+    EXPECT_THROW(dos.writeWhole("folder", "x"), FileError);
+    EXPECT_THROW(dos.writeWhole("C:\\NOWHERE\\paths.dat", "x"), FileError);
+    EXPECT_THROW(dos.writeWhole("E:\\x", "x"), FileError);
+
+    // A good write leaves no temporary file behind.
+    dos.writeWhole("paths.dat", std::string("a\0\r\n", 4));
+    EXPECT_EQ(get("c/KIV/paths.dat"), std::string("a\0\r\n", 4));
+    EXPECT_EQ(hostNames("c/KIV"), (std::vector<std::string>{"FOLDER", "paths.dat"}));
+}
+
+TEST_F(DosFsTest, PatchCopyAndPositionedReads)
+{
+    put("c/KIV/zsnes.cfg", "0123456789");
+    dos.patchInPlace("ZSNES.CFG", 3, "ab");
+    EXPECT_EQ(get("c/KIV/zsnes.cfg"), "012ab56789");
+    EXPECT_THROW(dos.patchInPlace("zsnes.cfg", 9, "xy"), FileError);  // would grow the file
+    EXPECT_EQ(get("c/KIV/zsnes.cfg"), "012ab56789");
+    EXPECT_THROW(dos.patchInPlace("none.cfg", 0, "x"), FileError);
+
+    put("c/KIV/sneswin.PIF", "stale");
+    EXPECT_THROW(dos.copyFile("SNESWIN.PIT", "sneswin.pif"), FileError);
+    EXPECT_EQ(get("c/KIV/sneswin.PIF"), "stale");
+    put("c/KIV/sneswin.pit", "template");
+    dos.copyFile("SNESWIN.PIT", "sneswin.pif");
+    EXPECT_EQ(get("c/KIV/sneswin.PIF"), "template");
+
+    auto f = dos.openRead("sneswin.pit");
+    ASSERT_TRUE(f);
+    char buf[8] = {};
+    EXPECT_EQ(f->size(), 8u);
+    EXPECT_EQ(f->readAt(4, buf, sizeof buf), 4u);
+    EXPECT_EQ(std::string(buf, 4), "late");
+    EXPECT_EQ(f->readAt(100, buf, sizeof buf), 0u);
+    EXPECT_EQ(f->bytesRead(), 4u);
+    EXPECT_FALSE(dos.openRead("nothing"));
+}
+
+TEST_F(DosFsTest, ListingsMatchMasksWithoutCaseInAStableOrder)
+{
+    for (const char* n : {"b.smc", "A.SMC", "c.Sfc", "readme.txt", "NOEXT", "a.smc.bak"})
+        put(fs::path("d/ROMS") / n, "x");
+    fs::create_directories(root / "d/ROMS/sub");
+    fs::create_directories(root / "d/ROMS/Alpha");
+    EXPECT_EQ(dos.listFiles("d:\\roms", "*.SMC;*.sfc"), (std::vector<std::string>{"A.SMC", "b.smc", "c.Sfc"}));
+    EXPECT_EQ(dos.listFiles("D:\\ROMS", " *.smc ; readme.* "),
+              (std::vector<std::string>{"A.SMC", "b.smc", "readme.txt"}));
+    EXPECT_EQ(dos.listFiles("D:\\ROMS", "*.*").size(), 6u);
+    EXPECT_EQ(dos.listFiles("D:\\ROMS", "noext.*"), (std::vector<std::string>{"NOEXT"}));
+    EXPECT_EQ(dos.listFiles("D:\\ROMS", "?.smc"), (std::vector<std::string>{"A.SMC", "b.smc"}));
+    EXPECT_EQ(dos.listFiles("D:\\ROMS", ""), std::vector<std::string>{});
+    EXPECT_EQ(dos.listFolders("d:\\Roms"), (std::vector<std::string>{"Alpha", "sub"}));
+    EXPECT_EQ(dos.listFiles("D:\\MISSING", "*.*"), std::vector<std::string>{});
+}
+
+TEST(DosMasks, Wildcards)
+{
+    EXPECT_TRUE(matchesMask("MARIO.SMC", "*.smc"));
+    EXPECT_TRUE(matchesMask("mario", "*.*"));
+    EXPECT_TRUE(matchesMask("a.b.c", "*.c"));
+    EXPECT_FALSE(matchesMask("MARIO.SMC", "*.SM"));
+    EXPECT_TRUE(matchesMask("ZSNES.XPL", "z*.x?l"));
+    EXPECT_FALSE(matchesMask("ZSNES.XPL", "?.XPL"));
+    EXPECT_TRUE(matchesPatternList("x.GZ", "*.SMC;*.ZIP;*.GZ"));
+    EXPECT_FALSE(matchesPatternList("x.GZ", "*.SMC;;*.ZIP"));
+    EXPECT_EQ(splitPatternList(";*.A; *.B ;"), (std::vector<std::string>{"*.A", "*.B"}));
+}
+
+TEST(DosPaths, TextHelpers)
+{
+    EXPECT_EQ(joinDos("C:\\ROMS", "A.SMC"), "C:\\ROMS\\A.SMC");
+    EXPECT_EQ(joinDos("C:\\ROMS\\", "A.SMC"), "C:\\ROMS\\A.SMC");
+    EXPECT_EQ(parentOfDos("C:\\ROMS\\A.SMC"), "C:\\ROMS");
+    EXPECT_EQ(parentOfDos("C:\\A.SMC"), "C:\\");
+    EXPECT_EQ(fileNameOfDos("C:\\ROMS\\A.SMC"), "A.SMC");
+    EXPECT_EQ(fileNameOfDos("A.SMC"), "A.SMC");
+}
+
+TEST(DosPaths, LastPathComponent)
+{
+    EXPECT_EQ(LastPathComponent("C:\\ROMS\\Mario"), "MARIO");
+    EXPECT_EQ(LastPathComponent("C:\\ROMS\\"), "");
+    EXPECT_EQ(LastPathComponent("mario.smc"), "MARIO.SMC");
+    std::string deep;
+    for (int i = 0; i < 99; ++i)
+        deep += "\\d";
+    EXPECT_EQ(LastPathComponent(deep + "\\last"), toUpper(deep + "\\last"));  // the 100th backslash: whole text
+    EXPECT_EQ(LastPathComponent(deep), "D");                                  // 99 are still searched
+}
+
+TEST(DriveTables, DefaultsAndTheDrivesSection)
+{
+    MemorySettingsStore store;
+    EXPECT_EQ(loadDriveTable(store, "kivalto").drives(), (std::map<char, fs::path>{{'C', "/"}}));
+    store.save("kivalto", "Drives", "d", "/media/roms");
+    store.save("kivalto", "Drives", "C", "/home/me/dos");
+    store.save("kivalto", "Drives", "EE", "/ignored");
+    store.save("kivalto", "Drives", "F", "");
+    store.save("other", "Drives", "G", "/other");
+    EXPECT_EQ(loadDriveTable(store, "kivalto").drives(),
+              (std::map<char, fs::path>{{'C', "/home/me/dos"}, {'D', "/media/roms"}}));
+}
+
+TEST_F(DosFsTest, HostPathsTurnIntoTheirDosForm)
+{
+    EXPECT_EQ(dos.hostToDos(root / "c" / "KIV" / "x.smc").value(), "C:\\KIV\\x.smc");
+    EXPECT_EQ(dos.hostToDos(root / "d").value(), "D:\\");
+    EXPECT_FALSE(dos.hostToDos("/elsewhere/x").has_value());
+    // The longest mapping wins when drives nest.
+    DriveTable nested = DriveTable::hostDefault();
+    nested.set('D', root / "d");
+    DosFs both(nested, "C:\\");
+    EXPECT_EQ(both.hostToDos(root / "d" / "ROMS").value(), "D:\\ROMS");
+    EXPECT_EQ(both.hostToDos("/usr/bin").value(), "C:\\usr\\bin");
+    EXPECT_EQ(dosFormOfHostPath(both, "ROMS/a.smc", (root / "d").string()), "D:\\ROMS\\a.smc");
+    EXPECT_EQ(dosFormOfHostPath(both, "c:\\roms\\a.smc", "/"), "c:\\roms\\a.smc");
+    EXPECT_EQ(dosFormOfHostPath(dos, "/elsewhere/a.smc", "/"), "");
+}
+
+TEST(LaunchTemplates, ParseThePifText)
+{
+    PifTemplate win = parsePifTemplate("; comment, with = sign\r\nprogram=snesexec.bat\r\nmode=window\r\n");
+    EXPECT_EQ(win.program, "snesexec.bat");
+    EXPECT_EQ(win.folder, "");
+    EXPECT_FALSE(win.fullscreen);
+    PifTemplate dosMode = parsePifTemplate("MODE=FullScreen\r\nfolder=C:\\GAMES\r\nprogram= GO.BAT\r\nunknown=1\r\n");
+    EXPECT_EQ(dosMode.program, "GO.BAT");
+    EXPECT_EQ(dosMode.folder, "C:\\GAMES");
+    EXPECT_TRUE(dosMode.fullscreen);
+    EXPECT_EQ(parsePifTemplate("").program, "snesexec.bat");
+}
+
+TEST(LaunchTemplates, DosboxConfigMountsEveryDriveAndQuitsAfterTheProgram)
+{
+    DriveTable t = DriveTable::hostDefault();
+    t.set('D', "/media/my roms");
+    EXPECT_EQ(dosboxConfig(t, "C:\\HOME\\KIV", "/home/kiv", "snesexec.bat"),
+              "# Written by Kivalto for one start of DOSBox.\n[autoexec]\n"
+              "mount C \"/\" >NUL\nmount D \"/media/my roms\"\n"
+              "C:\ncd \\HOME\\KIV\ncall snesexec.bat\nexit\n");
+    // A long folder name is reached through a spare letter.
+    EXPECT_EQ(dosboxConfig(t, "C:\\HOME\\My Kivalto", "/home/My Kivalto", "X.BAT"),
+              "# Written by Kivalto for one start of DOSBox.\n[autoexec]\n"
+              "mount C \"/\" >NUL\nmount D \"/media/my roms\"\n"
+              "mount Y \"/home/My Kivalto\"\nY:\ncall X.BAT\nexit\n");
+    EXPECT_EQ(dosboxArguments("/tmp/k.conf", false), (std::vector<std::string>{"-conf", "/tmp/k.conf"}));
+    EXPECT_EQ(dosboxArguments("/tmp/k.conf", true),
+              (std::vector<std::string>{"-conf", "/tmp/k.conf", "-fullscreen"}));
+}
+
+TEST(LaunchTemplates, ShortDosNames)
+{
+    for (const char* ok : {"KIVALTO", "a.b", "SNESEXEC.BAT", "12345678.123", "..", "A~1"})
+        EXPECT_TRUE(isShortDosName(ok)) << ok;
+    for (const char* bad : {"", "kivalto-test1", "123456789", "a.1234", "a.b.c", "my roms", "a.", ".x", "a+b"})
+        EXPECT_FALSE(isShortDosName(bad)) << bad;
+}
