@@ -1,13 +1,180 @@
 #include "jukebox/windows/Jukebox.h"
 
+#include "app/windows/Paths.h"
+#include "app/windows/SnesStart.h"
+#include "app/windows/Snesmain.h"
+#include "platform/windows/text.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+
 namespace kivalto {
+
+namespace {
+
+const char* const kCaption = "SPC-Jukebox";
+
+// A picture that acts as a button: reachable by Tab, pressed with Space,
+// and named for screen readers by its caption.
+QToolButton* pictureButton(QWidget* parent, QStyle::StandardPixmap pixmap, const QString& caption)
+{
+    auto* b = new QToolButton(parent);
+    b->setIcon(parent->style()->standardIcon(pixmap));
+    b->setIconSize(QSize(32, 32));
+    b->setText(caption);
+    b->setToolTip(caption);
+    b->setAccessibleName(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setAutoRaise(true);
+    return b;
+}
+
+} // namespace
 
 Jukebox::Jukebox(App& a) : app(a)
 {
     setObjectName("Jukebox");
-    setWindowTitle("SPC-Jukebox");
+    setWindowTitle(kCaption);
+
+    Check1 = new QCheckBox("Stereo");
+    Check2 = new QCheckBox("Advanced Effects");
+    Check3 = new QCheckBox("8 Bit Sound");
+    Check2->setChecked(true);
+    Check3->setChecked(true);
+    Option1 = new QRadioButton("22 KHz");
+    Option2 = new QRadioButton("44 KHz");
+    Option2->setChecked(true);
+
+    HScroll1 = new QScrollBar(Qt::Horizontal);
+    HScroll1->setRange(0, 100);
+    HScroll1->setValue(75);
+    HScroll1->setPageStep(10);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    HScroll1->setAccessibleName("Volume");
+    auto* volumeLabel = new QLabel("Volume");
+    volumeLabel->setBuddy(HScroll1);
+
+    Text1 = new QLineEdit("  0:00");
+    Text1->setReadOnly(true);
+    Text1->setAccessibleName("Play time");
+    auto* clockLabel = new QLabel("Play time");
+    clockLabel->setBuddy(Text1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+
+    Picture1 = pictureButton(this, QStyle::SP_MediaPlay, "Play");
+    Picture2 = pictureButton(this, QStyle::SP_DialogCloseButton, "Close");
+    Image1 = pictureButton(this, QStyle::SP_MediaStop, "Stop the Clock");
+
+    auto* sound = new QGroupBox("Sound");
+    auto* soundLay = new QVBoxLayout(sound);
+    soundLay->addWidget(Check1);
+    soundLay->addWidget(Check2);
+    soundLay->addWidget(Check3);
+    auto* rate = new QGroupBox("Sample Rate");
+    auto* rateLay = new QVBoxLayout(rate);
+    rateLay->addWidget(Option1);
+    rateLay->addWidget(Option2);
+
+    auto* volume = new QGridLayout;
+    volume->addWidget(volumeLabel, 0, 0, 1, 2, Qt::AlignHCenter);
+    volume->addWidget(HScroll1, 1, 0, 1, 2);
+    volume->addWidget(new QLabel("Low"), 2, 0, Qt::AlignLeft);
+    volume->addWidget(new QLabel("High"), 2, 1, Qt::AlignRight);
+
+    auto* clock = new QHBoxLayout;
+    clock->addWidget(clockLabel);
+    clock->addWidget(Text1);
+    clock->addWidget(Image1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Picture1);
+    buttons->addStretch();
+    buttons->addWidget(Picture2);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(sound);
+    top->addWidget(rate);
+    auto* lay = new QVBoxLayout(this);
+    lay->addLayout(top);
+    lay->addLayout(volume);
+    lay->addLayout(clock);
+    lay->addLayout(buttons);
+
+    setTabOrder(Check1, Check2);
+    setTabOrder(Check2, Check3);
+    setTabOrder(Check3, Option1);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, HScroll1);
+    setTabOrder(HScroll1, Text1);
+    setTabOrder(Text1, Image1);
+    setTabOrder(Image1, Picture1);
+    setTabOrder(Picture1, Picture2);
+
+    connect(Picture1, &QToolButton::clicked, this, &Jukebox::Picture1_Click);
+    connect(Picture2, &QToolButton::clicked, this, &Jukebox::Picture2_Click);
+    connect(Image1, &QToolButton::clicked, this, &Jukebox::Image1_Click);
+    connect(Timer1, &QTimer::timeout, this, &Jukebox::Timer1_Timer);
 }
 
-void Jukebox::Form_Load() {}
+void Jukebox::Form_Load() { playCounter = 0; }
+
+SpcPlaySettings Jukebox::settings() const
+{
+    SpcPlaySettings s;
+    s.stereo = Check1->isChecked();
+    s.advancedEffects = Check2->isChecked();
+    s.eightBit = Check3->isChecked();
+    s.khz22 = Option1->isChecked();
+    s.khz44 = Option2->isChecked();
+    s.volume = HScroll1->value();
+    return s;
+}
+
+void Jukebox::Picture1_Click()
+{
+    const std::string spcDir = app.Paths->value(PathField::snespath);
+    ChooseFileToOpen(app, "Playable Files|*.SPC;*.ZST", spcDir);
+    const std::string file = app.Snesmain->CommonDialog1.FileName;
+    if (file.empty())
+        return;
+    const std::string commandLine = buildSpcPlayCommand(spcDir, file, settings());
+
+    playCounter = 0;
+    Text1->setText("  0:00");
+    Timer1->start();
+    setWindowTitle("Press enter to stop playing.");
+    const StartResult started = app.process.start(commandLine, app.fs.currentDir(), ShowMode::Hidden);
+    if (!started.ok) {
+        Timer1->stop();
+        // Nothing is playing, so the caption must not tell the user to stop it.
+        setWindowTitle(kCaption);
+        app.dialogs.ok("An error has occurred. Check that the SPCplay path is correct.", app.title);
+    }
+}
+
+void Jukebox::Picture2_Click()
+{
+    Timer1->stop();
+    hide();
+}
+
+void Jukebox::Image1_Click()
+{
+    Timer1->stop();
+    setWindowTitle(kCaption);
+}
+
+void Jukebox::Timer1_Timer()
+{
+    ++playCounter;
+    Text1->setText(qs(playClockText(playCounter)));
+}
 
 } // namespace kivalto

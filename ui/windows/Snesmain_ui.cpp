@@ -1,12 +1,45 @@
-// Main window handlers of this subsystem.
+// Main window handlers of this subsystem: the Help menu.
 #include "app/windows/Snesmain.h"
+#include "app/windows/Splash.h"
 
 namespace kivalto {
 
-void Snesmain::connectHelp() {}
+namespace {
+const char* const kHelpFile = "Kivalto.chm";
+}
 
-void Snesmain::Aboutbox_Click() {}
-void Snesmain::tipstrt_Click() {}
-void Snesmain::viewhelp_Click() {}
+void Snesmain::connectHelp()
+{
+    connect(Aboutbox, &QAction::triggered, this, &Snesmain::Aboutbox_Click);
+    connect(tipstrt, &QAction::triggered, this, &Snesmain::tipstrt_Click);
+    connect(viewhelp, &QAction::triggered, this, &Snesmain::viewhelp_Click);
+}
+
+void Snesmain::Aboutbox_Click()
+{
+    app.Splash->show();
+    app.Splash->raise();
+    app.Splash->activateWindow();
+}
+
+// The checkable menu item has already flipped its check mark when this runs.
+void Snesmain::tipstrt_Click() { app.saveOption("Show Tips at Startup", tipstrt->isChecked()); }
+
+void Snesmain::viewhelp_Click()
+{
+    if (!app.fs.resolveExisting(joinDos(app.fs.currentDir(), kHelpFile))) {
+        app.dialogs.ok(std::string("The help file ") + kHelpFile + " is missing from the Kivalto directory " +
+                           app.fs.currentDir() + ". Copy it there from the Kivalto distribution and try again.",
+                       app.title);
+        return;
+    }
+    const StartResult r = app.process.start(std::string("start ") + kHelpFile, app.fs.currentDir(), ShowMode::Maximized);
+    if (!r.ok)
+        app.dialogs.ok(std::string("The help file ") + kHelpFile + " could not be opened: " + r.error +
+                           (r.error.empty() ? "" : " ") +
+                           "A viewer for CHM help files is needed; on Debian or Ubuntu install one with "
+                           "\"apt-get install xchm\".",
+                       app.title);
+}
 
 } // namespace kivalto

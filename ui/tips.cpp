@@ -1,0 +1,53 @@
+#include "ui/tips.h"
+
+#include "app/textfield.h"
+
+#include <stdexcept>
+
+namespace kivalto {
+
+std::vector<std::string> splitTipLines(std::string_view bytes)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(bytes.substr(start));
+            break;
+        }
+        lines.emplace_back(bytes.substr(start, end - start));
+        start = end + 1;
+        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+std::string missingTipsText()
+{
+    return std::string("That the ") + kTipsFile + " file was not found? " + "\r\n" + "\r\n" +
+           "Create a text file named " + kTipsFile + " using NotePad with 1 tip per line. " +
+           "Then place it in the same directory as the application. ";
+}
+
+bool tipsShownAtStartup(const std::string& stored)
+{
+    try {
+        return parseNumber(stored) != 0;
+    } catch (const std::invalid_argument&) {
+        return true;
+    }
+}
+
+const std::string* TipRound::next()
+{
+    ++current_;
+    if (current_ > tips_.size())
+        current_ = 1;
+    if (tips_.empty())
+        return nullptr;
+    return &tips_[current_ - 1];
+}
+
+} // namespace kivalto
