@@ -1,13 +1,88 @@
 #include "launch/windows/chtcodefrm.h"
 
+#include "platform/windows/text.h"
+
+#include <QGridLayout>
+
 namespace kivalto {
 
 chtcodefrm::chtcodefrm(App& a) : app(a)
 {
     setObjectName("chtcodefrm");
     setWindowTitle("Enter a Cheat Code");
+
+    Label1 = new QLabel("Enter the Cheat Code and the switch below. It will be saved with the ROM settings.");
+    Label1->setWordWrap(true);
+    Combo1 = new QComboBox;
+    Combo1->setObjectName("Combo1");
+    Combo1->setEditable(true);
+    // Typed switches must not become entries: Combo1 stays parallel to List1.
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setAccessibleName("Switch:");
+    Label3 = new QLabel("&Switch:");
+    Label3->setBuddy(Combo1);
+    List1 = new QListWidget;
+    List1->setObjectName("List1");
+    List1->hide();
+    Text1 = new QLineEdit;
+    Text1->setObjectName("Text1");
+    Text1->setToolTip("Enter the code to place after the switch.");
+    Label2 = new QLabel("&Cheat Code:");
+    Label2->setBuddy(Text1);
+    Command1 = new QPushButton("Done");
+    Command1->setDefault(true);
+    Command2 = new QPushButton("Help");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(Label3, 1, 0);
+    grid->addWidget(Combo1, 1, 1);
+    grid->addWidget(Label2, 2, 0);
+    grid->addWidget(Text1, 2, 1);
+    grid->addWidget(Command1, 3, 0);
+    grid->addWidget(Command2, 3, 1, Qt::AlignRight);
+    grid->addWidget(List1, 4, 0, 1, 2);
+
+    connect(Combo1, &QComboBox::activated, this, &chtcodefrm::Combo1_Click);
+    // Editing the switch after a pick keeps the typed text.
+    connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, [this] { jstclickd = false; });
+    connect(Command1, &QPushButton::clicked, this, &chtcodefrm::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &chtcodefrm::Command2_Click);
 }
 
-void chtcodefrm::Form_Load() {}
+void chtcodefrm::Form_Load() { jstclickd = false; }
+
+void chtcodefrm::setCheatTypes(const std::vector<PluginOption>& cheats)
+{
+    Combo1->clear();
+    List1->clear();
+    for (const PluginOption& c : cheats) {
+        Combo1->addItem(qs(c.name));
+        List1->addItem(qs(c.switchText));
+    }
+    Combo1->setCurrentIndex(-1);
+    Combo1->clearEditText();
+}
+
+void chtcodefrm::Combo1_Click() { jstclickd = true; }
+
+void chtcodefrm::Command1_Click()
+{
+    if (jstclickd) {
+        const int i = Combo1->currentIndex();
+        if (i >= 0 && i < List1->count())
+            Combo1->setEditText(List1->item(i)->text());
+        jstclickd = false;
+    }
+    hide();
+}
+
+void chtcodefrm::Command2_Click()
+{
+    app.dialogs.ok("Select the type of cheat from the drop down list or enter your own switch. Then enter the cheat "
+                   "into the cheat box. So to enter the MegaManX Pro Action Replay cheat with NLKE, you would select "
+                   "'Pro Action Replay' from the dropdown list and then enter the code '7E0BCF28'.",
+                   app.title);
+}
 
 } // namespace kivalto

@@ -1,9 +1,18 @@
-// Window `chtcodefrm` ("Enter a Cheat Code").
+// Window `chtcodefrm` ("Enter a Cheat Code"): one cheat per launch, a
+// switch (picked from the current plugin's cheat types or typed) and a code.
 #pragma once
 
 #include "app/windows/App.h"
+#include "plugins/plugin.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 namespace kivalto {
 
@@ -13,8 +22,28 @@ public:
     explicit chtcodefrm(App& app);
     App& app;
 
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;     // "Switch:"
+    QComboBox* Combo1 = nullptr;  // cheat types; its text is the switch used
+    QListWidget* List1 = nullptr; // hidden: the switches, parallel to Combo1
+    QLabel* Label2 = nullptr;     // "Cheat Code:"
+    QLineEdit* Text1 = nullptr;   // the cheat code
+    QPushButton* Command1 = nullptr;  // Done
+    QPushButton* Command2 = nullptr;  // Help
+
+    // Set when a type was just picked from the list; Done then turns the
+    // type's name into its switch.
+    bool jstclickd = false;
+
     // Runs once when the start-up load creates the window.
     void Form_Load();
+    // Empties the types, the switches and the switch text, then lists the
+    // given cheat types (names already without "#") with their switches.
+    void setCheatTypes(const std::vector<PluginOption>& cheats);
+
+    void Combo1_Click();
+    void Command1_Click();
+    void Command2_Click();
 };
 
 } // namespace kivalto
