@@ -1,0 +1,143 @@
+#include "fixture.h"
+
+#include "app/windows/Paths.h"
+#include "jukebox/windows/Jukebox.h"
+
+using namespace kivalto;
+
+class JukeboxWindow : public test::KivaltoTest {
+protected:
+    void SetUp() override
+    {
+        startup();
+        juke = app.Jukebox;
+        app.Paths->field(PathField::snespath)->setText("C:\\SPC\\");
+    }
+    void play(const std::string& file)
+    {
+        dialogs.files.push_back(file);
+        juke->Picture1->click();
+    }
+    std::string clock() const { return juke->Text1->text().toStdString(); }
+    std::string caption() const { return juke->windowTitle().toStdString(); }
+    Jukebox* juke = nullptr;
+};
+
+TEST_F(JukeboxWindow, StartsWithTheDesignState)
+{
+    EXPECT_EQ(caption(), "SPC-Jukebox");
+    EXPECT_FALSE(juke->Check1->isChecked());
+    EXPECT_TRUE(juke->Check2->isChecked());
+    EXPECT_TRUE(juke->Check3->isChecked());
+    EXPECT_FALSE(juke->Option1->isChecked());
+    EXPECT_TRUE(juke->Option2->isChecked());
+    EXPECT_EQ(juke->HScroll1->minimum(), 0);
+    EXPECT_EQ(juke->HScroll1->maximum(), 100);
+    EXPECT_EQ(juke->HScroll1->value(), 75);
+    EXPECT_EQ(clock(), "  0:00");
+    EXPECT_EQ(juke->Timer1->interval(), 1000);
+    EXPECT_FALSE(juke->Timer1->isActive());
+    for (QWidget* w : {static_cast<QWidget*>(juke->Picture1), static_cast<QWidget*>(juke->Picture2),
+                       static_cast<QWidget*>(juke->Image1)}) {
+        EXPECT_FALSE(w->accessibleName().isEmpty());
+        EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus);
+    }
+    EXPECT_EQ(juke->Image1->toolTip().toStdString(), "Stop the Clock");
+}
+
+TEST_F(JukeboxWindow, MenuShowsTheWindow)
+{
+    main().SPCJuke->trigger();
+    EXPECT_TRUE(juke->isVisible());
+}
+
+TEST_F(JukeboxWindow, CancelledDialogChangesNothing)
+{
+    juke->Timer1_Timer();
+    juke->Picture1->click();
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
+    EXPECT_EQ(dialogs.fileDialogs[0].filter, "Playable Files|*.SPC;*.ZST");
+    EXPECT_EQ(dialogs.fileDialogs[0].startFolder, "C:\\SPC\\");
+    EXPECT_FALSE(dialogs.fileDialogs[0].save);
+    EXPECT_TRUE(process.calls.empty());
+    EXPECT_EQ(caption(), "SPC-Jukebox");
+    EXPECT_EQ(clock(), "  0:1");
+    EXPECT_FALSE(juke->Timer1->isActive());
+}
+
+TEST_F(JukeboxWindow, PlayStartsSpcPlayHiddenAndRunsTheClock)
+{
+    play("C:\\MUSIC\\SONG.SPC");
+    ASSERT_EQ(process.calls.size(), 1u);
+    EXPECT_EQ(process.calls[0].commandLine, "C:\\SPC\\spcplay C:\\MUSIC\\SONG.SPC -r 3 -8");
+    EXPECT_EQ(process.calls[0].workingDir, "C:\\KIVALTO");
+    EXPECT_EQ(process.calls[0].mode, ShowMode::Hidden);
+    EXPECT_EQ(caption(), "Press enter to stop playing.");
+    EXPECT_TRUE(juke->Timer1->isActive());
+    EXPECT_EQ(clock(), "  0:00");
+    EXPECT_TRUE(dialogs.boxes.empty());
+
+    for (int i = 0; i < 65; ++i)
+        juke->Timer1_Timer();
+    EXPECT_EQ(clock(), "  1:5");
+
+    // A second Play starts another player and the clock from zero.
+    play("C:\\MUSIC\\B.ZST");
+    EXPECT_EQ(process.calls.size(), 2u);
+    EXPECT_EQ(clock(), "  0:00");
+    juke->Timer1_Timer();
+    EXPECT_EQ(clock(), "  0:1");
+}
+
+TEST_F(JukeboxWindow, ControlsChooseTheSwitches)
+{
+    juke->Check1->setChecked(true);
+    juke->Check2->setChecked(false);
+    juke->Option1->setChecked(true);
+    juke->Check3->setChecked(false);
+    EXPECT_FALSE(juke->Option2->isChecked());
+    play("C:\\M\\A.SPC");
+    juke->HScroll1->setValue(0);
+    play("C:\\M\\A.SPC");
+    juke->HScroll1->setValue(100);
+    play("C:\\M\\A.SPC");
+    ASSERT_EQ(process.calls.size(), 3u);
+    EXPECT_EQ(process.calls[0].commandLine, "C:\\SPC\\spcplay C:\\M\\A.SPC -z -x -r 2");
+    EXPECT_EQ(process.calls[1].commandLine, "C:\\SPC\\spcplay C:\\M\\A.SPC -z -x -r 2 -k 0");
+    EXPECT_EQ(process.calls[2].commandLine, "C:\\SPC\\spcplay C:\\M\\A.SPC -z -x -r 2 -k 100");
+}
+
+TEST_F(JukeboxWindow, FailedStartReportsAndStopsTheClock)
+{
+    process.result = {false, "SPCPLAY.EXE was not found."};
+    play("C:\\MUSIC\\SONG.SPC");
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "An error has occurred. Check that the SPCplay path is correct.");
+    EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
+    EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs.boxes[0].icon, Icon::None);
+    EXPECT_FALSE(juke->Timer1->isActive());
+    EXPECT_EQ(caption(), "SPC-Jukebox");
+}
+
+TEST_F(JukeboxWindow, StopTheClockAndCloseLeaveThePlayerAlone)
+{
+    play("C:\\MUSIC\\SONG.SPC");
+    for (int i = 0; i < 600; ++i)
+        juke->Timer1_Timer();
+    EXPECT_EQ(clock(), "  10:0");
+    juke->Image1->click();
+    EXPECT_FALSE(juke->Timer1->isActive());
+    EXPECT_EQ(caption(), "SPC-Jukebox");
+
+    play("C:\\MUSIC\\SONG.SPC");
+    juke->show();
+    juke->Timer1_Timer();
+    juke->Picture2->click();
+    EXPECT_FALSE(juke->isVisible());
+    EXPECT_FALSE(juke->Timer1->isActive());
+    // Reopened, it keeps the last clock text.
+    main().SPCJuke_Click();
+    EXPECT_EQ(clock(), "  0:1");
+    EXPECT_EQ(process.calls.size(), 2u);
+}

@@ -1,0 +1,152 @@
+#include "fixture.h"
+
+#include "ui/tips.h"
+#include "ui/windows/frmTip.h"
+
+using namespace kivalto;
+
+class TipsWindow : public test::KivaltoTest {
+protected:
+    frmTip& tip() { return *app.frmTip; }
+    std::string tipText() { return tip().lblTipText->text().toStdString(); }
+    std::string stored() { return settings.get("Kivalto", "Options", "Show Tips at Startup", "<absent>"); }
+};
+
+TEST_F(TipsWindow, ThreeTipsCycleInFileOrder)
+{
+    writeFile("C:\\KIVALTO\\TIPOFDAY.TXT", "first\r\nsecond\r\nthird\r\n");
+    startup();
+    EXPECT_TRUE(tip().isVisible());
+    EXPECT_EQ(tip().windowTitle().toStdString(), "Tip of the Day");
+    EXPECT_EQ(tip().Label1->text().toStdString(), "Did you know...");
+    EXPECT_TRUE(tip().chkLoadTipsAtStartup->isChecked());
+    EXPECT_TRUE(main().tipstrt->isChecked());
+    std::string seen = tipText();
+    for (int i = 0; i < 4; ++i) {
+        tip().cmdNextTip->click();
+        seen += "," + tipText();
+    }
+    EXPECT_EQ(seen, "first,second,third,first,second");
+    tip().cmdOK->click();
+    EXPECT_FALSE(tip().isVisible());
+}
+
+TEST_F(TipsWindow, EmptyLinesAreTipsToo)
+{
+    writeFile("C:\\KIVALTO\\tipofday.txt", "a\r\n\r\nc\r\n");
+    startup();
+    EXPECT_EQ(tipText(), "a");
+    tip().cmdNextTip->click();
+    EXPECT_EQ(tipText(), "");
+    tip().cmdNextTip->click();
+    EXPECT_EQ(tipText(), "c");
+}
+
+TEST_F(TipsWindow, EmptyFileShowsNoTipAndNoError)
+{
+    writeFile("C:\\KIVALTO\\TIPOFDAY.TXT", "");
+    startup();
+    EXPECT_TRUE(tip().isVisible());
+    EXPECT_EQ(tipText(), "");
+    tip().cmdNextTip->click();
+    EXPECT_EQ(tipText(), "");
+}
+
+TEST_F(TipsWindow, MissingFileExplainsWhatToDo)
+{
+    startup();
+    EXPECT_EQ(tipText(), missingTipsText());
+    tip().cmdNextTip->click();
+    EXPECT_EQ(tipText(), missingTipsText());
+    EXPECT_TRUE(main().tipstrt->isChecked());
+}
+
+TEST_F(TipsWindow, StoredZeroKeepsTheWindowHiddenAndTheMenuUnchecked)
+{
+    writeFile("C:\\KIVALTO\\TIPOFDAY.TXT", "first\r\n");
+    settings.save("Kivalto", "Options", "Show Tips at Startup", "0");
+    startup();
+    ASSERT_NE(app.frmTip, nullptr);
+    EXPECT_FALSE(tip().isVisible());
+    EXPECT_FALSE(main().tipstrt->isChecked());
+    EXPECT_EQ(tipText(), "");
+}
+
+TEST_F(TipsWindow, CheckBoxStoresItsStateButOnlyClearsTheMenu)
+{
+    writeFile("C:\\KIVALTO\\TIPOFDAY.TXT", "first\r\n");
+    startup();
+    tip().chkLoadTipsAtStartup->click();
+    EXPECT_EQ(stored(), "0");
+    EXPECT_FALSE(main().tipstrt->isChecked());
+    tip().chkLoadTipsAtStartup->click();
+    EXPECT_EQ(stored(), "1");
+    EXPECT_FALSE(main().tipstrt->isChecked());
+    tip().cmdOK->click();
+}
+
+TEST_F(TipsWindow, UncheckedBoxMeansNoTipsNextStart)
+{
+    writeFile("C:\\KIVALTO\\TIPOFDAY.TXT", "first\r\n");
+    startup();
+    tip().chkLoadTipsAtStartup->click();
+    tip().cmdOK->click();
+    destroyWindows(app);
+    startup();
+    EXPECT_FALSE(tip().isVisible());
+}
+
+TEST_F(TipsWindow, MenuTogglesTheOptionWithoutTouchingTheWindow)
+{
+    startup();
+    ASSERT_TRUE(main().tipstrt->isChecked());
+    main().tipstrt->trigger();
+    EXPECT_FALSE(main().tipstrt->isChecked());
+    EXPECT_EQ(stored(), "0");
+    EXPECT_TRUE(tip().isVisible());
+    EXPECT_TRUE(tip().chkLoadTipsAtStartup->isChecked());
+    main().tipstrt->trigger();
+    EXPECT_TRUE(main().tipstrt->isChecked());
+    EXPECT_EQ(stored(), "1");
+}
+
+class HelpMenu : public test::KivaltoTest {};
+
+TEST_F(HelpMenu, ViewHelpStartsTheHelpFileMaximized)
+{
+    writeFile("C:\\KIVALTO\\Kivalto.chm", "ITSF");
+    startup();
+    main().viewhelp->trigger();
+    ASSERT_EQ(process.calls.size(), 1u);
+    EXPECT_EQ(process.calls[0].commandLine, "start Kivalto.chm");
+    EXPECT_EQ(process.calls[0].workingDir, "C:\\KIVALTO");
+    EXPECT_EQ(process.calls[0].mode, ShowMode::Maximized);
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(HelpMenu, MissingViewerNamesTheFixAndMissingFileItsPlace)
+{
+    writeFile("C:\\KIVALTO\\Kivalto.chm", "ITSF");
+    startup();
+    process.result = {false, "No program is set up to open CHM files."};
+    main().viewhelp_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              "The help file Kivalto.chm could not be opened: No program is set up to open CHM files. A viewer "
+              "for CHM help files is needed; on Debian or Ubuntu install one with \"apt-get install xchm\".");
+
+    std::filesystem::remove(host("C:\\KIVALTO\\Kivalto.chm"));
+    main().viewhelp_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(dialogs.boxes[1].text, "The help file Kivalto.chm is missing from the Kivalto directory C:\\KIVALTO. "
+                                     "Copy it there from the Kivalto distribution and try again.");
+    EXPECT_EQ(process.calls.size(), 1u);
+}
+
+TEST_F(HelpMenu, AboutShowsTheSplashAgain)
+{
+    startup();
+    EXPECT_FALSE(app.Splash->isVisible());
+    main().Aboutbox->trigger();
+    EXPECT_TRUE(app.Splash->isVisible());
+}
