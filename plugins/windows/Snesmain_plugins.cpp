@@ -1,18 +1,189 @@
-// Main window handlers of this subsystem.
+// Main window handlers of the plugin catalogue: the plugin list and its
+// preview, the system tree, selecting the current emulator, the directory
+// Save button, opening the editor and the player 1 controller picture.
+#include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "launch/windows/chtcodefrm.h"
+#include "plugins/catalogue.h"
+#include "plugins/pluginfile.h"
+#include "plugins/windows/Editor.h"
+#include "platform/windows/text.h"
+
+#include <QShortcut>
 
 namespace kivalto {
 
-void Snesmain::connectPlugins() {}
+namespace {
 
-void Snesmain::buildPluginCatalogue() {}
-void Snesmain::Plugins_Click() {}
-void Snesmain::Plugins_DblClick() {}
-void Snesmain::refplug_Click() {}
-void Snesmain::emuplugedit_Click() {}
-void Snesmain::Command1_Click() {}
-void Snesmain::Play1select_Change() {}
-void Snesmain::TreeView1_NodeClick(QTreeWidgetItem*) {}
-void Snesmain::setEmulatorActive(bool) {}
+constexpr int kKeyRole = Qt::UserRole;
+
+QTreeWidgetItem* treeNode(const std::string& key, const std::string& caption, const QIcon& icon)
+{
+    auto* node = new QTreeWidgetItem;
+    node->setText(0, qs(caption));
+    node->setIcon(0, icon);
+    node->setData(0, kKeyRole, qs(key));
+    node->setData(0, Qt::AccessibleTextRole, qs(caption));
+    return node;
+}
+
+std::string nodeKey(const QTreeWidgetItem* node) { return bytes(node->data(0, kKeyRole).toString()); }
+
+// Enter on a list or tree does what a double-click or click does there.
+void onEnter(QWidget* widget, QObject* receiver, const std::function<void()>& action)
+{
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), widget, nullptr, nullptr, Qt::WidgetShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, receiver, action);
+    }
+}
+
+void addPaired(QListWidget* list, const std::string& name, const std::string& switchText)
+{
+    auto* item = new QListWidgetItem(qs(name), list);
+    item->setData(Qt::UserRole, qs(switchText));
+}
+
+} // namespace
+
+void Snesmain::connectPlugins()
+{
+    connect(Plugins, &FileListBox::Click, this, &Snesmain::Plugins_Click);
+    connect(Plugins, &FileListBox::DblClick, this, &Snesmain::Plugins_DblClick);
+    onEnter(Plugins, this, [this] {
+        if (Plugins->ListIndex() >= 0)
+            Plugins_DblClick();
+    });
+    connect(TreeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { TreeView1_NodeClick(node); });
+    onEnter(TreeView1, this, [this] { TreeView1_NodeClick(TreeView1->currentItem()); });
+    connect(refplug, &QAction::triggered, this, &Snesmain::refplug_Click);
+    connect(emuplugedit, &QAction::triggered, this, &Snesmain::emuplugedit_Click);
+    connect(Command1, &QPushButton::clicked, this, &Snesmain::Command1_Click);
+    connect(Play1select, &QScrollBar::valueChanged, this, &Snesmain::Play1select_Change);
+}
+
+void Snesmain::buildPluginCatalogue()
+{
+    setEmulatorActive(false);
+    if (Plugins->ListCount() == 0)
+        app.showError("You have no plugins (XPL files) in the Kivalto directory, you can therefore use no emulators. "
+                      "If you are running Kivalto from a shortcut ensure that the correct Kivalto path is specified "
+                      "in PROPERTIES>START IN. The Kivalto directory is currently set to " +
+                      app.fs.currentDir());
+    else
+        Plugins->setListIndex(0);
+
+    TreeView1->clear();
+    std::vector<QTreeWidgetItem*> roots;
+    for (const SystemKind& kind : kSystemKinds) {
+        roots.push_back(treeNode(kind.treeKey, kind.displayText, image2(kind.image)));
+        TreeView1->addTopLevelItem(roots.back());
+    }
+    for (int i = 0; i < Plugins->ListCount(); ++i) {
+        const std::string file = Plugins->List(i);
+        const auto data = app.fs.readAll(joinDos(app.fs.currentDir(), file));
+        // An unreadable file, or one without a file spec, matches no system.
+        const std::string spec = data ? fileSpecField(*data).value_or("") : "";
+        for (std::size_t system : systemsForFileSpec(spec))
+            roots[system]->addChild(treeNode(pluginNodeKey(file, kSystemKinds[system]), pluginNodeCaption(file),
+                                             image2(kPluginNodeImage)));
+    }
+}
+
+void Snesmain::Plugins_Click()
+{
+    const std::string file = Plugins->FileName();
+    const auto data = app.fs.readAll(file);
+    const auto name = data ? emulatorNameField(*data) : std::nullopt;
+    EMUName->setText(qs(name.value_or(file)));
+}
+
+void Snesmain::Plugins_DblClick()
+{
+    setEmulatorActive(true);
+    CommonDialog1.FileName = Plugins->FileName();
+    app.Editor->importPlug();
+    const EmulatorPlugin& plugin = app.Editor->plugin;
+
+    Text1->setText(qs(plugin.defaultDir));
+    optionslist->clear();
+    List2->clear();
+    const SplitOptions split = splitOptions(plugin.options);
+    for (const PluginOption& option : split.ordinary)
+        addPaired(optionslist, option.name, option.switchText);
+    if (app.chtcodefrm)
+        app.chtcodefrm->setCheatTypes(split.cheats);
+    for (const DisplayMode& mode : plugin.displayModes)
+        addPaired(List2, mode.name, mode.switchText);
+    EMUName->setText(qs(plugin.emulatorName));
+    Text2->setVisible(!plugin.frameskipSwitch.empty());
+    Label6->setVisible(!plugin.frameskipSwitch.empty());
+
+    if (commandLineStart) {
+        commandLineStart = false;
+        return;
+    }
+    if (File1->Pattern() != plugin.fileSpec) {
+        File1->setPattern(plugin.fileSpec);
+        ScanRomDirectory(app);
+    }
+}
+
+void Snesmain::TreeView1_NodeClick(QTreeWidgetItem* node)
+{
+    if (!node || !node->parent())
+        return;
+    try {
+        const std::string file = fileNameOfNodeKey(nodeKey(node), nodeKey(node->parent()));
+        // The tree is built once; a plugin deleted since then is ignored.
+        if (file.empty() || !app.fs.fileExists(joinDos(Plugins->Path(), file)))
+            return;
+        Plugins->setFileName(file);
+        Plugins->setPattern("*.xpl");
+    } catch (const std::exception&) {
+        // A failed selection leaves the tree as it is.
+    }
+}
+
+void Snesmain::refplug_Click() { Plugins->Refresh(); }
+
+void Snesmain::emuplugedit_Click()
+{
+    setEmulatorActive(false);
+    app.Editor->show();
+    app.Editor->raise();
+    app.Editor->activateWindow();
+}
+
+void Snesmain::Command1_Click()
+{
+    EmulatorPlugin& plugin = app.Editor->plugin;
+    plugin.defaultDir = bytes(Text1->text());
+    try {
+        app.Editor->savePLUG();
+    } catch (const FileError& e) {
+        app.dialogs.ok("The new directory could not be saved to the plugin file " +
+                           pluginFileName(plugin.pluginName) + ", which is left as it was: " + e.what(),
+                       app.title);
+        return;
+    }
+    app.dialogs.ok("The new directory has been saved.", app.title);
+}
+
+void Snesmain::Play1select_Change()
+{
+    const auto index = static_cast<std::size_t>(Play1select->value() - 1);
+    if (index < ImageList1.size())
+        play1pad->setPixmap(ImageList1[index]);
+}
+
+void Snesmain::setEmulatorActive(bool active)
+{
+    for (QWidget* w : {static_cast<QWidget*>(Run), static_cast<QWidget*>(SaveGPF), static_cast<QWidget*>(Command1)})
+        w->setEnabled(active);
+    Frame1->setTitle(active ? "Current Emulator" : "Current Emulator (Inactive)");
+    // "&H00000000" black when active, "&H00000080" dark red when not.
+    Frame1->setStyleSheet(active ? "QGroupBox::title { color: #000000; }" : "QGroupBox::title { color: #800000; }");
+}
 
 } // namespace kivalto
