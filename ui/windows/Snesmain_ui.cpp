@@ -35,10 +35,10 @@ void Snesmain::viewhelp_Click()
     }
     const StartResult r = app.process.start(std::string("start ") + kHelpFile, app.fs.currentDir(), ShowMode::Maximized);
     if (!r.ok)
-        app.dialogs.ok(std::string("The help file ") + kHelpFile + " could not be opened: " + r.error +
-                           (r.error.empty() ? "" : " ") +
-                           "A viewer for CHM help files is needed; on Debian or Ubuntu install one with "
-                           "\"apt-get install xchm\".",
+        app.dialogs.ok(std::string("The help file ") + kHelpFile + " could not be opened. " +
+                           (r.error.empty() ? "Install a viewer for CHM help files (on Debian: sudo apt-get "
+                                              "install xchm) and try again."
+                                            : r.error),
                        app.title);
 }
 
