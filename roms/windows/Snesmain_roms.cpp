@@ -1,23 +1,228 @@
-// Main window handlers of this subsystem.
+// Main window handlers of the ROM catalogue: the two ROM lists and their
+// filters, snapshots, the ROM name export and the ROM directory buttons.
+#include "app/windows/Paths.h"
+#include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "platform/windows/text.h"
+#include "roms/romcatalogue.h"
+#include "roms/windows/chpath.h"
+#include "roms/windows/romcataloguemodel.h"
+
+#include <QPixmap>
+#include <QShortcut>
 
 namespace kivalto {
 
-void Snesmain::connectRoms() {}
+namespace {
 
-void Snesmain::dynROMs_Click() {}
-void Snesmain::menshowfile_Click() {}
-void Snesmain::showall_Click() {}
-void Snesmain::MenuShorten_Click() {}
-void Snesmain::ROMMame_Click() {}
-void Snesmain::ListView1_DblClick() {}
-void Snesmain::File1_Click() {}
-void Snesmain::refreshSnapshot() {}
-void Snesmain::snapass_Click() {}
-void Snesmain::writerom_Click() {}
-void Snesmain::nextpreset_Click() {}
-void Snesmain::Command2_Click() {}
-void Snesmain::ChangeDir_Click() {}
-void Snesmain::ListView1_Click(int) {}
+// Menu handlers flip their own check mark (they are also called directly),
+// so the automatic toggle of a checkable action is undone first.
+void connectToggle(Snesmain* window, QAction* action, void (Snesmain::*handler)())
+{
+    QObject::connect(action, &QAction::triggered, window, [=] {
+        action->setChecked(!action->isChecked());
+        (window->*handler)();
+    });
+}
+
+std::vector<std::string> fileEntries(const FileListBox& list)
+{
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(list.ListCount()));
+    for (int i = 0; i < list.ListCount(); ++i)
+        names.push_back(list.List(i));
+    return names;
+}
+
+} // namespace
+
+void Snesmain::connectRoms()
+{
+    romCatalogue = new RomCatalogueModel(*this, this);
+    ListView1->setModel(romCatalogue);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    ListView1_Click(current.row() + 1);
+            });
+    connect(ListView1, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && index.row() + 1 != selectedItem)
+            ListView1_Click(index.row() + 1);
+    });
+    connect(ListView1, &QListView::doubleClicked, this, [this] { ListView1_DblClick(); });
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), ListView1, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, &Snesmain::ListView1_DblClick);
+    }
+    connect(File1, &FileListBox::Click, this, &Snesmain::File1_Click);
+    connect(File1, &FileListBox::DblClick, this, &Snesmain::File1_DblClick);
+
+    connectToggle(this, dynROMs, &Snesmain::dynROMs_Click);
+    connectToggle(this, menshowfile, &Snesmain::menshowfile_Click);
+    connectToggle(this, MenuShorten, &Snesmain::MenuShorten_Click);
+    connectToggle(this, ROMMame, &Snesmain::ROMMame_Click);
+    connect(showall, &QAction::triggered, this, &Snesmain::showall_Click);
+    connect(writerom, &QAction::triggered, this, &Snesmain::writerom_Click);
+    connect(snapass, &QAction::triggered, this, &Snesmain::snapass_Click);
+    connect(nextpreset, &QPushButton::clicked, this, &Snesmain::nextpreset_Click);
+    connect(Command2, &QPushButton::clicked, this, &Snesmain::Command2_Click);
+    connect(ChangeDir, &QPushButton::clicked, this, &Snesmain::ChangeDir_Click);
+}
+
+void Snesmain::dynROMs_Click()
+{
+    dynROMs->setChecked(!dynROMs->isChecked());
+    if (!dynROMs->isChecked()) {
+        // The option is saved only once the list it refers to is on disk,
+        // so a failed write never leaves the next start without a list.
+        try {
+            app.fs.writeWhole("Static.dat", staticListBytes(romCatalogue->entries()));
+        } catch (const FileError& e) {
+            dynROMs->setChecked(true);
+            app.dialogs.ok("The ROM list could not be saved to static.dat in the Kivalto directory (" +
+                               std::string(e.what()) + "). Dynamic ROMs stays switched on.",
+                           app.title);
+            return;
+        }
+    }
+    app.saveOption("Dynamic ROMs", dynROMs->isChecked());
+}
+
+void Snesmain::menshowfile_Click()
+{
+    menshowfile->setChecked(!menshowfile->isChecked());
+    const bool files = menshowfile->isChecked();
+    app.saveOption("Show Filenames", files);
+    ListView1->setVisible(!files);
+    File1->setVisible(files);
+}
+
+void Snesmain::showall_Click()
+{
+    File1->setPattern("*.*");
+    menshowfile->setChecked(true);
+    ListView1->hide();
+    File1->show();
+}
+
+void Snesmain::MenuShorten_Click()
+{
+    MenuShorten->setChecked(!MenuShorten->isChecked());
+    app.saveOption("MenuShorten", MenuShorten->isChecked());
+}
+
+void Snesmain::ROMMame_Click() { ROMMame->setChecked(!ROMMame->isChecked()); }
+
+void Snesmain::ListView1_Click(int position)
+{
+    selectedItem = position;
+    if (position - 1 < File1->ListCount()) {
+        File1->setListIndex(position - 1);
+        return;
+    }
+    ROMNAME->setText(qs(romCatalogue->text(position)));
+    romimage->clear();
+}
+
+void Snesmain::ListView1_DblClick()
+{
+    if (selectedItem < 1)
+        return;
+    if (selectedItem - 1 < File1->ListCount()) {
+        File1_DblClick();
+        return;
+    }
+    if (selectedItem > romCatalogue->count())
+        return;
+    const std::string text = romCatalogue->text(selectedItem);
+    const std::string folder =
+        text == kUpEntry ? upFolderOf(File1->Path()) : subFolderOf(File1->Path(), text);
+    try {
+        app.chpath->Dir1->setPath(folder);
+    } catch (const FileError&) {
+        app.showError("The folder " + folder + " cannot be opened.");
+        return;
+    }
+    app.chpath->okay();
+}
+
+void Snesmain::File1_Click()
+{
+    // A file beyond the title list (Show All Files, or a saved list) has
+    // no title to show.
+    ROMNAME->setText(qs(romNameText(File1->FileName(), romCatalogue->text(File1->ListIndex() + 1))));
+    refreshSnapshot();
+}
+
+void Snesmain::refreshSnapshot()
+{
+    const std::string base = snapshotBase(File1->FileName());
+    for (const char* ext : {"BMP", "JPG"}) {
+        const auto host = app.fs.resolveExisting(joinDos(File1->Path(), base + ext));
+        QPixmap picture;
+        if (host && picture.load(QString::fromStdString(host->string()))) {
+            if (picture.width() > romimage->width() || picture.height() > romimage->height())
+                picture = picture.scaled(romimage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            romimage->setPixmap(picture);
+            return;
+        }
+    }
+    romimage->clear();
+}
+
+void Snesmain::snapass_Click()
+{
+    if (File1->FileName().empty()) {
+        app.showError("No ROM has been selected to run.");
+        return;
+    }
+    try {
+        ChooseFileToOpen(app, "BMP or JPG|*.BMP;*.JPG", app.Paths->value(PathField::GUIDIr));
+        const std::string chosen = CommonDialog1.FileName;
+        if (chosen.empty())
+            return;
+        const std::string ext = chosen.substr(chosen.size() >= 3 ? chosen.size() - 3 : 0);
+        app.fs.copyFile(chosen, joinDos(File1->Path(), snapshotBase(File1->FileName()) + ext));
+        File1_Click();
+        app.showMessage("The selected picture has been copied to the ROM directory and associated with the ROM. "
+                        "It should now be displayed in the ROM snapshot box.");
+    } catch (const std::exception&) {
+        app.dialogs.ok("An unknown error has occurred.", app.title);
+    }
+}
+
+void Snesmain::writerom_Click()
+{
+    try {
+        app.fs.writeWhole("longrom.txt", romNamesBytes(fileEntries(*File1), romCatalogue->entries()));
+    } catch (const FileError& e) {
+        app.dialogs.ok("The ROM names could not be written to LONGROM.TXT in the Kivalto directory (" +
+                           std::string(e.what()) + ").",
+                       app.title);
+        return;
+    }
+    app.showMessage("Your ROM headers and filenames have been written to 'LONGROM.TXT' in the Kivalto directory.");
+}
+
+void Snesmain::nextpreset_Click()
+{
+    app.chpath->stepToNextPreset();
+    app.chpath->okay();
+}
+
+void Snesmain::Command2_Click()
+{
+    app.dialogs.ok("The directory name is the currently selected and displayed ROM directory. Click on the NEXT "
+                   "button to change to the next directory preset. Presets can be set by clicking CHANGE DIRECTORY.",
+                   app.title);
+}
+
+void Snesmain::ChangeDir_Click()
+{
+    app.chpath->show();
+    app.chpath->raise();
+    app.chpath->activateWindow();
+}
 
 } // namespace kivalto

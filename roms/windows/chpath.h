@@ -1,9 +1,19 @@
-// Window `chpath` ("Change ROM Path").
+// Window `chpath` ("Change ROM Path"): browse to a ROM directory or step
+// through the presets of presets.dat, and make the choice the ROM
+// directory of the main window.
 #pragma once
 
 #include "app/windows/App.h"
+#include "platform/windows/listcontrols.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 namespace kivalto {
 
@@ -13,8 +23,39 @@ public:
     explicit chpath(App& app);
     App& app;
 
+    DriveListBox* Drive1 = nullptr;
+    DirListBox* Dir1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;   // the preset number n
+    QToolButton* Image1 = nullptr;  // "Previous Preset"
+    QToolButton* Image2 = nullptr;  // "Next Preset"
+    QListWidget* List1 = nullptr;   // the presets, hidden
+    QPushButton* Command3 = nullptr;  // "Save Preset"
+    QPushButton* Command2 = nullptr;  // "OK"
+    QPushButton* Command1 = nullptr;  // "Cancel"
+
     // Runs once when the start-up load creates the window.
     void Form_Load();
+    void Drive1_Change();
+    void Text1_Change();
+    void Image1_Click();
+    void Image2_Click();
+    void Command3_Click();
+    void Command2_Click();
+    void Command1_Click();
+    // Makes Dir1's folder the ROM directory, rescans and hides the window.
+    void okay();
+
+    // The main window's Next button: the next preset, wrapping to 1.
+    void stepToNextPreset();
+
+    int presetCount() const { return List1->count(); }
+    int presetNumberShown() const;  // n as the box holds it
+    std::vector<std::string> presets() const;
+
+private:
+    void setPresetNumber(int n);
+    bool changing_ = false;
 };
 
 } // namespace kivalto

@@ -1,9 +1,39 @@
 // Filling the title list: directory scan and the saved list.
 #include "app/windows/SnesStart.h"
+#include "app/windows/Snesmain.h"
+#include "roms/romcatalogue.h"
+#include "roms/windows/romcataloguemodel.h"
 
 namespace kivalto {
 
-void ScanRomDirectory(App&) {}
-void LoadStaticRomList(App&) {}
+void ScanRomDirectory(App& app)
+{
+    Snesmain& m = *app.Snesmain;
+    try {
+        m.Dir1->setPath(m.File1->Path());
+    } catch (const FileError&) {
+        return;
+    }
+    std::vector<std::string> files;
+    files.reserve(static_cast<std::size_t>(m.File1->ListCount()));
+    for (int i = 0; i < m.File1->ListCount(); ++i)
+        files.push_back(m.File1->List(i));
+    std::vector<std::string> folders;
+    for (int i = 0; i < m.Dir1->ListCount(); ++i)
+        folders.push_back(m.Dir1->List(i));
+    const auto host = app.fs.resolveExisting(m.File1->Path());
+    m.romCatalogue->setEntries(host ? scanRomFolder(*host, files, folders, m.Headerlst) : std::vector<RomEntry>{});
+}
+
+void LoadStaticRomList(App& app)
+{
+    const auto data = app.fs.readAll("static.dat");
+    if (!data) {
+        app.showError("The saved ROM list static.dat could not be read, so the ROM list is empty. "
+                      "Switch on Dynamic ROMs in the Config menu to list the ROM directory again.");
+        return;
+    }
+    app.Snesmain->romCatalogue->append(parseStaticList(*data));
+}
 
 } // namespace kivalto

@@ -1,0 +1,60 @@
+// The title list of the main window: one entry per ROM file of the ROM
+// directory, then one per sub-folder, then "UP". Entry p (from 1) belongs
+// to file-list entry p - 1; the windows tell ROM entries from the others
+// by comparing the position with the file list's count.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kivalto {
+
+// Icon kinds: indexes of the main window's image list.
+inline constexpr int kRomIcon = 10;
+inline constexpr int kFolderIcon = 11;
+inline constexpr int kUpIcon = 12;
+
+// Positions and counts of the lists are 16-bit signed numbers.
+inline constexpr std::size_t kMaxRomEntries = 32767;
+
+inline constexpr std::string_view kUpEntry = "UP";
+
+struct RomEntry {
+    std::string text;
+    int icon = kRomIcon;
+    bool operator==(const RomEntry&) const = default;
+};
+
+// Scans the listed ROM files of a host folder, then adds the sub-folders
+// (by their upper-cased names) and "UP". A file that cannot be opened or
+// read ends the scan where it is: no further files, folders or "UP". The
+// list stops in the same way when it is full (kMaxRomEntries), so that the
+// position rule between the two lists still holds.
+std::vector<RomEntry> scanRomFolder(const std::filesystem::path& hostFolder, const std::vector<std::string>& files,
+                                    const std::vector<std::string>& folderPaths,
+                                    const std::vector<std::string>& headerPositions);
+
+// static.dat: one entry text per CR LF line; read back field by field,
+// every entry with the ROM icon, at most kMaxRomEntries.
+std::string staticListBytes(const std::vector<RomEntry>& entries);
+std::vector<RomEntry> parseStaticList(std::string_view bytes);
+
+// longrom.txt: for each entry p, file-list entry p - 1 (empty beyond the
+// file list), " = ", the entry's text, CR LF.
+std::string romNamesBytes(const std::vector<std::string>& files, const std::vector<RomEntry>& entries);
+
+// The selected-ROM text: "NAME (TITLE)".
+std::string romNameText(std::string_view fileName, std::string_view title);
+
+// The name up to and including its first dot; empty without a dot.
+std::string snapshotBase(std::string_view romFileName);
+
+// Folder reached from a folder entry of the title list.
+std::string subFolderOf(std::string_view folder, std::string_view entryText);
+// Folder reached by "UP": the last component removed (C:\ROMS\SNES gives
+// C:\ROMS\); a drive root stays as it is.
+std::string upFolderOf(std::string_view folder);
+
+} // namespace kivalto
