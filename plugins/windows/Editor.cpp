@@ -1,29 +1,541 @@
 #include "plugins/windows/Editor.h"
 
+#include "app/windows/Paths.h"
+#include "app/windows/SnesStart.h"
+#include "app/windows/Snesmain.h"
+#include "platform/dosfs.h"
+#include "platform/windows/text.h"
+#include "plugins/pluginchecks.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
 namespace kivalto {
+
+namespace {
+
+const char* const kWhite = "&H00FFFFFF";
+const char* const kYellow = "&H0000FFFF";
+const char* const kNewSwitch = "Put Switch Here";
+const char* const kHelpText =
+    "The keys need to be compatible with SnesKey. Most keys are valid, though not ','. Use Numx to access the "
+    "NumPad, where x is the number. So Num8 is up on the NumPad. Up accesses up on the arrow pad. Enter is enter, "
+    "Space is space, Insert is insert, Delete is delete etc. Page Up is PgUp. Page Down is PgDn. Use Lshift, LCtrl, "
+    "and LAlt to access those keys. You can replace L with R. See the Manual.Htm file in the SnesKey directory for "
+    "more info.";
+
+// "&H00BBGGRR": a zero byte, then blue, green and red.
+QColor colourFromText(const std::string& text)
+{
+    unsigned long v = std::stoul(text.substr(2), nullptr, 16);
+    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
+}
+
+// The row the user has selected, or -1 (a current row is not enough: it
+// may be left over without a selection).
+int selectedRow(const QListWidget* list)
+{
+    int row = list->currentRow();
+    return row >= 0 && list->item(row)->isSelected() ? row : -1;
+}
+
+void fillList(QListWidget* list, const std::vector<std::string>& rows)
+{
+    list->clear();
+    for (const auto& r : rows)
+        list->addItem(qs(r));
+}
+
+template <typename Entry>
+std::vector<std::string> column(const std::vector<Entry>& entries, bool names)
+{
+    std::vector<std::string> out;
+    for (const auto& e : entries)
+        out.push_back(names ? e.name : e.switchText);
+    return out;
+}
+
+// Header TextN of list ListN, and the partner list that Link Lists
+// selects along with it (0: none).
+int headerNumberOf(int listNumber)
+{
+    static const int optionHeaders[] = {15, 14, 12, 13};  // List6 .. List9
+    return listNumber <= 5 ? listNumber + 4 : optionHeaders[listNumber - 6];
+}
+
+int partnerOf(int listNumber)
+{
+    static const int partners[] = {7, 6, 9, 8};  // List6 .. List9
+    return listNumber <= 5 ? 0 : partners[listNumber - 6];
+}
+
+QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setBuddy(buddy);
+    return l;
+}
+
+} // namespace
+
+QComboBox* Editor::makeFileSpecCombo(QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems({"NES", "SNES", "MASTER SYSTEM", "MEGA DRIVE", "GAME GEAR", "GAMEBOY", "PC ENGINE"});
+    box->setEditText("*.*");
+    return box;
+}
 
 Editor::Editor(App& a) : app(a)
 {
     setObjectName("Editor");
     setWindowTitle("Plugin Editor");
+
+    // Created in keyboard order: the focus chain follows creation.
+    auto edit = [this](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(name);
+        return e;
+    };
+    auto list = [this](const char* name, int rows) {
+        auto* l = new QListWidget(this);
+        l->setObjectName(name);
+        l->setSelectionMode(QAbstractItemView::SingleSelection);
+        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        if (rows > 0)
+            l->setFixedHeight(rows * (l->fontMetrics().height() + 2) + 2 * l->frameWidth() + 2);
+        return l;
+    };
+    auto button = [this](const char* name, const char* caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        return b;
+    };
+    auto headerLabel = [this](const char* name, const char* text) {
+        auto* h = new QLabel(text, this);
+        h->setObjectName(name);
+        h->setAutoFillBackground(true);
+        setHeaderColour(h, kWhite);
+        return h;
+    };
+
+    Text1 = edit("Text1");
+    Text2 = edit("Text2");
+    Combo1 = makeFileSpecCombo(this);
+    Combo1->setObjectName("Combo1");
+    Combo1->setToolTip("If you select a machine from the list, the filespec will be produced when you save the plugin.");
+    Text3 = edit("Text3");
+    Text16 = edit("Text16");
+    Text17 = edit("Text17");
+    Text18 = edit("Text18");
+
+    Text12 = headerLabel("Text12", "Options ");
+    Text13 = headerLabel("Text13", "Switches");
+    List8 = list("List8", 0);
+    List9 = list("List9", 0);
+    Text15 = headerLabel("Text15", "Display Options");
+    Text14 = headerLabel("Text14", "Switches");
+    List6 = list("List6", 0);
+    List7 = list("List7", 0);
+    Text11 = edit("Text11");
+    Command7 = button("Command7", "Clear");
+    Command8 = button("Command8", "Accept");
+    Check1 = new QCheckBox("Link Lists", this);
+    Check1->setObjectName("Check1");
+    addopt = button("addopt", "Add");
+    Command10 = button("Command10", "Remove");
+    Command9 = button("Command9", "Add");
+    Command11 = button("Command11", "Remove");
+
+    Command12 = button("Command12", "Help");
+    Text4 = list("Text4", kKeyRows);
+    Text4->setFocusPolicy(Qt::NoFocus);
+    Text4->setSelectionMode(QAbstractItemView::NoSelection);
+    Text4->setAccessibleName("Key rows");
+    for (const char* label : kKeyRowLabels)
+        Text4->addItem(label);
+    const char* const keyHeaderTexts[5] = {"Player 1 Keys", "Player 2 Keys", "2 Button Pad", "4 Button Pad",
+                                           "6 Button Pad"};
+    for (int c = 0; c < 5; ++c) {
+        std::string n = std::to_string(c + 1);
+        keyHeaders[static_cast<std::size_t>(c)] = headerLabel(("Text" + std::to_string(c + 5)).c_str(), keyHeaderTexts[c]);
+        keyLists[static_cast<std::size_t>(c)] = list(("List" + n).c_str(), kKeyRows);
+    }
+    Text10 = edit("Text10");
+    Command5 = button("Command5", "Clear");
+    Command6 = button("Command6", "Accept");
+
+    Command2 = button("Command2", "Save Plugin");
+    Command3 = button("Command3", "Import Plugin");
+    Command4 = button("Command4", "Reset");
+    Command1 = button("Command1", "Close");
+
+    // Lists are named by their headers for assistive technology.
+    for (int n = 1; n <= 9; ++n)
+        List(n)->setAccessibleName(header(headerNumberOf(n))->text().trimmed());
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(labelFor("&Filename: (No EXT)", Text1, this), 0, 0);
+    fields->addWidget(Text1, 0, 1);
+    fields->addWidget(labelFor("&Emulator Name:", Text2, this), 1, 0);
+    fields->addWidget(Text2, 1, 1);
+    fields->addWidget(labelFor("File&Spec:", Combo1, this), 2, 0);
+    fields->addWidget(Combo1, 2, 1);
+    fields->addWidget(labelFor("F&rameskip: (e.g. -F n)", Text3, this), 3, 0);
+    fields->addWidget(Text3, 3, 1);
+    fields->addWidget(labelFor("&Default Directory", Text16, this), 4, 0);
+    fields->addWidget(Text16, 4, 1);
+    fields->addWidget(labelFor("&Non-optional:", Text17, this), 5, 0);
+    fields->addWidget(Text17, 5, 1);
+    fields->addWidget(labelFor("Filename (E&XE):", Text18, this), 6, 0);
+    fields->addWidget(Text18, 6, 1);
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(Text12, 0, 0);
+    lists->addWidget(Text13, 0, 1);
+    lists->addWidget(Text15, 0, 3);
+    lists->addWidget(Text14, 0, 4);
+    lists->addWidget(List8, 1, 0);
+    lists->addWidget(List9, 1, 1);
+    auto* optionButtons = new QVBoxLayout;
+    optionButtons->addWidget(addopt);
+    optionButtons->addWidget(Command10);
+    optionButtons->addStretch();
+    lists->addLayout(optionButtons, 1, 2);
+    lists->addWidget(List6, 1, 3);
+    lists->addWidget(List7, 1, 4);
+    auto* displayButtons = new QVBoxLayout;
+    displayButtons->addWidget(Command9);
+    displayButtons->addWidget(Command11);
+    displayButtons->addStretch();
+    lists->addLayout(displayButtons, 1, 5);
+    auto* optionEdit = new QHBoxLayout;
+    optionEdit->addWidget(labelFor("&Options:", Text11, this));
+    optionEdit->addWidget(Text11, 1);
+    optionEdit->addWidget(Command7);
+    optionEdit->addWidget(Command8);
+    optionEdit->addWidget(Check1);
+    lists->addLayout(optionEdit, 2, 0, 1, 6);
+
+    auto* keys = new QGridLayout;
+    keys->addWidget(Command12, 0, 0);
+    keys->addWidget(Text4, 1, 0);
+    for (int c = 0; c < 5; ++c) {
+        keys->addWidget(keyHeaders[static_cast<std::size_t>(c)], 0, c + 1);
+        keys->addWidget(keyLists[static_cast<std::size_t>(c)], 1, c + 1);
+    }
+    auto* keyEdit = new QHBoxLayout;
+    keyEdit->addWidget(labelFor("&Buttons/Keys:", Text10, this));
+    keyEdit->addWidget(Text10, 1);
+    keyEdit->addWidget(Command5);
+    keyEdit->addWidget(Command6);
+    keys->addLayout(keyEdit, 2, 0, 1, 6);
+
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(Command2);
+    actions->addWidget(Command3);
+    actions->addWidget(Command4);
+    actions->addStretch();
+    actions->addWidget(Command1);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(fields);
+    page->addLayout(lists);
+    page->addLayout(keys);
+    page->addLayout(actions);
+
+    // Until a plugin is loaded the fields hold their design texts.
+    plugin.fileSpec = "*.*";
+    plugin.exeName = "Filename e.g. ZSNES.EXE";
+    showHeaderFields();
+
+    connectWriteThrough();
+    for (int n = 1; n <= 9; ++n) {
+        QListWidget* l = List(n);
+        connect(l, &QListWidget::itemClicked, this, [this, n] {
+            if (!updatingLists_)
+                List_Click(n);
+        });
+        connect(l, &QListWidget::currentRowChanged, this, [this, n](int row) {
+            if (!updatingLists_ && row >= 0)
+                List_Click(n);
+        });
+    }
+    connect(Command1, &QPushButton::clicked, this, &Editor::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Editor::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Editor::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Editor::Command4_Click);
+    connect(addopt, &QPushButton::clicked, this, &Editor::addopt_Click);
+    connect(Command9, &QPushButton::clicked, this, &Editor::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &Editor::Command10_Click);
+    connect(Command11, &QPushButton::clicked, this, &Editor::Command11_Click);
+    connect(Command7, &QPushButton::clicked, this, &Editor::Command7_Click);
+    connect(Command5, &QPushButton::clicked, this, &Editor::Command5_Click);
+    connect(Command8, &QPushButton::clicked, this, &Editor::Command8_Click);
+    connect(Command6, &QPushButton::clicked, this, &Editor::Command6_Click);
+    connect(Command12, &QPushButton::clicked, this, &Editor::Command12_Click);
 }
 
-QListWidget* Editor::List(int) const { return nullptr; }
-void Editor::Form_Load() {}
-void Editor::showPlugin() {}
-void Editor::Command1_Click() {}
-void Editor::Command2_Click() {}
-void Editor::Command3_Click() {}
-void Editor::Command4_Click() {}
-void Editor::addopt_Click() {}
-void Editor::Command9_Click() {}
-void Editor::Command10_Click() {}
-void Editor::Command11_Click() {}
-void Editor::Command7_Click() {}
-void Editor::Command5_Click() {}
-void Editor::Command8_Click() {}
-void Editor::Command6_Click() {}
-void Editor::Command12_Click() {}
-void Editor::List_Click(int) {}
+// Only the user's edits are written through (textEdited, not textChanged):
+// showing the plugin must never change it.
+void Editor::connectWriteThrough()
+{
+    auto bind = [this](QLineEdit* box, std::string EmulatorPlugin::*field) {
+        connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) { plugin.*field = bytes(text); });
+    };
+    bind(Text1, &EmulatorPlugin::pluginName);
+    bind(Text2, &EmulatorPlugin::emulatorName);
+    bind(Text3, &EmulatorPlugin::frameskipSwitch);
+    bind(Text16, &EmulatorPlugin::defaultDir);
+    bind(Text17, &EmulatorPlugin::fixedSwitches);
+    bind(Text18, &EmulatorPlugin::exeName);
+    connect(Combo1->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { plugin.fileSpec = bytes(text); });
+    connect(Combo1, &QComboBox::textActivated, this, [this](const QString& text) { plugin.fileSpec = bytes(text); });
+}
+
+QListWidget* Editor::List(int n) const
+{
+    if (n >= 1 && n <= 5)
+        return keyLists[static_cast<std::size_t>(n - 1)];
+    switch (n) {
+    case 6: return List6;
+    case 7: return List7;
+    case 8: return List8;
+    case 9: return List9;
+    default: return nullptr;
+    }
+}
+
+QLabel* Editor::header(int n) const
+{
+    if (n >= 5 && n <= 9)
+        return keyHeaders[static_cast<std::size_t>(n - 5)];
+    switch (n) {
+    case 12: return Text12;
+    case 13: return Text13;
+    case 14: return Text14;
+    case 15: return Text15;
+    default: return nullptr;
+    }
+}
+
+void Editor::setHeaderColour(QLabel* h, const std::string& colourText)
+{
+    h->setProperty("colourText", QString::fromStdString(colourText));
+    QPalette pal = h->palette();
+    pal.setColor(QPalette::Window, QColor(0, 0, 128));
+    pal.setColor(QPalette::WindowText, colourFromText(colourText));
+    h->setPalette(pal);
+}
+
+std::string Editor::headerColour(int n) const
+{
+    QLabel* h = header(n);
+    return h ? h->property("colourText").toString().toStdString() : std::string();
+}
+
+void Editor::Form_Load() { showPlugin(); }
+
+void Editor::showHeaderFields()
+{
+    Text1->setText(qs(plugin.pluginName));
+    Text2->setText(qs(plugin.emulatorName));
+    Combo1->setEditText(qs(plugin.fileSpec));
+    Text3->setText(qs(plugin.frameskipSwitch));
+    Text16->setText(qs(plugin.defaultDir));
+    Text17->setText(qs(plugin.fixedSwitches));
+    Text18->setText(qs(plugin.exeName));
+}
+
+void Editor::showPlugin()
+{
+    updatingLists_ = true;
+    showHeaderFields();
+    fillList(List8, column(plugin.options, true));
+    fillList(List9, column(plugin.options, false));
+    fillList(List6, column(plugin.displayModes, true));
+    fillList(List7, column(plugin.displayModes, false));
+    for (int c = 0; c < kKeyColumns; ++c) {
+        std::vector<std::string> cells;
+        for (int row = 0; row < kKeyRows; ++row)
+            cells.push_back(plugin.keys.at(row, static_cast<KeyColumn>(c)));
+        fillList(List(c + 1), cells);
+    }
+    updatingLists_ = false;
+}
+
+bool Editor::saveCheckedPlugin()
+{
+    std::string warning = unreadableValuesWarning(findUnreadableValues(plugin));
+    if (!warning.empty() &&
+        app.dialogs.messageBox({warning, app.title, Buttons::OkCancel, Icon::Exclamation, 2}) != Answer::Ok)
+        return false;
+    bool saved = true;
+    try {
+        savePLUG();
+    } catch (const FileError& e) {
+        app.dialogs.ok("The plugin " + plugin.pluginName + ".XPL could not be saved: " + e.what() +
+                       " Any earlier file of that name is unchanged.");
+        saved = false;
+    }
+    // savePLUG may have replaced a system name by its masks and completed
+    // the directory.
+    showHeaderFields();
+    return saved;
+}
+
+void Editor::Command1_Click()
+{
+    if (app.dialogs.messageBox({"Exit Plugin Editor: All unsaved data will be lost.", app.title, Buttons::OkCancel,
+                                Icon::Exclamation, 1}) == Answer::Ok)
+        hide();
+}
+
+void Editor::Command2_Click()
+{
+    if (plugin.pluginName.empty()) {
+        app.dialogs.ok("You must specify a filename.");
+        return;
+    }
+    if (saveCheckedPlugin())
+        app.showMessage("Your Plugin has been saved.");
+}
+
+void Editor::Command3_Click()
+{
+    ChooseFileToOpen(app, "Plugins (XPL)|*.XPL", app.Paths->value(PathField::GUIDIr));
+    if (app.Snesmain->CommonDialog1.FileName.empty())
+        return;
+    importPlug();
+    showPlugin();
+}
+
+void Editor::Command4_Click()
+{
+    plugin = EmulatorPlugin{};
+    plugin.fileSpec = "*.*";
+    Text10->clear();
+    Text11->clear();
+    showPlugin();
+}
+
+void Editor::addopt_Click()
+{
+    std::string name = bytes(Text11->text());
+    plugin.options.push_back({name, kNewSwitch});
+    List8->addItem(qs(name));
+    List9->addItem(kNewSwitch);
+    app.dialogs.ok("A new option has been created.");
+}
+
+void Editor::Command9_Click()
+{
+    std::string name = bytes(Text11->text());
+    plugin.displayModes.push_back({name, kNewSwitch});
+    List6->addItem(qs(name));
+    List7->addItem(kNewSwitch);
+    app.dialogs.ok("A new display option has been created.");
+}
+
+namespace {
+
+// Removes row `row` of a name list and its switch list, and the entry.
+template <typename Entry>
+void removeRow(std::vector<Entry>& entries, QListWidget* names, QListWidget* switches, int row)
+{
+    if (row < 0 || row >= static_cast<int>(entries.size()))
+        return;
+    entries.erase(entries.begin() + row);
+    delete names->takeItem(row);
+    delete switches->takeItem(row);
+    // No row stays selected, so a second Remove needs a new choice.
+    names->clearSelection();
+    switches->clearSelection();
+}
+
+} // namespace
+
+void Editor::Command10_Click()
+{
+    updatingLists_ = true;
+    removeRow(plugin.options, List8, List9, selectedRow(List8));
+    updatingLists_ = false;
+}
+
+void Editor::Command11_Click()
+{
+    updatingLists_ = true;
+    removeRow(plugin.displayModes, List6, List7, selectedRow(List6));
+    updatingLists_ = false;
+}
+
+void Editor::Command7_Click() { Text11->clear(); }
+void Editor::Command5_Click() { Text10->clear(); }
+
+void Editor::Command8_Click()
+{
+    QListWidget* list = List(sellisT);
+    if (!list || sellisT < 6)
+        return;
+    int row = selectedRow(list);
+    std::string text = bytes(Text11->text());
+    auto set = [&](auto& entries, bool name) {
+        if (row < 0 || row >= static_cast<int>(entries.size()))
+            return;
+        (name ? entries[static_cast<std::size_t>(row)].name : entries[static_cast<std::size_t>(row)].switchText) = text;
+        list->item(row)->setText(qs(text));
+    };
+    switch (sellisT) {
+    case 6: set(plugin.displayModes, true); break;
+    case 7: set(plugin.displayModes, false); break;
+    case 8: set(plugin.options, true); break;
+    case 9: set(plugin.options, false); break;
+    }
+}
+
+void Editor::Command6_Click()
+{
+    QListWidget* list = List(sellistB);
+    if (!list || sellistB > 5)
+        return;
+    int row = selectedRow(list);
+    if (row < 0 || row >= kKeyRows)
+        return;
+    std::string text = bytes(Text10->text());
+    plugin.keys.at(row, static_cast<KeyColumn>(sellistB - 1)) = text;
+    list->item(row)->setText(qs(text));
+}
+
+void Editor::Command12_Click() { app.dialogs.ok(kHelpText); }
+
+int Editor::groupOf(int n) const { return n <= 5 ? 0 : 1; }
+
+void Editor::List_Click(int n)
+{
+    QListWidget* list = List(n);
+    if (!list)
+        return;
+    bool keys = groupOf(n) == 0;
+    for (int h : keys ? std::vector<int>{5, 6, 7, 8, 9} : std::vector<int>{12, 13, 14, 15})
+        setHeaderColour(header(h), kWhite);
+    setHeaderColour(header(headerNumberOf(n)), kYellow);
+
+    int row = list->currentRow();
+    if (partnerOf(n) && Check1->isChecked() && row >= 0) {
+        QListWidget* partner = List(partnerOf(n));
+        if (row < partner->count()) {
+            updatingLists_ = true;
+            partner->setCurrentRow(row);
+            updatingLists_ = false;
+        }
+    }
+    if (row >= 0)
+        (keys ? Text10 : Text11)->setText(list->item(row)->text());
+    (keys ? sellistB : sellisT) = n;
+}
 
 } // namespace kivalto

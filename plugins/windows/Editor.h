@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <string>
 
 namespace kivalto {
 
@@ -94,6 +95,24 @@ public:
     void Command6_Click();
     void Command12_Click();
     void List_Click(int listNumber);
+
+    // Colour text ("&H00FFFFFF" white, "&H0000FFFF" yellow) of header
+    // TextN: 5..9 key columns, 12..15 option and display lists.
+    std::string headerColour(int textNumber) const;
+    // The editable file-spec box with the system names, initial text "*.*"
+    // (shared with the wizard).
+    static QComboBox* makeFileSpecCombo(QWidget* parent);
+    // Warns about values that would not read back, then savePLUG; reports
+    // a failed write. True when the file was written.
+    bool saveCheckedPlugin();
+
+private:
+    QLabel* header(int textNumber) const;
+    void setHeaderColour(QLabel* header, const std::string& colourText);
+    void showHeaderFields();
+    void connectWriteThrough();
+    int groupOf(int listNumber) const;
+    bool updatingLists_ = false;  // list selections changed by code, not by the user
 };
 
 } // namespace kivalto
