@@ -30,8 +30,8 @@ bool readControllerProfile(std::string_view bytes, ControllerProfile& out)
 std::string writeSnesKeyDat(const SnesKeySetup& setup)
 {
     TextFileBuilder b;
-    b.line(setup.controllerName).truth(setup.playerTwo).number(static_cast<long>(setup.slots.size()) - 1);
-    for (const auto& s : setup.slots)
+    b.line(setup.controllerName).truth(setup.playerTwo).number(static_cast<long>(setup.buttonSlots.size()) - 1);
+    for (const auto& s : setup.buttonSlots)
         b.line(s);
     return b.bytes();
 }
@@ -55,7 +55,7 @@ StoredSnesKeySetup readSnesKeyDat(std::string_view bytes)
         for (long i = 0; i <= last; ++i) {
             if (!reader.tryField(f))
                 return out;
-            out.slots.push_back(f);
+            out.buttonSlots.push_back(f);
         }
     } catch (const std::invalid_argument&) {
         return out;
@@ -90,7 +90,7 @@ std::string buildSnesKeyIni(const DriverFileInput& in)
     for (std::size_t i = 0; i < in.buttons.size(); ++i) {
         std::string key;
         if (in.advanced)
-            key = i < in.slots.size() ? pluginKeyAt(in.pluginKeys, in.slots[i]) : std::string();
+            key = i < in.buttonSlots.size() ? pluginKeyAt(in.pluginKeys, in.buttonSlots[i]) : std::string();
         else
             key = i < in.manualKeys.size() ? in.manualKeys[i] : std::string();
         line(in.buttons[i] + " = ", key);

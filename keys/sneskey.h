@@ -28,7 +28,7 @@ bool readControllerProfile(std::string_view bytes, ControllerProfile& out);
 struct SnesKeySetup {
     std::string controllerName;
     bool playerTwo = false;
-    std::vector<std::string> slots;
+    std::vector<std::string> buttonSlots;
 };
 
 std::string writeSnesKeyDat(const SnesKeySetup& setup);
@@ -38,7 +38,7 @@ std::string writeSnesKeyDat(const SnesKeySetup& setup);
 struct StoredSnesKeySetup {
     std::optional<std::string> controllerName;
     std::optional<bool> playerTwo;
-    std::vector<std::string> slots;
+    std::vector<std::string> buttonSlots;
     bool complete = false;  // every announced slot was read
 };
 
@@ -51,7 +51,7 @@ using PluginKeyList = std::array<std::string, 13>;
 struct DriverFileInput {
     std::vector<std::string> driverLines;
     std::vector<std::string> buttons;
-    std::vector<std::string> slots;       // one per button
+    std::vector<std::string> buttonSlots;  // one per button
     bool advanced = true;                 // keys from the plugin by slot
     std::vector<std::string> manualKeys;  // one per button, used when not advanced
     PluginKeyList pluginKeys;

@@ -1,16 +1,95 @@
-// Main window handlers of this subsystem.
+// Main window handlers of this subsystem: the SnesKey menu, the key viewer
+// buttons and the SnesKey driver file.
+#include "app/pathsettings.h"
+#include "app/windows/Paths.h"
 #include "app/windows/Snesmain.h"
+#include "keys/sneskey.h"
+#include "keys/windows/keyview.h"
+#include "keys/windows/nonadv.h"
+#include "keys/windows/sneskeycon.h"
+#include "platform/windows/text.h"
+#include "plugins/windows/Editor.h"
 
 namespace kivalto {
 
-void Snesmain::connectKeys() {}
+namespace {
 
-void Snesmain::sneskconf_Click() {}
-void Snesmain::sneskadv_Click() {}
-void Snesmain::nonadvcon_Click() {}
-void Snesmain::nostest_Click() {}
-void Snesmain::Play1keys_Click() {}
-void Snesmain::PLAY2Keys_Click() {}
-void Snesmain::sneskmake() {}
+void showWindow(QWidget* w)
+{
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void showKeyView(App& app, const char* caption)
+{
+    app.keyview->setWindowTitle(caption);
+    showWindow(app.keyview);
+    // The viewer may already be the active window; refresh it anyway.
+    app.keyview->Form_Activate();
+}
+
+} // namespace
+
+void Snesmain::connectKeys()
+{
+    connect(sneskconf, &QAction::triggered, this, &Snesmain::sneskconf_Click);
+    connect(sneskadv, &QAction::triggered, this, &Snesmain::sneskadv_Click);
+    connect(nonadvcon, &QAction::triggered, this, &Snesmain::nonadvcon_Click);
+    connect(nostest, &QAction::triggered, this, &Snesmain::nostest_Click);
+    connect(Play1keys, &QPushButton::clicked, this, &Snesmain::Play1keys_Click);
+    connect(PLAY2Keys, &QPushButton::clicked, this, &Snesmain::PLAY2Keys_Click);
+}
+
+void Snesmain::sneskconf_Click() { showWindow(app.sneskeycon); }
+
+// The checkable menu items have already flipped their check marks when
+// these handlers run.
+void Snesmain::sneskadv_Click()
+{
+    if (sneskadv->isChecked()) {
+        nonadvcon->setEnabled(false);
+        return;
+    }
+    showWindow(app.nonadv);
+    app.nonadv->Form_Activate();
+    nonadvcon->setEnabled(true);
+}
+
+void Snesmain::nonadvcon_Click()
+{
+    showWindow(app.nonadv);
+    app.nonadv->Form_Activate();
+}
+
+void Snesmain::nostest_Click() { app.saveOption("NOtest", nostest->isChecked()); }
+
+void Snesmain::Play1keys_Click() { showKeyView(app, "Player 1 Controller"); }
+
+void Snesmain::PLAY2Keys_Click() { showKeyView(app, "Player 2 Keys"); }
+
+void Snesmain::sneskmake()
+{
+    const sneskeycon& config = *app.sneskeycon;
+    DriverFileInput in;
+    in.driverLines = config.List3;
+    in.buttons = config.buttonNames();
+    in.buttonSlots = config.List4;
+    in.advanced = sneskadv->isChecked();
+    in.manualKeys = app.nonadv->keys();
+    const KeyColumn column = config.playerOne() ? KeyColumn::Player1 : KeyColumn::Player2;
+    for (int row = 0; row < kKeyRows; ++row)
+        in.pluginKeys[static_cast<std::size_t>(row)] = app.Editor->plugin.keys.at(row, column);
+
+    const std::string dir = app.Paths->value(PathField::skeydir);
+    try {
+        // An empty directory would put the file where the driver never looks.
+        if (dir.empty())
+            throw FileError("no SnesKey directory");
+        app.fs.writeWhole(joinDos(dir, "sneskey.ini"), buildSnesKeyIni(in));
+    } catch (const FileError&) {
+        app.dialogs.ok("The Directory you have specified in the paths box for SnesKey is incorrect.", app.title);
+    }
+}
 
 } // namespace kivalto

@@ -1,13 +1,92 @@
 #include "keys/windows/keyview.h"
 
+#include "app/windows/Snesmain.h"
+#include "app/windows/pictures.h"
+#include "keys/keyview.h"
+#include "platform/windows/text.h"
+#include "plugins/windows/Editor.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
 namespace kivalto {
+
+namespace {
+constexpr const char* kPlayerTwoCaption = "Player 2 Keys";
+}
+
+std::array<QLabel*, 12> layOutPadKeyBoxes(QGridLayout* grid, const std::array<QLineEdit*, 12>& boxes, QWidget* picture)
+{
+    // (row, column) of each box's caption; the box sits below it.
+    static constexpr int place[12][2] = {{6, 4}, {6, 3}, {0, 4}, {0, 0}, {4, 4}, {2, 4},
+                                         {0, 3}, {0, 2}, {0, 1}, {6, 1}, {2, 0}, {4, 0}};
+    std::array<QLabel*, 12> labels{};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        auto* label = new QLabel(kPadKeyCaptions[i]);
+        label->setBuddy(boxes[i]);
+        boxes[i]->setAccessibleName(kPadKeyCaptions[i]);
+        grid->addWidget(label, place[i][0], place[i][1]);
+        grid->addWidget(boxes[i], place[i][0] + 1, place[i][1]);
+        labels[i] = label;
+    }
+    grid->addWidget(picture, 2, 1, 4, 3, Qt::AlignCenter);
+    return labels;
+}
 
 keyview::keyview(App& a) : app(a)
 {
     setObjectName("keyview");
     setWindowTitle("Player 1 Controller");
+
+    for (auto& box : Text1) {
+        box = new QLineEdit;
+        box->setReadOnly(true);
+    }
+    joypic1 = new QLabel;
+    joypic1->setObjectName("joypic1");
+    joypic1->setPixmap(makeJoypadPicture());
+    joypic1->setAccessibleName("Joypad");
+    Label13 = new QLabel("If the keys shown here are not the correct ones for the emulator, you must change them "
+                         "using the plugin editor, otherwise SnesKey will not work correctly.");
+    Label13->setWordWrap(true);
+    Command1 = new QPushButton("Close");
+
+    auto* grid = new QGridLayout;
+    boxLabels = layOutPadKeyBoxes(grid, Text1, joypic1);
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(grid);
+    v->addWidget(Label13);
+    v->addWidget(Command1);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void keyview::Form_Load() {}
+
+bool keyview::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(e);
+}
+
+void keyview::Form_Activate()
+{
+    const KeyViewChoice choice =
+        chooseKeyView(windowTitle() == kPlayerTwoCaption, app.Snesmain ? app.Snesmain->Play1select->value() : 1);
+    for (std::size_t i = 0; i < Text1.size(); ++i) {
+        Text1[i]->setVisible(i < 8 || choice.showDirections);
+        boxLabels[i]->setVisible(i < 8 || choice.showDirections);
+    }
+    Label13->setVisible(choice.showNote);
+    if (!app.Editor)
+        return;
+    const KeyTable& keys = app.Editor->plugin.keys;
+    for (std::size_t i = 0; i < Text1.size(); ++i)
+        Text1[i]->setText(qs(keys.at(static_cast<int>(i), choice.column)));
+}
+
+void keyview::Command1_Click() { hide(); }
 
 } // namespace kivalto

@@ -1,13 +1,212 @@
 #include "keys/windows/nonadv.h"
 
+#include "app/pathsettings.h"
+#include "app/textfield.h"
+#include "app/windows/Paths.h"
+#include "app/windows/SnesStart.h"
+#include "app/windows/Snesmain.h"
+#include "keys/sneskey.h"
+#include "keys/windows/sneskeycon.h"
+#include "platform/windows/text.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
 namespace kivalto {
+
+namespace {
+
+const char* const kHelp =
+    "This window has appeared because you chose to disable advanced SnesKey support. This means that you must map "
+    "the buttons on your controller to the appropriate keys by hand. To map a button to a key click on the "
+    "corresponding box in the MAP TO list. Enter the key into the text box beneath and press ACCEPT. See VALID "
+    "KEYS to see which keys are available.";
+
+const char* const kValidKeys =
+    "The keys need to be compatible with SnesKey. Most keys are valid, though not ','. Use Numx to access the "
+    "NumPad, where x is the number. So Num8 is up on the NumPad. Up accesses up on the arrow pad. Enter is enter, "
+    "Space is space, Insert is insert, Delete is delete etc. Page Up is PgUp. Page Down is PgDn. Use Lshift, "
+    "LCtrl, and LAlt to access those keys. You can replace L with R. See the Manual.Htm file in the SnesKey "
+    "directory for more info.";
+
+constexpr const char* kMappingFilter = "*.SKS|*.SKS";
+
+QListWidget* listWithTip(const char* heading, const char* tip, QLabel*& label)
+{
+    auto* list = new QListWidget;
+    list->setToolTip(tip);
+    list->setAccessibleName(heading);
+    label = new QLabel(heading);
+    label->setBuddy(list);
+    return list;
+}
+
+} // namespace
 
 nonadv::nonadv(App& a) : app(a)
 {
     setObjectName("nonadv");
     setWindowTitle("Set SnesKey Mappings");
+
+    QLabel* buttonsHeading = nullptr;
+    QLabel* keysHeading = nullptr;
+    List1 = listWithTip("Available Buttons", "These are the buttons to map keys to.", buttonsHeading);
+    List1->setObjectName("List1");
+    List2 = listWithTip("Map To", "These are the keys the buttons will map to.", keysHeading);
+    List2->setObjectName("List2");
+    Text3 = new QLineEdit;
+    Text3->setObjectName("Text3");
+    Text3->setToolTip("Enter the key to map to, then press accept.");
+    auto* keyLabel = new QLabel("&Key:");
+    keyLabel->setBuddy(Text3);
+    Command4 = new QPushButton("Accept");
+    Command3 = new QPushButton("Valid Keys");
+    Command2 = new QPushButton("Help");
+    Command5 = new QPushButton("Load");
+    Command6 = new QPushButton("Save");
+    Command1 = new QPushButton("Close");
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(buttonsHeading, 0, 0);
+    lists->addWidget(List1, 1, 0);
+    lists->addWidget(keysHeading, 0, 1);
+    lists->addWidget(List2, 1, 1);
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(keyLabel);
+    entry->addWidget(Text3);
+    entry->addWidget(Command4);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {Command3, Command2, Command5, Command6, Command1})
+        buttons->addWidget(b);
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(lists);
+    v->addLayout(entry);
+    v->addLayout(buttons);
+
+    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    connect(List2, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Text3, &QLineEdit::returnPressed, this, [this] { Command4_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-void nonadv::Form_Load() {}
+void nonadv::Form_Load()
+{
+    // The configuration window restores its profile before this window
+    // exists, so the lists are filled from it here.
+    if (app.sneskeycon)
+        setButtons(app.sneskeycon->buttonNames());
+}
+
+void nonadv::setButtons(const std::vector<std::string>& buttons)
+{
+    List1->clear();
+    List2->clear();
+    for (std::size_t k = 0; k < buttons.size(); ++k) {
+        List1->addItem(qs(buttons[k]));
+        List2->addItem(QString::number(k));
+    }
+}
+
+std::vector<std::string> nonadv::keys() const
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < List2->count(); ++i)
+        out.push_back(bytes(List2->item(i)->text()));
+    return out;
+}
+
+bool nonadv::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(e);
+}
+
+void nonadv::Form_Activate()
+{
+    if (List1->count() == 0)
+        return;
+    List1->setCurrentRow(0);
+    List1_Click();
+}
+
+void nonadv::List1_Click()
+{
+    const int row = List1->currentRow();
+    if (row < 0 || row >= List2->count())
+        return;
+    List2->setCurrentRow(row);
+    List2_Click();
+}
+
+void nonadv::List2_Click()
+{
+    if (QListWidgetItem* item = List2->currentItem())
+        Text3->setText(item->text());
+}
+
+void nonadv::Command4_Click()
+{
+    if (QListWidgetItem* item = List2->currentItem())
+        item->setText(qs(toUpper(bytes(Text3->text()))));
+}
+
+void nonadv::Command3_Click() { app.dialogs.ok(kValidKeys, app.title); }
+
+void nonadv::Command2_Click() { app.dialogs.ok(kHelp, app.title); }
+
+void nonadv::Command5_Click()
+{
+    ChooseFileToOpen(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
+    const std::string name = app.Snesmain->CommonDialog1.FileName;
+    if (name.empty())
+        return;
+    const auto data = app.fs.readAll(name);
+    if (!data) {
+        app.dialogs.ok("The mapping file " + name + " could not be read.", app.title);
+        return;
+    }
+    std::vector<std::string> loaded;
+    try {
+        loaded = readMappingFile(*data);
+    } catch (const MappingFileError& e) {
+        app.dialogs.ok("The mapping file " + name + " is not valid. " + e.what() + " Nothing was changed.",
+                       app.title);
+        return;
+    }
+    if (loaded.size() > static_cast<std::size_t>(List2->count())) {
+        app.dialogs.ok("The mapping file " + name + " holds " + std::to_string(loaded.size()) +
+                           " keys, but the controller has only " + std::to_string(List2->count()) +
+                           " buttons. Nothing was changed.",
+                       app.title);
+        return;
+    }
+    for (std::size_t i = 0; i < loaded.size(); ++i)
+        List2->item(static_cast<int>(i))->setText(qs(loaded[i]));
+    List2_Click();
+}
+
+void nonadv::Command6_Click()
+{
+    ChooseFileToSave(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
+    const std::string name = app.Snesmain->CommonDialog1.FileName;
+    if (name.empty())
+        return;
+    try {
+        app.fs.writeWhole(name, writeMappingFile(keys()));
+    } catch (const FileError& e) {
+        app.dialogs.ok("The mapping file " + name + " could not be saved: " + e.what(), app.title);
+    }
+}
+
+void nonadv::Command1_Click() { hide(); }
 
 } // namespace kivalto

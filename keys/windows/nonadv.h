@@ -1,9 +1,16 @@
-// Window `nonadv` ("Set SnesKey Mappings").
+// Window `nonadv` ("Set SnesKey Mappings"): the keys the controller's
+// buttons produce when advanced SnesKey support is off, with Load and Save
+// of mapping files (*.SKS).
 #pragma once
 
 #include "app/windows/App.h"
 
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 namespace kivalto {
 
@@ -13,8 +20,37 @@ public:
     explicit nonadv(App& app);
     App& app;
 
-    // Runs once when the start-up load creates the window.
+    QListWidget* List1 = nullptr;  // button names
+    QListWidget* List2 = nullptr;  // the manual key list, one per button
+    QLineEdit* Text3 = nullptr;
+    QPushButton* Command4 = nullptr;  // Accept
+    QPushButton* Command3 = nullptr;  // Valid Keys
+    QPushButton* Command2 = nullptr;  // Help
+    QPushButton* Command5 = nullptr;  // Load
+    QPushButton* Command6 = nullptr;  // Save
+    QPushButton* Command1 = nullptr;  // Close
+
+    // Takes the buttons of the profile sneskeycon loaded before this window
+    // existed.
     void Form_Load();
+    // Each time the window becomes active: selects the first button.
+    void Form_Activate();
+    // A newly loaded profile: button k starts on the key text "k".
+    void setButtons(const std::vector<std::string>& buttons);
+    // The manual key list, as bytes.
+    std::vector<std::string> keys() const;
+
+    void List1_Click();
+    void List2_Click();
+    void Command4_Click();
+    void Command3_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command1_Click();
+
+protected:
+    bool event(QEvent* e) override;
 };
 
 } // namespace kivalto

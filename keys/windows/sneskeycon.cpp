@@ -1,13 +1,195 @@
 #include "keys/windows/sneskeycon.h"
 
+#include "app/textfield.h"
+#include "keys/sneskey.h"
+#include "keys/windows/nonadv.h"
+#include "platform/windows/text.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
 namespace kivalto {
+
+namespace {
+
+const char* const kHelp =
+    "First you must select what controller you wish to use with SnesKey. Custom reads the file CUSTOM.SKP in the "
+    "Kivalto Directory. Instructions for making a custom controller are contained in that file. Once you have "
+    "selected a controller, a list of available buttons will appear. You can map these onto any of the buttons on "
+    "the MAP TO list. Select RUN SNESKEY from the OPTIONS menu to activate it. The buttons will then automatically "
+    "be mapped onto the appropriate keys as specified in the Plugin, unless advanced support is de-selected in "
+    "which case you must set the keys yourself. You can select to map the controller to either player 1 or player "
+    "2 keys. Be aware that if you are using a controller attached to the joystick port with SnesKey that you must "
+    "select the keyboard from the slider on the main screen to stop the emulator trying to use that controller as "
+    "well. You need SnesKey for DOS.";
+
+const char* const kTemplateError = "The required SnesKey template was not found in the Kivalto directory or it "
+                                   "was corrupt. The filename is ";
+
+constexpr const char* kSetupFile = "SnesKey.dat";
+
+QListWidget* titledList(const char* tip)
+{
+    auto* list = new QListWidget;
+    list->setToolTip(tip);
+    return list;
+}
+
+} // namespace
 
 sneskeycon::sneskeycon(App& a) : app(a)
 {
     setObjectName("sneskeycon");
     setWindowTitle("SnesKey Configuration");
+
+    auto* prompt = new QLabel("Please select your controller:");
+    Combo1 = new QComboBox;
+    Combo1->setObjectName("Combo1");
+    Combo1->setEditable(true);
+    Combo1->setAccessibleName("Please select your controller:");
+    prompt->setBuddy(Combo1);
+
+    List2 = titledList("Click here to select this button.");
+    List2->setObjectName("List2");
+    List2->setAccessibleName("Available Buttons");
+    Text2 = new QLabel("Available Buttons");
+    Text2->setBuddy(List2);
+    List1 = titledList("Click here to map the selected button to this key.");
+    List1->setObjectName("List1");
+    List1->setAccessibleName("Map To");
+    for (const char* slot : {"A", "B", "TR", "TL", "Y", "X", "Start", "Select"})
+        List1->addItem(slot);
+    Text1 = new QLabel("Map To");
+    Text1->setBuddy(List1);
+
+    Option1 = new QRadioButton("Player 1 Keys");
+    Option1->setToolTip("Map to player 1 keys.");
+    Option1->setChecked(true);
+    Option2 = new QRadioButton("Player 2 Keys");
+    Option2->setToolTip("Map to player 2 keys.");
+    Command1 = new QPushButton("Done");
+    Command1->setToolTip("Save these settings.");
+    Command2 = new QPushButton("Help");
+    auto* note = new QLabel("If you are using a controller attached to the joystick port, please select the keyboard "
+                            "from the slider on the main screen.");
+    note->setWordWrap(true);
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(Text2, 0, 0);
+    lists->addWidget(List2, 1, 0);
+    lists->addWidget(Text1, 0, 1);
+    lists->addWidget(List1, 1, 1);
+    auto* players = new QHBoxLayout;
+    players->addWidget(Option1);
+    players->addWidget(Option2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(prompt);
+    v->addWidget(Combo1);
+    v->addLayout(lists);
+    v->addLayout(players);
+    v->addWidget(note);
+    v->addLayout(buttons);
+
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(List2, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
+    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
-void sneskeycon::Form_Load() {}
+void sneskeycon::Form_Load()
+{
+    for (const auto& name : app.fs.listFiles(app.fs.currentDir(), "*.SKP"))
+        Combo1->addItem(qs(name.size() > 4 ? name.substr(0, name.size() - 4) : std::string()));
+    restoreSetup();
+}
+
+void sneskeycon::restoreSetup()
+{
+    const auto data = app.fs.readAll(kSetupFile);
+    if (!data)
+        return;
+    const StoredSnesKeySetup stored = readSnesKeyDat(*data);
+    if (!stored.controllerName)
+        return;
+    Combo1->setEditText(qs(*stored.controllerName));
+    if (!stored.playerTwo)
+        return;
+    (*stored.playerTwo ? Option2 : Option1)->setChecked(true);
+    Combo1_Click();
+    // Slots beyond the profile's buttons have no button to belong to.
+    for (std::size_t i = 0; i < stored.buttonSlots.size() && i < List4.size(); ++i)
+        List4[i] = stored.buttonSlots[i];
+}
+
+void sneskeycon::Combo1_Click()
+{
+    List4.clear();
+    List2->clear();
+    List3.clear();
+    const std::string fileName = bytes(Combo1->currentText()) + ".SKP";
+    ControllerProfile profile;
+    const auto data = app.fs.readAll(fileName);
+    const bool complete = data && readControllerProfile(*data, profile);
+    List3 = profile.driverLines;
+    for (std::size_t n = 0; n < profile.buttons.size(); ++n) {
+        List2->addItem(qs(profile.buttons[n]));
+        List4.push_back(std::to_string(n));
+    }
+    if (app.nonadv)
+        app.nonadv->setButtons(profile.buttons);
+    if (!complete)
+        app.showError(kTemplateError + fileName);
+}
+
+std::vector<std::string> sneskeycon::buttonNames() const
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < List2->count(); ++i)
+        names.push_back(bytes(List2->item(i)->text()));
+    return names;
+}
+
+void sneskeycon::List2_Click()
+{
+    const int button = List2->currentRow();
+    if (button < 0 || button >= static_cast<int>(List4.size()))
+        return;
+    const std::string& slot = List4[static_cast<std::size_t>(button)];
+    long index = -1;
+    try {
+        index = parseNumber(slot);
+    } catch (const std::invalid_argument&) {
+    }
+    List1->setCurrentRow(index >= 0 && index < List1->count() ? static_cast<int>(index) : -1);
+}
+
+void sneskeycon::List1_Click()
+{
+    const int button = List2->currentRow();
+    const int slot = List1->currentRow();
+    // Without a selected button there is nothing to map.
+    if (button < 0 || button >= static_cast<int>(List4.size()) || slot < 0)
+        return;
+    List4[static_cast<std::size_t>(button)] = std::to_string(slot);
+}
+
+void sneskeycon::Command1_Click()
+{
+    const SnesKeySetup setup{bytes(Combo1->currentText()), Option2->isChecked(), List4};
+    try {
+        app.fs.writeWhole(kSetupFile, writeSnesKeyDat(setup));
+    } catch (const FileError& e) {
+        app.dialogs.ok(std::string("The SnesKey settings could not be saved: ") + e.what());
+        return;
+    }
+    hide();
+}
+
+void sneskeycon::Command2_Click() { app.dialogs.ok(kHelp, app.title); }
 
 } // namespace kivalto

@@ -57,12 +57,12 @@ TEST(SnesKeyDat, ReadsBackWhatWasWritten)
     EXPECT_TRUE(s.complete);
     EXPECT_EQ(s.controllerName, "PAD");
     EXPECT_EQ(s.playerTwo, true);
-    EXPECT_EQ(s.slots, (Lines{"0", "3"}));
+    EXPECT_EQ(s.buttonSlots, (Lines{"0", "3"}));
 
     auto none = readSnesKeyDat("\r\nFalse\r\n-1 \r\n");
     EXPECT_TRUE(none.complete);
     EXPECT_EQ(none.controllerName, "");
-    EXPECT_EQ(none.slots, Lines{});
+    EXPECT_EQ(none.buttonSlots, Lines{});
 }
 
 TEST(SnesKeyDat, StopsAtTheFirstBadFieldKeepingTheEarlierOnes)
@@ -74,12 +74,12 @@ TEST(SnesKeyDat, StopsAtTheFirstBadFieldKeepingTheEarlierOnes)
 
     auto shortSlots = readSnesKeyDat("PAD\r\nFalse\r\n 2 \r\n4\r\n");
     EXPECT_EQ(shortSlots.playerTwo, false);
-    EXPECT_EQ(shortSlots.slots, Lines{"4"});
+    EXPECT_EQ(shortSlots.buttonSlots, Lines{"4"});
     EXPECT_FALSE(shortSlots.complete);
 
     auto badCount = readSnesKeyDat("PAD\r\nTrue\r\nseven\r\n");
     EXPECT_EQ(badCount.playerTwo, true);
-    EXPECT_TRUE(badCount.slots.empty());
+    EXPECT_TRUE(badCount.buttonSlots.empty());
     EXPECT_FALSE(badCount.complete);
 
     EXPECT_FALSE(readSnesKeyDat("").controllerName.has_value());
@@ -90,7 +90,7 @@ TEST(SnesKeyIni, WorkedExampleByteForByte)
     DriverFileInput in;
     in.driverLines = {"Port = 1"};
     in.buttons = {"Fire", "Jump"};
-    in.slots = {"0", "3"};
+    in.buttonSlots = {"0", "3"};
     in.pluginKeys = player1Keys();
     EXPECT_EQ(buildSnesKeyIni(in), "Port = 1\r\nFire = A\r\nJump = W\r\nUp = Num8\r\nDown = Num2\r\n"
                                    "Left = Num4\r\nRight = Num6\r\n");
@@ -100,7 +100,7 @@ TEST(SnesKeyIni, SlotTwelveIsTheSwitchRowAndHigherOrNonNumericSlotsAreEmpty)
 {
     DriverFileInput in;
     in.buttons = {"a", "b", "c", "d"};
-    in.slots = {"12", "13", "x", "-1"};
+    in.buttonSlots = {"12", "13", "x", "-1"};
     in.pluginKeys = player1Keys();
     EXPECT_EQ(buildSnesKeyIni(in), "a = -j1\r\nb = \r\nc = \r\nd = \r\nUp = Num8\r\nDown = Num2\r\n"
                                    "Left = Num4\r\nRight = Num6\r\n");
@@ -110,7 +110,7 @@ TEST(SnesKeyIni, ManualKeysReplaceTheButtonKeysButNotTheDirections)
 {
     DriverFileInput in;
     in.buttons = {"Fire", "Jump"};
-    in.slots = {"0", "1"};
+    in.buttonSlots = {"0", "1"};
     in.advanced = false;
     in.manualKeys = {"0", "LCTRL"};
     in.pluginKeys = player1Keys();
