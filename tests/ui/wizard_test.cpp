@@ -1,0 +1,197 @@
+#include "fixture.h"
+
+#include "plugins/windows/Editor.h"
+#include "plugins/windows/addnew.h"
+
+using namespace kivalto;
+using Wizard = test::KivaltoTest;
+
+namespace {
+
+std::string blankKeyLines()
+{
+    std::string s;
+    for (int i = 0; i < 65; ++i)
+        s += " \r\n";
+    return s;
+}
+
+// Answers the current step in the top box and presses "Next >>".
+void answer(addnew& w, const QString& text)
+{
+    w.Text1->setText(text);
+    w.Command2_Click();
+}
+
+void store(addnew& w, const QString& name, const QString& switchText)
+{
+    w.Text1->setText(name);
+    w.Text3->setText(switchText);
+    w.Command1_Click();
+}
+
+} // namespace
+
+TEST_F(Wizard, TwelveNextPressesWriteAnEmptyPluginNamedDotXpl)
+{
+    startup();
+    main().addnewwiz->trigger();
+    addnew& w = *app.addnew;
+    ASSERT_TRUE(w.isVisible());
+    for (int i = 0; i < 12; ++i)
+        w.Command2_Click();
+    EXPECT_EQ(readFile("C:\\KIVALTO\\.XPL"), "\r\n*.*\r\n\r\n\\\r\n\r\n\r\nENDOPTS\r\nENDDISP\r\n" + blankKeyLines());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(app.Editor->Text16->text().toStdString(), "\\");
+}
+
+TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
+{
+    startup();
+    addnew& w = *app.addnew;
+    main().addnewwiz_Click();
+    auto boxes = [&w] {
+        return std::string(w.Text1->isHidden() ? "-" : "T") + (w.Text3->isHidden() ? "-" : "S") +
+               (w.Combo1->isHidden() ? "-" : "C") + (w.Command1->isHidden() ? "-" : "B");
+    };
+    EXPECT_EQ(w.Label1->text().toStdString(),
+              "This Wizard will step you through the process of creating a Plugin. Click 'Next' to continue. You may "
+              "like to have the plugin editor open to see what this wizard is doing.");
+    EXPECT_EQ(w.Text2->text().toStdString(), "0");
+    EXPECT_TRUE(w.Text2->isHidden());
+    EXPECT_EQ(boxes(), "----");
+    EXPECT_EQ(w.Command2->text().toStdString(), "Next >>");
+
+    const std::vector<std::pair<std::string, std::string>> after = {
+        {"Plugin Filename without extension.", "T---"},
+        {"Emulator name and version.", "T---"},
+        {"Enter the switch for a frameskip, e.g. '-f n'. If unavailable leave blank.", "T---"},
+        {"Enter the Default directory for this emulator.", "T---"},
+        {"Enter any switches to always use.", "T---"},
+        {"Enter emulator EXE name, e.g. 'ZSNES.EXE'", "T---"},
+        {"Enter all options not to do with controller or display resolution. Enter the option in the top box, and "
+         "the switch in the bottom box. Press STORE to enter it, press NEXT when done.",
+         "TS-B"},
+        {"Enter all cheat code switches. Enter the cheat code name in the top box, and the switch in the bottom "
+         "box. Press STORE to enter it, press NEXT when done.",
+         "TS-B"},
+        {"Enter all the available display resolutions. Enter the resolution in the top box, and the switch in the "
+         "bottom box. Press STORE to enter it, press NEXT when done. Use an 'X' at the end to signify modeX, S to "
+         "show Scanlines, and 1 if VESA1. Nothing at the end shows VESA2.",
+         "TS-B"},
+        {"Select or enter the filespec for the emulator. If you select an emulator from the list the text will be "
+         "replaced with the appropriate filespec.",
+         "--C-"},
+        {"You must use the plugin editor to set the keys.", "----"},
+    };
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        w.Command2_Click();
+        EXPECT_EQ(w.Text2->text().toStdString(), std::to_string(i + 1));
+        EXPECT_EQ(w.Label1->text().toStdString(), after[i].first) << "step " << i + 1;
+        EXPECT_EQ(boxes(), after[i].second) << "step " << i + 1;
+    }
+    EXPECT_EQ(w.Command2->text().toStdString(), "Finish");
+
+    // Starting again returns to the first step with its boxes hidden.
+    main().addnewwiz_Click();
+    EXPECT_EQ(w.Text2->text().toStdString(), "0");
+    EXPECT_EQ(w.Command2->text().toStdString(), "Next >>");
+    EXPECT_EQ(boxes(), "----");
+}
+
+TEST_F(Wizard, AStoredRunWritesOptionsThenCheatsThenDisplayModes)
+{
+    startup();
+    addnew& w = *app.addnew;
+    main().addnewwiz_Click();
+    w.Command2_Click();
+    answer(w, "GENS");
+    answer(w, "Gens 2.0");
+    answer(w, "-f n");
+    answer(w, "C:\\GENS");
+    answer(w, "-q");
+    answer(w, "GENS.EXE");
+    store(w, "O1", "-o1");
+    store(w, "O2", "-o2");
+    EXPECT_EQ(w.Text1->text().toStdString(), "");
+    EXPECT_EQ(w.Text3->text().toStdString(), "");
+    w.Command2_Click();
+    store(w, "C", "-gg");
+    w.Command2_Click();
+    store(w, "D1", "-v1");
+    store(w, "D2", "-v2");
+    w.Command2_Click();
+    EXPECT_EQ(app.Editor->List8->count(), 3);  // an open editor shows the plugin growing
+    w.Combo1->setCurrentIndex(w.Combo1->findText("GAME GEAR"));
+    w.Command2_Click();
+    w.Command2_Click();
+    EXPECT_EQ(readFile("C:\\KIVALTO\\GENS.XPL"),
+              "Gens 2.0\r\n*.gg;*.zip;*.GZ\r\n-f n\r\nC:\\GENS\\\r\n-q\r\nGENS.EXE\r\n"
+              "O1\r\n-o1\r\nO2\r\n-o2\r\n#C\r\n-gg\r\nENDOPTS\r\nD1\r\n-v1\r\nD2\r\n-v2\r\nENDDISP\r\n" +
+                  blankKeyLines());
+    EXPECT_EQ(app.Editor->Combo1->currentText().toStdString(), "*.gg;*.zip;*.GZ");
+}
+
+TEST_F(Wizard, StartingOverALoadedPluginDropsItsListsAndKeysOnly)
+{
+    startup();
+    Editor& ed = *app.Editor;
+    ed.plugin.pluginName = "ZSNES";
+    ed.plugin.emulatorName = "ZSNES 1.36";
+    ed.plugin.exeName = "ZSNES.EXE";
+    ed.plugin.options = {{"Sound", "-s"}};
+    ed.plugin.displayModes = {{"320x240", "-v 1"}};
+    ed.plugin.keys.at(0, KeyColumn::Player1) = "Num8";
+    ed.showPlugin();
+    main().addnewwiz_Click();
+    EXPECT_TRUE(ed.plugin.options.empty());
+    EXPECT_TRUE(ed.plugin.displayModes.empty());
+    EXPECT_EQ(ed.plugin.keys.at(0, KeyColumn::Player1), " ");
+    EXPECT_EQ(ed.List8->count(), 0);
+    EXPECT_EQ(ed.List(1)->item(0)->text().toStdString(), " ");
+
+    addnew& w = *app.addnew;
+    w.Command2_Click();
+    answer(w, "NEWEMU");
+    w.Command3_Click();  // cancelled early: later header fields stay, nothing is saved
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(ed.plugin.pluginName, "NEWEMU");
+    EXPECT_EQ(ed.plugin.emulatorName, "ZSNES 1.36");
+    EXPECT_EQ(ed.plugin.exeName, "ZSNES.EXE");
+    EXPECT_EQ(ed.Text1->text().toStdString(), "NEWEMU");
+    EXPECT_FALSE(exists("C:\\KIVALTO\\NEWEMU.XPL"));
+}
+
+TEST_F(Wizard, StoreOutsideTheListStepsOnlyEmptiesTheBoxes)
+{
+    startup();
+    addnew& w = *app.addnew;
+    main().addnewwiz_Click();
+    w.Command2_Click();
+    store(w, "Sound", "-s");  // step 1: the button is hidden there
+    EXPECT_TRUE(app.Editor->plugin.options.empty());
+    EXPECT_EQ(w.Text1->text().toStdString(), "");
+}
+
+TEST_F(Wizard, FinishThatCannotWriteKeepsTheWizardOpen)
+{
+    startup();
+    addnew& w = *app.addnew;
+    main().addnewwiz_Click();
+    w.Command2_Click();
+    answer(w, "BAD");
+    for (int i = 0; i < 9; ++i)
+        w.Command2_Click();
+    EXPECT_EQ(w.Command2->text().toStdString(), "Finish");
+    makeFolder("C:\\KIVALTO\\BAD.XPL");
+    w.Command2_Click();
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_FALSE(dialogs.boxes.empty());
+    EXPECT_EQ(dialogs.lastText().rfind("The plugin BAD.XPL could not be saved: ", 0), 0u);
+    EXPECT_EQ(w.Text2->text().toStdString(), "11");
+
+    std::filesystem::remove(host("C:\\KIVALTO\\BAD.XPL"));
+    w.Command2_Click();  // Finish again once the obstacle is gone
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(readFile("C:\\KIVALTO\\BAD.XPL").substr(0, 7), "\r\n*.*\r\n");
+}
