@@ -176,6 +176,8 @@ Editor::Editor(App& a) : app(a)
     // Lists are named by their headers for assistive technology.
     for (int n = 1; n <= 9; ++n)
         List(n)->setAccessibleName(header(headerNumberOf(n))->text().trimmed());
+    List9->setAccessibleDescription("Switches of the options");
+    List7->setAccessibleDescription("Switches of the display options");
 
     auto* fields = new QGridLayout;
     fields->addWidget(labelFor("&Filename: (No EXT)", Text1, this), 0, 0);
