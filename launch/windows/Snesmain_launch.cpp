@@ -1,19 +1,300 @@
-// Main window handlers of this subsystem.
+// Main window handlers of the launch: Run, the launch toggles, per-ROM
+// settings and the command-line start.
+#include "app/pathsettings.h"
+#include "app/windows/Paths.h"
 #include "app/windows/Snesmain.h"
+#include "launch/launchscript.h"
+#include "launch/romsettings.h"
+#include "launch/windows/chtcodefrm.h"
+#include "platform/windows/text.h"
+#include "plugins/windows/Editor.h"
+
+#include <QApplication>
 
 namespace kivalto {
 
-void Snesmain::connectLaunch() {}
+namespace {
 
-void Snesmain::Run_Click() {}
-void Snesmain::runPLugin() {}
+const char* kNoRom = "No ROM has been selected to run.";
+
+// The switches paired with the selected entries of a list, in list order.
+std::vector<std::string> selectedSwitches(const QListWidget* list)
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            out.push_back(bytes(list->item(i)->data(Qt::UserRole).toString()));
+    return out;
+}
+
+// Play1select: 1 player 1 keys, 2 to 4 the 2, 4 and 6 button pads.
+std::optional<KeyColumn> controllerColumn(int value)
+{
+    switch (value) {
+    case 1: return KeyColumn::Player1;
+    case 2: return KeyColumn::Pad2;
+    case 3: return KeyColumn::Pad4;
+    case 4: return KeyColumn::Pad6;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+void Snesmain::connectLaunch()
+{
+    connect(Run, &QPushButton::clicked, this, &Snesmain::Run_Click);
+    connect(SaveGPF, &QPushButton::clicked, this, &Snesmain::SaveGPF_Click);
+    connect(rundos, &QAction::triggered, this, &Snesmain::rundos_Click);
+    connect(runsnesk, &QAction::triggered, this, &Snesmain::runsnesk_Click);
+    connect(runvesa, &QAction::triggered, this, &Snesmain::runvesa_Click);
+}
+
+// The menu items are checkable actions: Qt has already inverted the mark.
 void Snesmain::rundos_Click() {}
 void Snesmain::runsnesk_Click() {}
 void Snesmain::runvesa_Click() {}
-void Snesmain::SaveGPF_Click() {}
-void Snesmain::File1_DblClick() {}
-void Snesmain::loadGPF() {}
-void Snesmain::CheckCOMMAND() {}
-void Snesmain::commandGPF() {}
+
+void Snesmain::Run_Click()
+{
+    if (File1->FileName().empty()) {
+        app.showError(kNoRom);
+        return;
+    }
+    runPLugin();
+}
+
+void Snesmain::runPLugin()
+{
+    const EmulatorPlugin& plugin = app.Editor->plugin;
+    LaunchInputs in;
+    in.emulatorDir = bytes(Text1->text());
+    in.frameskip = bytes(Text2->text());
+    in.romDir = File1->Path();
+    in.romFile = File1->FileName();
+    in.sneskeyDir = app.Paths->value(PathField::skeydir);
+    in.vesaCommand = app.Paths->value(PathField::vesadir);
+    in.unzipDir = app.Paths->value(PathField::unZipdir);
+    in.exeName = plugin.exeName;
+    in.frameskipSwitch = plugin.frameskipSwitch;
+    in.fixedSwitches = plugin.fixedSwitches;
+    in.player2Switch = plugin.keys.at(kSwitchRow, KeyColumn::Player2);
+    if (auto column = controllerColumn(Play1select->value()))
+        in.controllerSwitch = plugin.keys.at(kSwitchRow, *column);
+    else
+        in.hasControllerSwitch = false;
+    in.optionSwitches = selectedSwitches(optionslist);
+    in.displaySwitches = selectedSwitches(List2);
+    in.runSnesKey = runsnesk->isChecked();
+    in.testAfterRunning = nostest->isChecked();
+    in.runVesa = runvesa->isChecked();
+    in.runInDos = rundos->isChecked();
+    in.mameRom = ROMMame->isChecked();
+    in.enableCheat = chten->isChecked();
+    in.shortenNames = MenuShorten->isChecked();
+    in.cheatSwitch = bytes(app.chtcodefrm->Combo1->currentText());
+    in.cheatCode = bytes(app.chtcodefrm->Text1->text());
+
+    if (auto problem = launchProblem(in)) {
+        app.dialogs.ok(*problem, app.title);
+        return;
+    }
+    if (isGzipLaunch(in)) {
+        Answer a = app.dialogs.messageBox({"You have selected a GZip file. Do you wish to unzip this file before running it.",
+                                           app.title, Buttons::YesNo, Icon::None, 2});
+        in.unpackGzip = a == Answer::Yes;
+    }
+    if (in.runSnesKey)
+        sneskmake();
+
+    const LaunchScript script = buildLaunchScript(in);
+    try {
+        app.fs.writeWhole("snesexec.bat", script.bytes());
+    } catch (const FileError& e) {
+        app.dialogs.ok("The launch file snesexec.bat could not be written in the Kivalto directory (" +
+                           app.fs.currentDir() + "): " + e.what() + " Check that the directory is writable.",
+                       app.title);
+        return;
+    }
+    StartResult started = app.process.start(script.pif, app.fs.currentDir(), ShowMode::Maximized);
+    if (!started.ok)
+        app.dialogs.ok("The emulator could not be started through " + script.pif + ". " + started.error, app.title);
+}
+
+void Snesmain::SaveGPF_Click()
+{
+    const std::string rom = File1->FileName();
+    if (rom.empty()) {
+        app.dialogs.ok("No ROM has been selected: select the ROM whose settings you want to save.", app.title);
+        return;
+    }
+    const std::string gpfDir = app.Paths->value(PathField::GPFDir);
+    auto path = settingsFilePath(gpfDir, File1->Path(), rom);
+    if (!path) {
+        app.dialogs.ok("The ROM file name \"" + rom + "\" is too short to name a settings file.", app.title);
+        return;
+    }
+    RomSettings s;
+    s.pluginFile = app.Editor->plugin.pluginName + ".XPL";
+    for (int i = 0; i < optionslist->count(); ++i)
+        s.options.push_back(optionslist->item(i)->isSelected());
+    for (int i = 0; i < List2->count(); ++i)
+        s.displayModes.push_back(List2->item(i)->isSelected());
+    s.controller = Play1select->value();
+    s.runInDos = rundos->isChecked();
+    s.runVesa = runvesa->isChecked();
+    s.runSnesKey = runsnesk->isChecked();
+    s.frameskip = bytes(Text2->text());
+    s.cheatCode = bytes(app.chtcodefrm->Text1->text());
+    s.cheatSwitch = bytes(app.chtcodefrm->Combo1->currentText());
+    s.enableCheat = chten->isChecked();
+    s.mameRom = ROMMame->isChecked();
+    try {
+        app.fs.writeWhole(*path, writeRomSettings(s));
+    } catch (const FileError&) {
+        app.dialogs.ok("The settings could not be saved: the directory " + parentOfDos(app.fs.absolute(*path)) +
+                           " does not exist or cannot be written. Check \"Save ROM Settings to:\" in the Paths window.",
+                       app.title);
+        return;
+    }
+    app.dialogs.ok("The settings for this ROM have been saved. Double-click on the ROM name to load them up again.",
+                   app.title);
+}
+
+void Snesmain::File1_DblClick() { loadGPF(); }
+
+namespace {
+
+// Whether a plugin file of that name is in the plugin list's folder.
+bool pluginAvailable(App& app, const std::string& name)
+{
+    return !name.empty() && name.find_first_of("*?;") == std::string::npos &&
+           !app.fs.listFiles(app.fs.currentDir(), name).empty();
+}
+
+void reportMissingPlugin(App& app, const std::string& value)
+{
+    if (value == "0" || value == "1")
+        app.showError("The settings associated with this ROM are for a previous version of Kivalto.");
+    else
+        app.showError("The plugin these settings are for is not available. The required plugin is " + value);
+}
+
+} // namespace
+
+// Selects a plugin by its file name as a double-click does, marks it
+// selected and lists all plugins again.
+static void selectPluginByName(Snesmain& m, const std::string& name)
+{
+    m.Plugins->setFileName(name);
+    m.Plugins->setListIndex(0);
+    m.Plugins->setPattern("*.XPL");
+}
+
+void Snesmain::loadGPF()
+{
+    const std::string rom = File1->FileName();
+    auto path = settingsFilePath(app.Paths->value(PathField::GPFDir), File1->Path(), rom);
+    auto data = path ? app.fs.readAll(*path) : std::nullopt;
+    std::string pluginFile;
+    std::optional<RomSettingsReader> reader;
+    if (data) {
+        reader.emplace(*data);
+        try {
+            pluginFile = reader->text();
+        } catch (const TextReadError&) {
+            data.reset();
+        }
+    }
+    if (!data) {
+        app.dialogs.ok("There are no saved settings associated with this ROM or they are not valid.", app.title);
+        return;
+    }
+    if (!pluginAvailable(app, pluginFile)) {
+        reportMissingPlugin(app, pluginFile);
+        return;
+    }
+    selectPluginByName(*this, pluginFile);
+    // A selection that rescans the ROM list loses the ROM's selection: keep it.
+    if (File1->FileName() != rom)
+        for (int i = 0; i < File1->ListCount(); ++i)
+            if (File1->List(i) == rom) {
+                File1->setListIndex(i);
+                break;
+            }
+    try {
+        for (int i = 0; i < optionslist->count(); ++i)
+            optionslist->item(i)->setSelected(reader->truth());
+        for (int i = 0; i < List2->count(); ++i)
+            List2->item(i)->setSelected(reader->truth());
+        const long controller = reader->number();
+        if (controller < Play1select->minimum() || controller > Play1select->maximum())
+            return;
+        Play1select->setValue(static_cast<int>(controller));
+        rundos->setChecked(reader->truth());
+        runvesa->setChecked(reader->truth());
+        runsnesk->setChecked(reader->truth());
+        Text2->setText(qs(reader->text()));
+        app.chtcodefrm->Text1->setText(qs(reader->text()));
+        app.chtcodefrm->Combo1->setEditText(qs(reader->text()));
+        chten->setChecked(reader->truth());
+        ROMMame->setChecked(reader->truth());
+    } catch (const std::exception&) {
+        return;  // what was applied so far stays in effect
+    }
+    settingsLoaded = true;
+}
+
+void Snesmain::CheckCOMMAND()
+{
+    const std::string& A = app.commandLine;
+    if (A.empty())
+        return;
+    settingsLoaded = false;
+    commandGPF();
+    if (!settingsLoaded)
+        return;
+    commandLineStart = true;
+    try {
+        File1->setFileName(A);
+    } catch (const FileError&) {
+        commandLineStart = false;
+        app.dialogs.ok("There are no saved settings associated with this ROM or they are not valid. The ROM being loaded is " + A,
+                       app.title);
+        return;
+    }
+    if (File1->ListCount() > 0)
+        File1->setListIndex(0);
+    runPLugin();
+    commandLineStart = false;
+    File1_DblClick();
+}
+
+void Snesmain::commandGPF()
+{
+    const std::string& A = app.commandLine;
+    auto path = commandLineSettingsPath(app.Paths->value(PathField::GPFDir), A);
+    auto data = path ? app.fs.readAll(*path) : std::nullopt;
+    std::string pluginFile;
+    if (data) {
+        RomSettingsReader reader(*data);
+        try {
+            pluginFile = reader.text();
+        } catch (const TextReadError&) {
+            data.reset();
+        }
+    }
+    if (!data) {
+        app.dialogs.ok("There are no saved settings associated with this ROM or they are not valid. The ROM being loaded is " + A,
+                       app.title);
+        return;
+    }
+    if (!pluginAvailable(app, pluginFile)) {
+        reportMissingPlugin(app, pluginFile);
+        return;
+    }
+    selectPluginByName(*this, pluginFile);
+    settingsLoaded = true;
+}
 
 } // namespace kivalto

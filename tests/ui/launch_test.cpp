@@ -1,0 +1,254 @@
+// Run, per-ROM settings and the command-line start, through the windows.
+#include "fixture.h"
+
+#include "app/windows/Paths.h"
+#include "launch/windows/chtcodefrm.h"
+#include "plugins/windows/Editor.h"
+#include "ui/windows/errorfrm.h"
+
+using namespace kivalto;
+
+namespace {
+
+std::string crlf(std::initializer_list<std::string> lines)
+{
+    std::string out;
+    for (const auto& l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+// A plugin with two options, a cheat type and two display modes.
+std::string testPlugin(const std::string& fileSpec = "*.SMC;*.ZIP;*.GZ")
+{
+    std::string keys;
+    for (int i = 0; i < 65; ++i)
+        keys += (i == 60 ? "-j1" : i == 61 ? "-j2" : "") + std::string("\r\n");
+    return crlf({"Test Emulator 1.0", fileSpec, "-f n", "C:\\EMU\\TEST\\", "-fixed", "TEST.EXE", "Sound", "-s",
+                 "#Game Genie", "-gg", "Stereo", "-st", "ENDOPTS", "640x480", "-r 2", "800x600X", "-r 3", "ENDDISP"}) +
+           keys;
+}
+
+class Launching : public test::KivaltoTest {
+protected:
+    void SetUp() override
+    {
+        writeFile("C:\\KIVALTO\\TEST.XPL", testPlugin());
+        writeFile("C:\\KIVALTO\\paths.dat",
+                  crlf({"C:\\ROMS\\", "", "C:\\KIVALTO\\", "C:\\UNZIP\\", "C:\\VESA\\VESA.EXE", "C:\\SNESKEY\\", ""}));
+        for (const char* rom : {"MARIO.SMC", "MARIO.GZ", "ZELDA.ZIP"})
+            writeFile(std::string("C:\\ROMS\\") + rom, std::string(70000, '\0'));
+        makeFolder("C:\\UNZIP");
+    }
+
+    void selectPlugin(const std::string& name = "TEST.XPL")
+    {
+        main().Plugins->setFileName(name);
+        main().Plugins->setPattern("*.XPL");
+    }
+    void selectRom(const std::string& name)
+    {
+        for (int i = 0; i < main().File1->ListCount(); ++i)
+            if (main().File1->List(i) == name) {
+                main().File1->setListIndex(i);
+                return;
+            }
+        FAIL() << name << " is not listed";
+    }
+    std::string script() { return readFile("C:\\KIVALTO\\snesexec.bat"); }
+    std::string errorText() { return app.errorfrm->Label1->text().toStdString(); }
+};
+
+} // namespace
+
+TEST_F(Launching, RunWithoutARomReportsAndWritesNothing)
+{
+    startup();
+    selectPlugin();
+    main().Run_Click();
+    EXPECT_EQ(errorText(), "No ROM has been selected to run.");
+    EXPECT_TRUE(app.errorfrm->isVisible());
+    EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat"));
+    EXPECT_TRUE(process.calls.empty());
+}
+
+TEST_F(Launching, RunWritesTheScriptAndStartsTheWindowsPif)
+{
+    startup();
+    selectPlugin();
+    selectRom("MARIO.SMC");
+    main().optionslist->item(1)->setSelected(true);  // Stereo: the option after the cheat type
+    main().List2->item(1)->setSelected(true);
+    main().Text2->setText("2");
+    main().Play1select->setValue(1);
+    main().Run_Click();
+    EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST",
+                              "TEST.EXE -f 2 -j2 -j1 -st -r 3 -fixed C:\\ROMS\\MARIO.SMC"}));
+    ASSERT_EQ(process.calls.size(), 1u);
+    EXPECT_EQ(process.calls[0].commandLine, "SNESWIN.PIF");
+    EXPECT_EQ(process.calls[0].workingDir, "C:\\KIVALTO");
+    EXPECT_EQ(process.calls[0].mode, ShowMode::Maximized);
+
+    main().rundos->trigger();
+    main().Run_Click();
+    EXPECT_EQ(process.calls.back().commandLine, "SNESDOS.PIF");
+}
+
+TEST_F(Launching, GzipRomAsksWhetherToUnpack)
+{
+    startup();
+    selectPlugin();
+    selectRom("MARIO.GZ");
+    main().Play1select->setValue(2);  // a pad without a controller switch
+    dialogs.answers = {Answer::Yes};
+    main().Run_Click();
+    ASSERT_FALSE(dialogs.boxes.empty());
+    const MessageBoxCall& q = dialogs.boxes.back();
+    EXPECT_EQ(q.text, "You have selected a GZip file. Do you wish to unzip this file before running it.");
+    EXPECT_EQ(q.buttons, Buttons::YesNo);
+    EXPECT_EQ(q.icon, Icon::None);
+    EXPECT_EQ(q.defaultButton, 2);
+    EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST", "Copy C:\\ROMS\\MARIO.GZ C:\\UNZIP",
+                              "C:\\UNZIP\\gzip -d C:\\UNZIP\\MARIO.GZ", "ren C:\\UNZIP\\MARIO.* MARIO.1",
+                              "TEST.EXE -j2 -fixed C:\\UNZIP\\MARIO.1", "del C:\\UNZIP\\MARIO.*"}));
+
+    main().Run_Click();  // no answer queued: the default, No
+    EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST", "TEST.EXE -j2 -fixed C:\\ROMS\\MARIO.GZ"}));
+}
+
+TEST_F(Launching, ProblemsAreReportedBeforeAnythingIsWritten)
+{
+    startup();
+    selectPlugin();
+    selectRom("MARIO.SMC");
+    main().Text1->setText("C:");
+    main().Run_Click();
+    EXPECT_NE(dialogs.lastText().find("emulator directory"), std::string::npos);
+    EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat"));
+    EXPECT_TRUE(process.calls.empty());
+
+    main().Text1->setText("C:\\EMU\\TEST\\");
+    process.result = {false, "DOSBox was not found."};
+    main().Run_Click();
+    EXPECT_TRUE(exists("C:\\KIVALTO\\snesexec.bat"));
+    EXPECT_EQ(dialogs.lastText(), "The emulator could not be started through SNESWIN.PIF. DOSBox was not found.");
+}
+
+TEST_F(Launching, SavedSettingsComeBackOnDoubleClick)
+{
+    startup();
+    selectPlugin();
+    selectRom("MARIO.SMC");
+    main().optionslist->item(1)->setSelected(true);
+    main().List2->item(0)->setSelected(true);
+    main().Play1select->setValue(4);
+    main().runsnesk->setChecked(true);
+    main().Text2->setText("3");
+    app.chtcodefrm->Text1->setText("7E0BCF28");
+    app.chtcodefrm->Combo1->setEditText("-gg");
+    main().chten->setChecked(true);
+    main().SaveGPF_Click();
+    EXPECT_EQ(dialogs.lastText(),
+              "The settings for this ROM have been saved. Double-click on the ROM name to load them up again.");
+    EXPECT_EQ(readFile("C:\\ROMS\\MARIO.GPF"), crlf({"TEST.XPL", "False", "True", "True", "False", " 4 ", "False",
+                                                     "False", "True", "3", "7E0BCF28", "-gg", "True", "False"}));
+
+    main().optionslist->item(0)->setSelected(true);
+    main().optionslist->item(1)->setSelected(false);
+    main().Play1select->setValue(1);
+    main().runsnesk->setChecked(false);
+    main().Text2->setText("");
+    main().chten->setChecked(false);
+    main().settingsLoaded = false;
+    main().File1_DblClick();
+    EXPECT_TRUE(main().settingsLoaded);
+    EXPECT_FALSE(main().optionslist->item(0)->isSelected());
+    EXPECT_TRUE(main().optionslist->item(1)->isSelected());
+    EXPECT_TRUE(main().List2->item(0)->isSelected());
+    EXPECT_EQ(main().Play1select->value(), 4);
+    EXPECT_TRUE(main().runsnesk->isChecked());
+    EXPECT_EQ(main().Text2->text(), "3");
+    EXPECT_EQ(app.chtcodefrm->Combo1->currentText(), "-gg");
+    EXPECT_TRUE(main().chten->isChecked());
+    EXPECT_EQ(main().File1->FileName(), "MARIO.SMC");
+}
+
+TEST_F(Launching, SettingsFileFailuresHaveThreeStages)
+{
+    startup();
+    selectRom("MARIO.SMC");
+    main().File1_DblClick();
+    EXPECT_EQ(dialogs.lastText(), "There are no saved settings associated with this ROM or they are not valid.");
+
+    writeFile("C:\\ROMS\\MARIO.GPF", crlf({"1", "True"}));
+    main().File1_DblClick();
+    EXPECT_EQ(errorText(), "The settings associated with this ROM are for a previous version of Kivalto.");
+
+    writeFile("C:\\ROMS\\MARIO.GPF", crlf({"GONE.XPL"}));
+    main().File1_DblClick();
+    EXPECT_EQ(errorText(), "The plugin these settings are for is not available. The required plugin is GONE.XPL");
+    EXPECT_FALSE(main().settingsLoaded);
+
+    // Ends after the display lines: the rest stays as it was, silently.
+    main().Play1select->setValue(2);
+    writeFile("C:\\ROMS\\MARIO.GPF", crlf({"TEST.XPL", "True", "False", "False", "True"}));
+    const auto boxes = dialogs.boxes.size();
+    main().File1_DblClick();
+    EXPECT_TRUE(main().optionslist->item(0)->isSelected());
+    EXPECT_TRUE(main().List2->item(1)->isSelected());
+    EXPECT_EQ(main().Play1select->value(), 2);
+    EXPECT_FALSE(main().settingsLoaded);
+    EXPECT_EQ(dialogs.boxes.size(), boxes);
+}
+
+TEST_F(Launching, ACommaInTheFrameskipShiftsTheLaterValues)
+{
+    startup();
+    selectPlugin();
+    selectRom("MARIO.SMC");
+    main().Text2->setText("1,2");
+    main().SaveGPF_Click();
+    main().File1_DblClick();
+    EXPECT_EQ(main().Text2->text(), "1");
+    EXPECT_EQ(app.chtcodefrm->Text1->text(), "2");
+}
+
+TEST_F(Launching, SavingNeedsARomAndAFolder)
+{
+    startup();
+    selectPlugin();
+    main().SaveGPF_Click();
+    EXPECT_NE(dialogs.lastText().find("No ROM has been selected"), std::string::npos);
+    selectRom("MARIO.SMC");
+    app.Paths->GPFDir->setText("C:\\NOWHERE\\");
+    main().SaveGPF_Click();
+    EXPECT_NE(dialogs.lastText().find("C:\\NOWHERE"), std::string::npos);
+    EXPECT_FALSE(exists("C:\\NOWHERE\\MARIO.GPF"));
+}
+
+TEST_F(Launching, CommandLineStartLoadsLaunchesAndRestoresTheList)
+{
+    writeFile("C:\\GPF\\MARIO.GPF", crlf({"TEST.XPL", "True", "False", "False", "False", " 1 ", "False", "False",
+                                          "False", "5", "", "", "False", "False"}));
+    writeFile("C:\\KIVALTO\\paths.dat", crlf({"C:\\ROMS\\", "", "C:\\KIVALTO\\", "C:\\UNZIP\\", "", "", "C:\\GPF\\"}));
+    app.commandLine = "C:\\ROMS\\mario.smc";
+    startup();
+    ASSERT_EQ(process.calls.size(), 1u);
+    EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST", "TEST.EXE -f 5 -j2 -j1 -s -fixed C:\\ROMS\\MARIO.SMC"}));
+    EXPECT_EQ(main().File1->Pattern(), "*.SMC;*.ZIP;*.GZ");
+    EXPECT_EQ(main().File1->ListCount(), 3);
+    EXPECT_TRUE(main().settingsLoaded);
+    EXPECT_FALSE(main().commandLineStart);
+    EXPECT_TRUE(main().Run->isEnabled());
+}
+
+TEST_F(Launching, CommandLineStartWithoutSettingsOpensNormally)
+{
+    app.commandLine = "C:\\ROMS\\ZELDA.ZIP";
+    startup();
+    EXPECT_EQ(dialogs.lastText(),
+              "There are no saved settings associated with this ROM or they are not valid. The ROM being loaded is "
+              "C:\\ROMS\\ZELDA.ZIP");
+    EXPECT_TRUE(process.calls.empty());
+    EXPECT_TRUE(main().isVisible());
+}
