@@ -129,7 +129,7 @@ void Snesmain::buildControls()
     TreeView1->setHeaderHidden(true);
     TreeView1->setToolTip("Double-Click a console name to see the available emulators.");
     TreeView1->setAccessibleName("Systems and emulators");
-    Label7 = new QLabel("Select an &Emulator");
+    Label7 = new QLabel("Select an E&mulator");
     Plugins = new FileListBox(app.fs);
     Plugins->setObjectName("Plugins");
     Plugins->setPattern("*.XPL");
@@ -149,7 +149,7 @@ void Snesmain::buildControls()
     Text1 = new QLineEdit;
     Text1->setObjectName("Text1");
     Text1->setToolTip("Set the Correct Directory");
-    Label4 = labelFor("Dire&ctory:", Text1);
+    Label4 = labelFor("D&irectory:", Text1);
     Command1 = new QPushButton("Save");
     Command1->setToolTip("Save the altered directory permanantly to the Plugin fie.");
     emu->addWidget(EMUName, 0, 0, 1, 3);
@@ -165,7 +165,7 @@ void Snesmain::buildControls()
     optionslist->setSelectionMode(QAbstractItemView::MultiSelection);
     optionslist->setToolTip("Select the options that you wish to use.");
     optionslist->setAccessibleName("Select the Options to Enable");
-    Label5 = labelFor("Select the &Options to Enable", optionslist);
+    Label5 = labelFor("Select the Options to E&nable", optionslist);
     List2 = new QListWidget;
     List2->setObjectName("List2");
     List2->setToolTip("X at the end is ModeX, S is Scanlines, 1 is VESA1. Default is VESA2.");
@@ -271,7 +271,7 @@ void Snesmain::buildMenus()
     nostest = menuItem(snesk, "nostest", "Test After Running", true);
     nostest->setChecked(true);
 
-    QMenu* cheats = menuBar()->addMenu("C&heats");
+    QMenu* cheats = menuBar()->addMenu("Chea&ts");
     cheats->setObjectName("cheatmenu");
     chtcode = menuItem(cheats, "chtcode", "Enter a Cheat Code");
     chten = menuItem(cheats, "chten", "Enable Cheat", true);

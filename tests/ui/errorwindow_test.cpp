@@ -1,0 +1,76 @@
+#include "app/windows/Paths.h"
+#include "fixture.h"
+#include "ui/windows/errorfrm.h"
+
+#include <QElapsedTimer>
+
+using namespace kivalto;
+using ErrorWindows = test::KivaltoTest;
+
+TEST_F(ErrorWindows, CaptionsAndDesignTexts)
+{
+    startup();
+    errorfrm e(app);  // fresh: start-up may already have reported something
+    EXPECT_EQ(e.windowTitle(), "An Error Has Occurred!");
+    EXPECT_EQ(e.Label1->text(),
+              "An Error Message should have appeared here. If you can read this then a bug has occurred.");
+    EXPECT_EQ(e.Command1->text(), "Continue");
+    EXPECT_EQ(e.Command2->text(), "Close Kivalto");
+    EXPECT_EQ(e.Timer1->interval(), 500);
+    EXPECT_EQ(app.mesage->windowTitle(), "Operation Completed Successfully");
+    EXPECT_EQ(app.mesage->Label1->text(), "");
+    EXPECT_EQ(app.mesage->Command1->text(), "OK");
+}
+
+TEST_F(ErrorWindows, TwoErrorsShowTheSecondTextAndOneContinueHides)
+{
+    startup();
+    app.showError("First problem.");
+    app.showError("Second problem.");
+    errorfrm& e = *app.errorfrm;
+    EXPECT_TRUE(e.isVisible());
+    EXPECT_EQ(e.Label1->text(), "Second problem.");
+    EXPECT_TRUE(e.Timer1->isActive());
+    e.Command1->click();
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_FALSE(e.Timer1->isActive());
+    EXPECT_FALSE(app.quitRequested);
+    // Bytes from files are shown as they are.
+    app.showError("C:\\ROMS\\\xC9T\xC9.SMC");
+    EXPECT_EQ(e.Label1->text(), QString::fromLatin1("C:\\ROMS\\\xC9T\xC9.SMC"));
+}
+
+TEST_F(ErrorWindows, TheErrorWindowTakesTheFocusBackWithinHalfASecond)
+{
+    startup();
+    app.showError("Problem.");
+    main().activateWindow();
+    QApplication::processEvents();
+    QElapsedTimer t;
+    t.start();
+    while (QApplication::activeWindow() != app.errorfrm && t.elapsed() < 700)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(QApplication::activeWindow(), app.errorfrm);
+    EXPECT_LT(t.elapsed(), 700);
+}
+
+TEST_F(ErrorWindows, CloseKivaltoEndsTheProgramFromAnyState)
+{
+    startup();
+    app.Paths->show();
+    app.showMessage("Saved.");
+    app.showError("Problem.");
+    app.errorfrm->Command2->click();
+    EXPECT_TRUE(app.quitRequested);
+}
+
+TEST_F(ErrorWindows, MessageWindowShowsItsTextUntilOk)
+{
+    startup();
+    app.showMessage("Done.");
+    EXPECT_TRUE(app.mesage->isVisible());
+    EXPECT_EQ(app.mesage->Label1->text(), "Done.");
+    app.mesage->Command1->click();
+    EXPECT_FALSE(app.mesage->isVisible());
+    EXPECT_EQ(app.mesage->Label1->text(), "Done.");
+}

@@ -1,0 +1,129 @@
+#include "app/windows/Paths.h"
+#include "fixture.h"
+
+using namespace kivalto;
+using PathsWindow = test::KivaltoTest;
+
+namespace {
+void setAll(Paths& p, std::initializer_list<const char*> texts)
+{
+    int f = 0;
+    for (const char* t : texts)
+        p.field(static_cast<PathField>(f++))->setText(t);
+}
+std::vector<std::string> shown(const Paths& p)
+{
+    std::vector<std::string> out;
+    for (int f = 0; f < PathFieldCount; ++f)
+        out.push_back(p.value(static_cast<PathField>(f)));
+    return out;
+}
+} // namespace
+
+TEST_F(PathsWindow, LoadFillsTheFieldsAndTheRomDirectory)
+{
+    makeFolder("C:\\GAMES\\SNES");
+    writeFile("C:\\KIVALTO\\Paths.DAT", "  C:\\GAMES\\SNES\\\r\n\"C:\\SPC\\\"\r\nC:\\KIVALTO\\\r\n");
+    startup();
+    EXPECT_EQ(shown(*app.Paths),
+              (std::vector<std::string>{"C:\\GAMES\\SNES\\", "C:\\SPC\\", "C:\\KIVALTO\\", "", "", "", ""}));
+    EXPECT_EQ(main().File1->Path(), "C:\\GAMES\\SNES");
+    EXPECT_EQ(main().Dirtext->text(), "C:\\GAMES\\SNES\\");
+    EXPECT_EQ(app.Paths->windowTitle(), "Paths");
+    EXPECT_FALSE(app.Paths->isVisible());
+    main().SetPths->trigger();
+    EXPECT_TRUE(app.Paths->isVisible());
+}
+
+TEST_F(PathsWindow, AMissingRomFolderStopsTheLoadSilently)
+{
+    writeFile("C:\\KIVALTO\\paths.dat", "C:\\NOWHERE\\\r\nC:\\SPC\\\r\n");
+    startup();
+    EXPECT_EQ(shown(*app.Paths), (std::vector<std::string>{"C:\\NOWHERE\\", "", "", "", "", "", ""}));
+    EXPECT_EQ(main().File1->Path(), "C:\\KIVALTO");
+    EXPECT_EQ(main().Dirtext->text(), "");
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(PathsWindow, SaveUpperCasesAddsBackslashesAndWritesExactBytes)
+{
+    writeFile("C:\\KIVALTO\\PATHS.DAT", "");
+    startup();
+    setAll(*app.Paths, {"c:\\roms", "", "c:\\kivalto\\", "c:\\utils", "c:\\vesa\\vesadrv.exe", "c:\\sk", "c:\\gpf"});
+    app.Paths->show();
+    app.Paths->Command2->click();
+    EXPECT_EQ(shown(*app.Paths), (std::vector<std::string>{"C:\\ROMS\\", "\\", "C:\\KIVALTO\\", "C:\\UTILS\\",
+                                                           "C:\\VESA\\VESADRV.EXE", "C:\\SK\\", "C:\\GPF"}));
+    EXPECT_EQ(readFile("paths.dat"),
+              "C:\\ROMS\\\r\n\\\r\nC:\\KIVALTO\\\r\nC:\\UTILS\\\r\nC:\\VESA\\VESADRV.EXE\r\nC:\\SK\\\r\nC:\\GPF\r\n");
+    // One file whatever its case; the window stays open; the running ROM
+    // directory does not change.
+    EXPECT_TRUE(std::filesystem::exists(host("C:\\KIVALTO\\PATHS.DAT")));
+    EXPECT_TRUE(app.Paths->isVisible());
+    EXPECT_EQ(main().File1->Path(), "C:\\KIVALTO");
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(PathsWindow, BackKeepsTheEditsInForceWithoutWriting)
+{
+    writeFile("C:\\KIVALTO\\paths.dat", "C:\\KIVALTO\\\r\n");
+    startup();
+    setAll(*app.Paths, {"c:\\roms", "", "c:\\kiv", "", "c:\\vesa.exe", "", "c:\\gpf"});
+    app.Paths->show();
+    app.Paths->Command1->click();
+    EXPECT_FALSE(app.Paths->isVisible());
+    EXPECT_EQ(shown(*app.Paths),
+              (std::vector<std::string>{"c:\\roms\\", "\\", "c:\\kiv\\", "\\", "c:\\vesa.exe", "\\", "c:\\gpf"}));
+    EXPECT_EQ(readFile("paths.dat"), "C:\\KIVALTO\\\r\n");
+}
+
+TEST_F(PathsWindow, InfoExplainsTheSettingsFolder)
+{
+    startup();
+    app.Paths->Command3->click();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              "If you leave this blank, the settings will be saved to the ROM directory as in previous versions.");
+    EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
+    EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs.boxes[0].icon, Icon::None);
+}
+
+TEST_F(PathsWindow, AnUnwritablePathsFileIsReportedAndTheValuesStay)
+{
+    startup();
+    makeFolder("C:\\KIVALTO\\paths.dat");  // a folder where the file should be
+    setAll(*app.Paths, {"c:\\roms", "", "", "", "", "", ""});
+    app.Paths->Command2->click();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              "The paths could not be saved: C:\\KIVALTO\\paths.dat is a folder. Check that the Kivalto directory "
+              "is writable; the paths stay in force until Kivalto ends.");
+    EXPECT_EQ(app.Paths->value(PathField::ROMPath), "C:\\ROMS\\");
+}
+
+TEST_F(PathsWindow, LabelsAndLayout)
+{
+    startup();
+    Paths& p = *app.Paths;
+    const std::vector<std::pair<QLineEdit*, QString>> labels{
+        {p.ROMPath, "ROM Directory: "},
+        {p.snespath, "SPCPlay Directory (Optional)"},
+        {p.GUIDIr, "Kivalto Directory:"},
+        {p.unZipdir, "ROM Unzip Directory containing PKUNZIP.EXE and/or GZIP.EXE only:"},
+        {p.vesadir, "Full Vesa 2 Path inc. EXE [optional]"},
+        {p.skeydir, "SnesKey Directory: [optional]"},
+        {p.GPFDir, "Save ROM Settings to:"}};
+    for (auto& [field, caption] : labels) {
+        QLabel* found = nullptr;
+        for (QLabel* l : p.findChildren<QLabel*>())
+            if (l->buddy() == field)
+                found = l;
+        ASSERT_NE(found, nullptr) << field->objectName().toStdString();
+        EXPECT_EQ(found->text().remove('&'), caption);
+    }
+    EXPECT_EQ(p.Label2->text(), "All paths must end with '\\'.");
+    EXPECT_EQ(p.Command2->text(), "Save");
+    EXPECT_EQ(p.Command1->text(), "Back");
+    EXPECT_EQ(p.Command3->text(), "Info");
+}

@@ -1,0 +1,84 @@
+// The real process starter: a launch through the .PIF runs snesexec.bat in
+// DOSBox, which must write its file where Kivalto sees it.
+#include "platform/windows/qtplatform.h"
+
+#include <QStandardPaths>
+#include <QThread>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace kivalto;
+namespace fs = std::filesystem;
+
+namespace {
+
+// DOS sees 8.3 names only: a short folder name under /tmp.
+fs::path shortTempFolder()
+{
+    std::random_device rd;
+    auto dir = fs::path("/tmp") / ("kv" + std::to_string(rd() % 1000000));
+    fs::create_directories(dir);
+    return dir;
+}
+
+std::string slurp(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+TEST(HostProcessStarter, PifRunsTheBatchFileInDosbox)
+{
+    if (QStandardPaths::findExecutable("dosbox").isEmpty())
+        GTEST_SKIP() << "dosbox is not installed";
+    const fs::path dir = shortTempFolder();
+    const std::string dosDir = "C:" + dir.string();
+    std::string dosPath = dosDir;
+    for (char& c : dosPath)
+        if (c == '/')
+            c = '\\';
+    std::ofstream(dir / "sneswin.pif", std::ios::binary) << "program=snesexec.bat\r\nmode=window\r\n";
+    std::ofstream(dir / "snesexec.bat", std::ios::binary) << "echo ran> DONE.TXT\r\n";
+
+    qputenv("SDL_VIDEODRIVER", "dummy");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    DosFs dosFs(DriveTable::hostDefault(), dosPath);
+    HostProcessStarter starter(dosFs);
+    StartResult r = starter.start("SNESWIN.PIF", dosPath, ShowMode::Maximized);
+    ASSERT_TRUE(r.ok) << r.error;
+
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!fs::exists(dir / "DONE.TXT") && std::chrono::steady_clock::now() < deadline)
+        QThread::msleep(100);
+    ASSERT_TRUE(fs::exists(dir / "DONE.TXT")) << "DOSBox did not run snesexec.bat";
+    QThread::msleep(200);  // let DOSBox close the file
+    EXPECT_EQ(slurp(dir / "DONE.TXT"), "ran\r\n");
+    fs::remove_all(dir);
+}
+
+TEST(HostProcessStarter, ReportsWhatCannotBeStarted)
+{
+    const fs::path dir = shortTempFolder();
+    std::string dosPath = "C:" + dir.string();
+    for (char& c : dosPath)
+        if (c == '/')
+            c = '\\';
+    DosFs dosFs(DriveTable::hostDefault(), dosPath);
+    HostProcessStarter starter(dosFs);
+    StartResult r = starter.start("SNESWIN.PIF", dosPath, ShowMode::Maximized);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "The program information file " + dosPath + "\\SNESWIN.PIF could not be read.");
+    std::ofstream(dir / "snesdos.pif", std::ios::binary) << "mode=fullscreen\r\n";
+    r = starter.start("snesdos.pif", dosPath, ShowMode::Maximized);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "The program " + dosPath + "\\snesexec.bat named in " + dosPath + "\\snesdos.pif was not found.");
+    r = starter.start("start Kivalto.chm", dosPath, ShowMode::Maximized);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "The file " + dosPath + "\\Kivalto.chm was not found.");
+    fs::remove_all(dir);
+}

@@ -1,0 +1,161 @@
+#include "app/windows/Paths.h"
+#include "app/windows/Splash.h"
+#include "fixture.h"
+#include "ui/windows/errorfrm.h"
+
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+using namespace kivalto;
+using KivaltoStartup = test::KivaltoTest;
+
+namespace {
+// Which windows exist when the progress bar takes each value.
+struct Step {
+    int value;
+    int windows;
+};
+int loadedWindows(const App& a)
+{
+    const void* all[] = {a.Snesmain, a.Paths,   a.chpath,     a.keyconfig, a.Jukebox, a.Editor, a.keyview,
+                         a.addnew,   a.sneskeycon, a.nonadv, a.chtcodefrm, a.frmTip};
+    int n = 0;
+    for (const void* w : all)
+        n += w != nullptr;
+    return n;
+}
+} // namespace
+
+TEST_F(KivaltoStartup, LoadsTheWindowsInOrderWhileTheProgressBarStepsBySeven)
+{
+    app.Splash = new Splash(app);
+    app.Splash->Form_Load();
+    std::vector<Step> steps;
+    QObject::connect(app.Splash->loadbar, &QProgressBar::valueChanged,
+                     [&](int v) { steps.push_back({v, loadedWindows(app)}); });
+    app.Splash->setProgress(0);
+    startup();
+    std::vector<Step> expected{{0, 0}};
+    for (int i = 1; i <= 14; ++i)
+        expected.push_back({7 * i, i - (i >= 4) - (i >= 6) - (i >= 14)});
+    expected.push_back({100, 11});
+    ASSERT_EQ(steps.size(), expected.size());
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        EXPECT_EQ(steps[i].value, expected[i].value) << i;
+        EXPECT_EQ(steps[i].windows, expected[i].windows) << "at " << steps[i].value;
+    }
+    EXPECT_EQ(app.Splash->lblVersion->text(), "Version 3.4.0");
+    EXPECT_EQ(app.Splash->lblProductName->text(), "Kivalto");
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_FALSE(app.Splash->isVisible());
+    EXPECT_NE(app.frmTip, nullptr);
+    for (QWidget* w : std::initializer_list<QWidget*>{app.Paths, app.mesage})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+}
+
+TEST_F(KivaltoStartup, AFreshStoreSwitchesAllFourOptionsOn)
+{
+    startup();
+    EXPECT_TRUE(main().dynROMs->isChecked());
+    EXPECT_TRUE(main().menshowfile->isChecked());
+    EXPECT_TRUE(main().nostest->isChecked());
+    EXPECT_TRUE(main().MenuShorten->isChecked());
+    EXPECT_TRUE(main().File1->isVisible());
+    EXPECT_FALSE(main().ListView1->isVisible());
+}
+
+TEST_F(KivaltoStartup, StoredZerosClearTheCheckMarksAndShowTheTitleList)
+{
+    for (const char* key : {"Dynamic ROMs", "Show Filenames", "NOtest", "MenuShorten"})
+        settings.save("Kivalto", "Options", key, "0");
+    startup();
+    EXPECT_FALSE(main().dynROMs->isChecked());
+    EXPECT_FALSE(main().menshowfile->isChecked());
+    EXPECT_FALSE(main().nostest->isChecked());
+    EXPECT_FALSE(main().MenuShorten->isChecked());
+    EXPECT_TRUE(main().ListView1->isVisible());
+    EXPECT_FALSE(main().File1->isVisible());
+}
+
+TEST_F(KivaltoStartup, PathsDatSetsTheRomDirectoryBeforeTheScan)
+{
+    makeFolder("C:\\ROMS");
+    writeFile("C:\\ROMS\\MARIO.SMC", "x");
+    writeFile("C:\\KIVALTO\\PATHS.DAT", "C:\\ROMS\\\r\nC:\\SPC\\\r\nC:\\KIVALTO\\\r\n");
+    startup();
+    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
+    EXPECT_EQ(main().Dirtext->text(), "C:\\ROMS\\");
+    EXPECT_EQ(app.Paths->value(PathField::GUIDIr), "C:\\KIVALTO\\");
+}
+
+TEST_F(KivaltoStartup, EveryStartRenewsThePifCopies)
+{
+    writeFile("C:\\KIVALTO\\sneswin.pit", "program=snesexec.bat\r\nmode=window\r\n");
+    writeFile("C:\\KIVALTO\\SNESDOS.PIT", "program=snesexec.bat\r\nmode=fullscreen\r\n");
+    writeFile("C:\\KIVALTO\\SNESWIN.PIF", "changed by the user");
+    EntryRoutine(app);
+    EXPECT_TRUE(app.Splash->isVisible());
+    EXPECT_EQ(app.Splash->loadbar->value(), 0);
+    EXPECT_EQ(readFile("sneswin.pif"), "program=snesexec.bat\r\nmode=window\r\n");
+    EXPECT_EQ(readFile("snesdos.pif"), "program=snesexec.bat\r\nmode=fullscreen\r\n");
+    EXPECT_TRUE(std::filesystem::exists(host("C:\\KIVALTO\\SNESWIN.PIF")));  // the existing file, whatever its case
+    EXPECT_TRUE(std::filesystem::exists(host("C:\\KIVALTO\\snesdos.pif")));   // a new one gets the given case
+    EXPECT_TRUE(dialogs.boxes.empty());
+    // The splash timer runs the start-up load once.
+    QElapsedTimer t;
+    t.start();
+    while (!app.Snesmain && t.elapsed() < 3000)
+        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    ASSERT_NE(app.Snesmain, nullptr);
+    EXPECT_FALSE(app.Splash->Timer1->isActive());
+    EXPECT_TRUE(main().isVisible());
+}
+
+TEST_F(KivaltoStartup, AMissingTemplateIsReportedAndStartUpGoesOn)
+{
+    writeFile("C:\\KIVALTO\\snesdos.pit", "mode=fullscreen\r\n");
+    EntryRoutine(app);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              "The launch template sneswin.pit could not be copied to sneswin.pif: Cannot read "
+              "C:\\KIVALTO\\sneswin.pit. Games cannot be started until it is restored in the Kivalto directory.");
+    EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
+    EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs.boxes[0].icon, Icon::None);
+    EXPECT_EQ(readFile("snesdos.pif"), "mode=fullscreen\r\n");
+    EXPECT_FALSE(exists("sneswin.pif"));
+    app.Splash->Timer1_Timer();
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_FALSE(app.quitRequested);
+}
+
+TEST_F(KivaltoStartup, SplashEventsHideIt)
+{
+    startup();
+    Splash& s = *app.Splash;
+    s.show();
+    s.Command1->click();
+    EXPECT_FALSE(s.isVisible());
+    s.show();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(&s, &key);
+    EXPECT_FALSE(s.isVisible());
+    s.show();
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(s.Frame1, &click);
+    EXPECT_FALSE(s.isVisible());
+}
+
+TEST_F(KivaltoStartup, QuitAndClosingTheMainWindowEndTheProgram)
+{
+    startup();
+    main().QUIT->click();
+    EXPECT_TRUE(app.quitRequested);
+    app.quitRequested = false;
+    app.Paths->show();
+    main().close();
+    EXPECT_TRUE(app.quitRequested);
+}

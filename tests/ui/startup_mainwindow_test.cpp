@@ -1,0 +1,163 @@
+// The main window's make-up: captions, hints, check marks and keyboard use.
+#include "app/windows/Paths.h"
+#include "fixture.h"
+
+#include <QAbstractButton>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace kivalto;
+using MainWindow = test::KivaltoTest;
+
+namespace {
+QString plain(QString text) { return text.remove('&'); }
+
+struct MenuRow {
+    const char* name;
+    const char* caption;
+    int checked;  // 1 checked, 0 not, -1 set by its own Part at start-up
+    bool enabled;
+};
+} // namespace
+
+TEST_F(MainWindow, MenuBarCaptionsAndDesignStates)
+{
+    startup();
+    Snesmain& m = main();
+    QStringList menus;
+    for (QAction* a : m.menuBar()->actions())
+        menus << a->menu()->objectName() + "=" + plain(a->text());
+    EXPECT_EQ(menus.join(","), "MenuConfig=Config,MenuFunc=Functions,Menuopts=Options,Menuemu=Emulators,"
+                               "MenuSnesk=SnesKey,cheatmenu=Cheats,menuhelp=Help");
+    // Check marks of the four options come from the store (all on here).
+    const std::vector<MenuRow> rows{
+        {"SetPths", "Set Paths", 0, true},
+        {"dynROMs", "Dynamic ROMs", 1, true},
+        {"menshowfile", "Show Filenames", 1, true},
+        {"MenuShorten", "Shorten Long Filenames", 1, true},
+        {"writerom", "Write ROM Names", 0, true},
+        {"zcon", "ZSNES", 0, true},
+        {"EScon", "ESNES", 0, true},
+        {"nlkcon", "NLKE", 0, true},
+        {"snapass", "Associate a Snapshot", 0, true},
+        {"SPCJuke", "SPC Jukebox", 0, true},
+        {"showall", "Show All Files", 0, true},
+        {"rundos", "Run in DOS", 0, true},
+        {"runsnesk", "Run SnesKey", 0, true},
+        {"runvesa", "Run VESA First", 0, true},
+        {"ROMMame", "Mame ROM", 0, true},
+        {"addnewwiz", "Add New Emulator Wizard", 0, true},
+        {"emuplugedit", "Emulator Plugin Editor", 0, true},
+        {"refplug", "Refresh Plugins List", 0, false},
+        {"sneskconf", "Configure", 0, true},
+        {"sneskadv", "Advanced Support", 1, true},
+        {"nonadvcon", "Non-advanced Config", 0, false},
+        {"nostest", "Test After Running", 1, true},
+        {"chtcode", "Enter a Cheat Code", 0, true},
+        {"chten", "Enable Cheat", 0, true},
+        {"Aboutbox", "About", 0, true},
+        {"tipstrt", "Tips on Startup", -1, true},
+        {"viewhelp", "View Help File", 0, true},
+    };
+    for (const MenuRow& r : rows) {
+        QAction* a = m.findChild<QAction*>(r.name);
+        ASSERT_NE(a, nullptr) << r.name;
+        EXPECT_EQ(plain(a->text()), r.caption) << r.name;
+        if (r.checked == 1) {
+            EXPECT_TRUE(a->isCheckable()) << r.name;
+        }
+        if (r.checked >= 0) {
+            EXPECT_EQ(a->isChecked(), r.checked == 1) << r.name;
+        }
+        EXPECT_EQ(a->isEnabled(), r.enabled) << r.name;
+    }
+    EXPECT_EQ(plain(m.findChild<QMenu*>("reconkey")->title()), "Reconfigure Keys");
+}
+
+TEST_F(MainWindow, ControlsCarryTheirDesignTexts)
+{
+    startup();
+    Snesmain& m = main();
+    EXPECT_EQ(m.windowTitle(), "Kivalto v3.4.0 by Tobin Vearle");
+    EXPECT_EQ(m.Dirtext->toolTip(), "ROM Directory");
+    EXPECT_EQ(m.nextpreset->text(), "Next");
+    EXPECT_EQ(m.nextpreset->toolTip(), "Next Preset ROM Directory");
+    EXPECT_EQ(m.Command2->text(), "?");
+    EXPECT_EQ(m.ChangeDir->text(), "Change Directory");
+    EXPECT_EQ(m.Label1->text(), "Click To Select");
+    EXPECT_EQ(m.Label2->text(), "Double Click to Load ROM Settings");
+    EXPECT_EQ(m.File1->toolTip(), "Select a ROM. ");
+    EXPECT_EQ(m.File1->Pattern(), "*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP;*.ZIP;*.GZ");
+    EXPECT_EQ(m.ROMNAME->toolTip(), "ROM Filename (ROM Header)");
+    EXPECT_EQ(m.TreeView1->toolTip(), "Double-Click a console name to see the available emulators.");
+    EXPECT_EQ(m.Plugins->Pattern(), "*.XPL");
+    EXPECT_EQ(plain(m.Label7->text()), "Select an Emulator");
+    EXPECT_EQ(m.Frame1->title(), "Current Emulator (Inactive)");
+    EXPECT_EQ(plain(m.Label4->text()), "Directory:");
+    EXPECT_EQ(m.Text1->toolTip(), "Set the Correct Directory");
+    EXPECT_EQ(m.Command1->text(), "Save");
+    EXPECT_EQ(m.Command1->toolTip(), "Save the altered directory permanantly to the Plugin fie.");
+    EXPECT_EQ(m.SSTab1->tabText(0), "Set Emulator Options");
+    EXPECT_EQ(m.optionslist->toolTip(), "Select the options that you wish to use.");
+    EXPECT_EQ(plain(m.Label5->text()), "Select the Options to Enable");
+    EXPECT_EQ(m.List2->toolTip(), "X at the end is ModeX, S is Scanlines, 1 is VESA1. Default is VESA2.");
+    EXPECT_EQ(plain(m.Label6->text()), "Set a Frameskip:");
+    EXPECT_EQ(m.Play1select->toolTip(), "Player 1 Contoller");
+    EXPECT_EQ(m.Play1keys->text(), "View Keys/Buttons");
+    EXPECT_EQ(m.PLAY2Keys->text(), "View Player 2 Keys");
+    EXPECT_EQ(m.SaveGPF->text(), "Save ROM Settings");
+    EXPECT_EQ(m.Run->text(), "Run");
+    EXPECT_EQ(m.QUIT->text(), "Quit");
+    EXPECT_EQ(m.Headerlst, (std::vector<std::string>{"33217", "32705", "65985", "29889"}));
+    EXPECT_FALSE(m.Dir1->isVisible());
+}
+
+TEST_F(MainWindow, EveryControlIsReachableByKeyboardAndNamed)
+{
+    startup();
+    for (QWidget* top : std::initializer_list<QWidget*>{&main(), app.Paths}) {
+        top->show();
+        for (QLineEdit* e : top->findChildren<QLineEdit*>()) {
+            if (!e->isVisibleTo(top) || e->parent()->inherits("QAbstractSpinBox") || e->parent()->inherits("QComboBox"))
+                continue;
+            bool labelled = false;
+            for (QLabel* l : top->findChildren<QLabel*>())
+                labelled = labelled || l->buddy() == e;
+            EXPECT_TRUE(labelled || !e->accessibleName().isEmpty()) << e->objectName().toStdString();
+            EXPECT_TRUE(e->focusPolicy() & Qt::TabFocus) << e->objectName().toStdString();
+        }
+        for (QAbstractItemView* v : top->findChildren<QAbstractItemView*>()) {
+            if (!v->isVisibleTo(top))
+                continue;
+            EXPECT_FALSE(v->accessibleName().isEmpty()) << v->objectName().toStdString();
+            EXPECT_TRUE(v->focusPolicy() & Qt::TabFocus) << v->objectName().toStdString();
+        }
+        for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
+            if (!b->isVisibleTo(top) || b->inherits("QTabBar"))
+                continue;
+            EXPECT_TRUE(b->focusPolicy() & Qt::TabFocus) << b->text().toStdString();
+            EXPECT_FALSE(b->text().isEmpty() && b->accessibleName().isEmpty()) << b->objectName().toStdString();
+        }
+        EXPECT_TRUE(main().Play1select->focusPolicy() & Qt::TabFocus);
+    }
+}
+
+TEST_F(MainWindow, MnemonicsDoNotClash)
+{
+    startup();
+    QMap<QChar, QString> used;
+    auto take = [&](const QString& text) {
+        const int amp = text.indexOf('&');
+        if (amp < 0 || amp + 1 >= text.size())
+            return;
+        const QChar key = text.at(amp + 1).toLower();
+        EXPECT_FALSE(used.contains(key)) << text.toStdString() << " and " << used.value(key).toStdString();
+        used.insert(key, text);
+    };
+    for (QAction* a : main().menuBar()->actions())
+        take(a->text());
+    for (QLabel* l : main().findChildren<QLabel*>())
+        take(l->text());
+    for (QAbstractButton* b : main().findChildren<QAbstractButton*>())
+        take(b->text());
+}
