@@ -1,5 +1,6 @@
 #include "fixture.h"
 
+#include "app/windows/Splash.h"
 #include "ui/tips.h"
 #include "ui/windows/frmTip.h"
 

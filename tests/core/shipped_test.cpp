@@ -1,0 +1,115 @@
+// The files shipped in the Kivalto folder must read cleanly with the
+// program's own readers.
+#include "app/textfield.h"
+#include "keys/scancodes.h"
+#include "keys/sneskey.h"
+#include "plugins/catalogue.h"
+#include "plugins/pluginfile.h"
+#include "ui/tips.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace kivalto;
+
+namespace {
+
+std::string shipped(const std::string& name)
+{
+    const auto dir = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "shipped";
+    std::ifstream in(dir / name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool hasOnlyCrLfLines(const std::string& bytes)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+            return false;
+        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))
+            return false;
+    }
+    return !bytes.empty() && bytes.back() == '\n';
+}
+
+std::vector<std::string> systemsOf(const std::string& fileSpec)
+{
+    std::vector<std::string> out;
+    for (std::size_t i : systemsForFileSpec(fileSpec))
+        out.push_back(kSystemKinds[i].displayText);
+    return out;
+}
+
+} // namespace
+
+TEST(ShippedFiles, PluginsReadCompletelyAndServeTheirSystems)
+{
+    const std::pair<const char*, const char*> plugins[] = {
+        {"ZSNES.XPL", "SNES"}, {"ESNES.XPL", "SNES"}, {"NLKE.XPL", "SNES"}, {"KGEN.XPL", "MEGA DRIVE"}};
+    for (const auto& [name, system] : plugins) {
+        SCOPED_TRACE(name);
+        const std::string bytes = shipped(name);
+        ASSERT_TRUE(hasOnlyCrLfLines(bytes));
+        EmulatorPlugin p;
+        ASSERT_EQ(readPluginFile(bytes, p), PluginRead::Complete);
+        EXPECT_EQ(systemsOf(p.fileSpec), std::vector<std::string>{system});
+        EXPECT_EQ(p.defaultDir.back(), '\\');
+        EXPECT_FALSE(p.exeName.empty());
+        EXPECT_FALSE(p.displayModes.empty());
+        const auto cheats = std::count_if(p.options.begin(), p.options.end(),
+                                          [](const PluginOption& o) { return o.name.rfind('#', 0) == 0; });
+        EXPECT_GE(cheats, 1);
+        EXPECT_LT(static_cast<std::size_t>(cheats), p.options.size());
+        for (int col = 0; col < 5; ++col)
+            EXPECT_FALSE(p.keys.at(12, static_cast<KeyColumn>(col)).empty()) << "controller switch " << col;
+        // Written back, nothing is lost: the pad cells that are unset read
+        // as empty, so compare the re-read plugin, not the bytes.
+        EmulatorPlugin again;
+        ASSERT_EQ(readPluginFile(writePluginFile(p), again), PluginRead::Complete);
+        EXPECT_EQ(again.keys.cells, p.keys.cells);
+        EXPECT_EQ(again.options.size(), p.options.size());
+    }
+}
+
+TEST(ShippedFiles, ControllerProfilesHaveAtMostEightButtons)
+{
+    for (const char* name : {"CUSTOM.SKP", "PAD4.SKP", "PAD6.SKP"}) {
+        SCOPED_TRACE(name);
+        const std::string bytes = shipped(name);
+        ASSERT_TRUE(hasOnlyCrLfLines(bytes));
+        ControllerProfile profile;
+        ASSERT_TRUE(readControllerProfile(bytes, profile));
+        EXPECT_FALSE(profile.driverLines.empty());
+        EXPECT_GE(profile.buttons.size(), 2u);
+        EXPECT_LE(profile.buttons.size(), 8u);
+    }
+    const std::string custom = shipped("CUSTOM.SKP");
+    EXPECT_NE(custom.find("HOW TO MAKE A CUSTOM CONTROLLER", custom.find("DONEBUTS")), std::string::npos);
+}
+
+TEST(ShippedFiles, LookupTableHoldsStandardScanCodes)
+{
+    ScanCodeTable t;
+    ASSERT_TRUE(readScanCodeTable(shipped("lookup.dat"), t));
+    EXPECT_EQ(t.codes['A'], 30);
+    EXPECT_EQ(t.codes['Q'], 16);
+    EXPECT_EQ(t.codes['Z'], 44);
+    EXPECT_EQ(t.codes['8'], 72);  // keypad up
+    EXPECT_EQ(t.codes['0'], 82);
+    EXPECT_EQ(t.codes[' '], 0);
+}
+
+TEST(ShippedFiles, TipsAreFifteenToTwentyFiveLines)
+{
+    const std::string bytes = shipped("TIPOFDAY.TXT");
+    ASSERT_TRUE(hasOnlyCrLfLines(bytes));
+    const auto tips = splitTipLines(bytes);
+    EXPECT_GE(tips.size(), 15u);
+    EXPECT_LE(tips.size(), 25u);
+    for (const auto& t : tips)
+        EXPECT_FALSE(t.empty());
+}
