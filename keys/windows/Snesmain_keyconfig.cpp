@@ -1,11 +1,33 @@
-// Main window handlers of this subsystem.
+// Main window handlers of this subsystem: the Reconfigure Keys submenu.
 #include "app/windows/Snesmain.h"
+#include "keys/windows/keyconfig.h"
 
 namespace kivalto {
 
-void Snesmain::connectKeyconfig() {}
-void Snesmain::zcon_Click() {}
-void Snesmain::EScon_Click() {}
-void Snesmain::nlkcon_Click() {}
+namespace {
+
+void openKeyconfig(App& app, KeyEmulator emu)
+{
+    keyconfig* w = app.keyconfig;
+    w->Slider1->setValue(static_cast<int>(emu));
+    w->show();
+    w->raise();
+    w->activateWindow();
+    // Showing from the menu always activates the window.
+    w->Form_Activate();
+}
+
+} // namespace
+
+void Snesmain::connectKeyconfig()
+{
+    connect(zcon, &QAction::triggered, this, &Snesmain::zcon_Click);
+    connect(EScon, &QAction::triggered, this, &Snesmain::EScon_Click);
+    connect(nlkcon, &QAction::triggered, this, &Snesmain::nlkcon_Click);
+}
+
+void Snesmain::zcon_Click() { openKeyconfig(app, KeyEmulator::ZSNES); }
+void Snesmain::EScon_Click() { openKeyconfig(app, KeyEmulator::ESNES); }
+void Snesmain::nlkcon_Click() { openKeyconfig(app, KeyEmulator::NLKE); }
 
 } // namespace kivalto

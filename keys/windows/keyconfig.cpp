@@ -1,13 +1,255 @@
 #include "keys/windows/keyconfig.h"
 
+#include "app/windows/Paths.h"
+#include "app/windows/Snesmain.h"
+#include "app/windows/pictures.h"
+#include "platform/windows/text.h"
+#include "plugins/pluginfile.h"
+#include "plugins/windows/Editor.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
 namespace kivalto {
+
+namespace {
+
+const char* const kLookupMissing =
+    "A required file 'LOOKUP.DAT' was not found. Kivalto will not function correctly without it.";
+const char* const kValidKeys = "All letters are valid. Numbers 0-9 will be converted to their NumPad equivalents so "
+                               "that 8 will become up and 1 will become Ins. No other keys are valid.";
+const char* const kPluginNotChanged =
+    "The keys have been changed but the plugin for the emulator could not be found and so the keys in the plugin "
+    "could not be changed. If you use SnesKey you must correct them using the plugin editor.";
+
+const std::array<const char*, kPadKeyCount> kKeyLabels = {
+    "Button A", "Button B", "Right Shoulder", "Left Shoulder", "Button Y", "Button X",
+    "Start",    "Select",   "Up",             "Down",          "Left",     "Right"};
+
+// A file in a directory the user typed; a missing backslash is supplied.
+std::string inFolder(const std::string& folder, const std::string& name)
+{
+    return folder.empty() ? name : joinDos(folder, name);
+}
+
+} // namespace
 
 keyconfig::keyconfig(App& a) : app(a)
 {
     setObjectName("keyconfig");
     setWindowTitle("Configure Keys");
+
+    Frame1 = new QGroupBox("Emulator", this);
+    Slider1 = new QSlider(Qt::Vertical, Frame1);
+    Slider1->setObjectName("Slider1");
+    Slider1->setRange(1, 3);
+    Slider1->setPageStep(1);
+    // Position 1 at the top, beside its label; the arrow keys follow.
+    Slider1->setInvertedAppearance(true);
+    Slider1->setInvertedControls(true);
+    Slider1->setTickPosition(QSlider::TicksRight);
+    Slider1->setAccessibleName("Emulator");
+    auto* names = new QVBoxLayout;
+    for (const char* n : {"ZSNES", "ESNES", "NLKE"}) {
+        names->addWidget(new QLabel(n, Frame1));
+        names->addStretch();
+    }
+    auto* frameLayout = new QHBoxLayout(Frame1);
+    frameLayout->addWidget(Slider1);
+    frameLayout->addLayout(names);
+
+    emucap = new QLabel(this);
+    emucap->setObjectName("emucap");
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName("Text2");
+    Text2->setToolTip("Enter the Path to the Selected Emulator");
+    emucap->setBuddy(Text2);
+
+    joypic1 = new QLabel(this);
+    joypic1->setObjectName("joypic1");
+    joypic1->setPixmap(makeJoypadPicture());
+    joypic1->setAccessibleName("Joypad");
+
+    std::array<QWidget*, kPadKeyCount> keyCells{};
+    for (int i = 0; i < kPadKeyCount; ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QString("Text1_%1").arg(i));
+        auto* label = new QLabel(kKeyLabels[static_cast<std::size_t>(i)], this);
+        label->setBuddy(box);
+        auto* cell = new QWidget(this);
+        auto* cellLayout = new QVBoxLayout(cell);
+        cellLayout->setContentsMargins(0, 0, 0, 0);
+        cellLayout->addWidget(label);
+        cellLayout->addWidget(box);
+        Text1[static_cast<std::size_t>(i)] = box;
+        keyCells[static_cast<std::size_t>(i)] = cell;
+    }
+
+    Command3 = new QPushButton("Save Player 1 Keys", this);
+    Command4 = new QPushButton("Save Player 2 Keys", this);
+    Command2 = new QPushButton("Reset", this);
+    Command5 = new QPushButton("What keys are Valid?", this);
+    Command1 = new QPushButton("Close", this);
+
+    // The boxes sit around the pad: shoulders above, the cross on the left,
+    // the face buttons on the right, Select and Start below.
+    auto* pad = new QGridLayout;
+    pad->addWidget(keyCells[3], 0, 0);
+    pad->addWidget(keyCells[2], 0, 2);
+    pad->addWidget(keyCells[8], 1, 0);
+    pad->addWidget(keyCells[9], 2, 0);
+    pad->addWidget(keyCells[10], 3, 0);
+    pad->addWidget(keyCells[11], 4, 0);
+    pad->addWidget(joypic1, 1, 1, 4, 1, Qt::AlignCenter);
+    pad->addWidget(keyCells[5], 1, 2);
+    pad->addWidget(keyCells[4], 2, 2);
+    pad->addWidget(keyCells[0], 3, 2);
+    pad->addWidget(keyCells[1], 4, 2);
+    pad->addWidget(keyCells[7], 5, 0);
+    pad->addWidget(keyCells[6], 5, 2);
+
+    auto* top = new QGridLayout;
+    top->addWidget(Frame1, 0, 0, 2, 1);
+    top->addWidget(emucap, 0, 1);
+    top->addWidget(Text2, 1, 1, Qt::AlignTop);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {Command3, Command4, Command2, Command5, Command1})
+        buttons->addWidget(b);
+
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(top);
+    main->addLayout(pad);
+    main->addLayout(buttons);
+
+    // Tab order: emulator, directory, keys in slot order, then the buttons.
+    QWidget* previous = Text2;
+    setTabOrder(Slider1, Text2);
+    for (QLineEdit* box : Text1) {
+        setTabOrder(previous, box);
+        previous = box;
+    }
+    for (QPushButton* b : {Command3, Command4, Command2, Command5, Command1}) {
+        setTabOrder(previous, b);
+        previous = b;
+    }
+
+    connect(Slider1, &QSlider::valueChanged, this, &keyconfig::Slider1_Click);
+    connect(Command1, &QPushButton::clicked, this, &keyconfig::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &keyconfig::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &keyconfig::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &keyconfig::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &keyconfig::Command5_Click);
 }
 
-void keyconfig::Form_Load() {}
+void keyconfig::Form_Load()
+{
+    const auto data = app.fs.readAll("lookup.dat");
+    if (!data || !readScanCodeTable(*data, scanCodes))
+        app.showError(kLookupMissing);
+}
+
+bool keyconfig::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(e);
+}
+
+KeyEmulator keyconfig::selectedEmulator() const { return static_cast<KeyEmulator>(Slider1->value()); }
+
+void keyconfig::Form_Activate() { Slider1_Click(); }
+
+void keyconfig::Slider1_Click()
+{
+    emucap->setText(qs(emulatorCaption(selectedEmulator())));
+    Text2->setText(qs(defaultEmulatorDir(selectedEmulator())));
+}
+
+void keyconfig::Command1_Click() { hide(); }
+
+void keyconfig::Command2_Click()
+{
+    for (QLineEdit* box : Text1)
+        box->clear();
+}
+
+void keyconfig::Command3_Click() { saveKeys(1); }
+
+void keyconfig::Command4_Click() { saveKeys(2); }
+
+void keyconfig::Command5_Click() { app.dialogs.ok(kValidKeys, app.title); }
+
+void keyconfig::saveKeys(int player)
+{
+    PadKeys keys;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keys[i] = bytes(Text1[i]->text());
+    upperCaseKeys(keys);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        Text1[i]->setText(qs(keys[i]));
+
+    const KeyEmulator emu = selectedEmulator();
+    const std::string failure = keySaveError(player);
+    try {
+        app.fs.writeWhole(keyRecordFileName(emu, player), keyRecordFileBytes(keys));
+    } catch (const FileError&) {
+        app.showError(failure);
+        return;
+    }
+
+    // Everything is checked before the emulator's file is touched, so a
+    // save that stops leaves that file as it was.
+    const auto codes = scanCodesOfKeys(scanCodes, keys);
+    if (!codes) {
+        app.showError(failure);
+        return;
+    }
+    const std::string keyFile = inFolder(bytes(Text2->text()), emulatorKeyFileName(emu));
+    const auto change = planEmulatorFileChange(emu, player, *codes, app.fs.readAll(keyFile));
+    if (!change) {
+        app.showError(failure);
+        return;
+    }
+    try {
+        if (change->inPlace)
+            app.fs.patchInPlace(keyFile, change->offset, change->bytes);
+        else
+            app.fs.writeWhole(keyFile, change->bytes);
+    } catch (const FileError&) {
+        app.showError(failure);
+        return;
+    }
+
+    if (updatePlugin(emu, keys, player))
+        app.showMessage(keySaveConfirmation(emu, player));
+}
+
+bool keyconfig::updatePlugin(KeyEmulator emu, const PadKeys& keys, int player)
+{
+    const std::string path = inFolder(app.Paths->value(PathField::GUIDIr), emulatorPluginFileName(emu));
+    // The plugin is checked here first: a missing or incomplete file would
+    // otherwise bring the reader's own message and a half-loaded plugin
+    // that must not be saved.
+    const auto data = app.fs.readAll(path);
+    EmulatorPlugin probe;
+    if (!data || readPluginFile(*data, probe) != PluginRead::Complete) {
+        app.dialogs.ok(kPluginNotChanged, app.title);
+        return false;
+    }
+    app.Snesmain->CommonDialog1.FileName = path;
+    app.Editor->importPlug();
+    applyKeysToPlugin(app.Editor->plugin.keys, keys, player);
+    app.Editor->showPlugin();
+    try {
+        app.Editor->savePLUG();
+    } catch (const FileError&) {
+        app.dialogs.ok(kPluginNotChanged, app.title);
+        return false;
+    }
+    return true;
+}
 
 } // namespace kivalto

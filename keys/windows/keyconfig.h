@@ -1,9 +1,18 @@
-// Window `keyconfig` ("Configure Keys").
+// Window `keyconfig` ("Configure Keys"): the twelve pad keys of ZSNES,
+// ESNES or NLKE, written into the emulator's key file, a key record file
+// and the emulator's plugin.
 #pragma once
 
 #include "app/windows/App.h"
+#include "keys/keyreconfig.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
 #include <QWidget>
+#include <array>
 
 namespace kivalto {
 
@@ -13,8 +22,41 @@ public:
     explicit keyconfig(App& app);
     App& app;
 
-    // Runs once when the start-up load creates the window.
+    QGroupBox* Frame1 = nullptr;  // "Emulator"
+    QSlider* Slider1 = nullptr;   // 1 ZSNES, 2 ESNES, 3 NLKE
+    QLabel* emucap = nullptr;
+    QLineEdit* Text2 = nullptr;   // emulator directory
+    std::array<QLineEdit*, kPadKeyCount> Text1{};  // PadKeySlot order
+    QLabel* joypic1 = nullptr;
+    QPushButton* Command3 = nullptr;  // Save Player 1 Keys
+    QPushButton* Command4 = nullptr;  // Save Player 2 Keys
+    QPushButton* Command2 = nullptr;  // Reset
+    QPushButton* Command5 = nullptr;  // What keys are Valid?
+    QPushButton* Command1 = nullptr;  // Close
+
+    ScanCodeTable scanCodes;
+
+    // Reads lookup.dat.
     void Form_Load();
+    // Every activation shows the selected emulator's default directory.
+    void Form_Activate();
+    void Slider1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+
+    KeyEmulator selectedEmulator() const;
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    void saveKeys(int player);
+    // Writes the keys into the emulator's plugin; false when that failed
+    // and the user has been told.
+    bool updatePlugin(KeyEmulator emu, const PadKeys& keys, int player);
 };
 
 } // namespace kivalto
