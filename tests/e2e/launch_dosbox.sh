@@ -19,14 +19,14 @@ trap 'pkill -f "$T/KIV/kivalto" 2>/dev/null || true; rm -rf "$T"' EXIT
 DOS="C:${T//\//\\}"
 mkdir -p "$T/KIV" "$T/EMU" "$T/UNZ" "$T/ROMS" "$T/cfg"
 cp -r "$ready"/. "$T/KIV/"
-nasm -f bin -o "$T/EMU/ECHO.COM" "$here/dos/echoargs.asm"
+nasm -f bin -o "$T/EMU/FAKEEMU.COM" "$here/dos/echoargs.asm"
 nasm -f bin -o "$T/UNZ/PKUNZIP.COM" "$here/dos/pkunzip.asm"
 head -c 70000 /dev/zero > "$T/ROMS/MARIO.SMC"
 head -c 70000 /dev/zero > "$T/ROMS/GAME.ZIP"
 
 crlf() { printf '%s\r\n' "$@"; }
 {
-    crlf "Test Emulator" "*.SMC;*.ZIP" "-f n" "$DOS\\EMU\\" "" "ECHO.COM" "Sound" "-s" "ENDOPTS" "ENDDISP"
+    crlf "Test Emulator" "*.SMC;*.ZIP" "-f n" "$DOS\\EMU\\" "" "FAKEEMU.COM" "Sound" "-s" "ENDOPTS" "ENDDISP"
     for _ in $(seq 65); do crlf " "; done
 } > "$T/KIV/TEST.XPL"
 crlf "$DOS\\ROMS\\" "" "$DOS\\KIV\\" "$DOS\\UNZ\\" "" "" "" > "$T/KIV/paths.dat"
