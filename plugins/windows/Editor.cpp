@@ -249,9 +249,10 @@ Editor::Editor(App& a) : app(a)
     page->addLayout(keys);
     page->addLayout(actions);
 
-    // Until a plugin is loaded the fields hold their design texts.
+    // Until a plugin is loaded the file spec matches every file. The EXE
+    // example is only a hint: saved as a value it would name no program.
     plugin.fileSpec = "*.*";
-    plugin.exeName = "Filename e.g. ZSNES.EXE";
+    Text18->setPlaceholderText("Filename e.g. ZSNES.EXE");
     showHeaderFields();
 
     connectWriteThrough();
@@ -409,11 +410,9 @@ void Editor::Command2_Click()
 
 void Editor::Command3_Click()
 {
+    // A cancelled dialog leaves no file name, and importPlug does nothing.
     ChooseFileToOpen(app, "Plugins (XPL)|*.XPL", app.Paths->value(PathField::GUIDIr));
-    if (app.Snesmain->CommonDialog1.FileName.empty())
-        return;
     importPlug();
-    showPlugin();
 }
 
 void Editor::Command4_Click()

@@ -97,7 +97,8 @@ TEST_F(EditorWindow, EditsWriteThroughAndOutsideChangesShow)
     startup();
     Editor& ed = *app.Editor;
     EXPECT_EQ(ed.plugin.fileSpec, "*.*");
-    EXPECT_EQ(ed.Text18->text().toStdString(), "Filename e.g. ZSNES.EXE");
+    EXPECT_EQ(ed.Text18->placeholderText().toStdString(), "Filename e.g. ZSNES.EXE");
+    EXPECT_EQ(ed.plugin.exeName, "");
     type(ed.Text2, "ZSNES 1.36");
     type(ed.Text3, "-f n");
     type(ed.Text16, "C:\\ZSNES");
