@@ -1,0 +1,109 @@
+#include "fixture.h"
+
+#include "launch/windows/chtcodefrm.h"
+
+#include <QKeyEvent>
+
+using namespace kivalto;
+
+namespace {
+
+class CheatWindow : public test::KivaltoTest {
+protected:
+    void SetUp() override
+    {
+        startup();
+        cheat().setCheatTypes({{"Pro Action Replay", "-par"}, {"Game Genie", "-gg"}});
+    }
+    chtcodefrm& cheat() { return *app.chtcodefrm; }
+    std::string switchText() { return cheat().Combo1->currentText().toStdString(); }
+    void pick(int index)
+    {
+        cheat().Combo1->setCurrentIndex(index);
+        emit cheat().Combo1->activated(index);
+    }
+    void type(const QString& text)
+    {
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(cheat().Combo1->lineEdit(), &press);
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(CheatWindow, MakeUp)
+{
+    EXPECT_EQ(cheat().windowTitle().toStdString(), "Enter a Cheat Code");
+    EXPECT_EQ(cheat().Label1->text().toStdString(),
+              "Enter the Cheat Code and the switch below. It will be saved with the ROM settings.");
+    EXPECT_EQ(cheat().Label3->buddy(), cheat().Combo1);
+    EXPECT_EQ(cheat().Label2->buddy(), cheat().Text1);
+    EXPECT_EQ(cheat().Text1->toolTip().toStdString(), "Enter the code to place after the switch.");
+    EXPECT_TRUE(cheat().Combo1->isEditable());
+    EXPECT_TRUE(cheat().List1->isHidden());
+    EXPECT_EQ(cheat().Command1->text().toStdString(), "Done");
+    EXPECT_EQ(cheat().Command2->text().toStdString(), "Help");
+    EXPECT_EQ(switchText(), "");
+    EXPECT_FALSE(cheat().jstclickd);
+}
+
+TEST_F(CheatWindow, DoneTurnsAPickedTypeIntoItsSwitchOnce)
+{
+    main().chtcode->trigger();
+    EXPECT_FALSE(cheat().isHidden());
+    pick(1);
+    EXPECT_TRUE(cheat().jstclickd);
+    EXPECT_EQ(switchText(), "Game Genie");
+    cheat().Command1->click();
+    EXPECT_EQ(switchText(), "-gg");
+    EXPECT_FALSE(cheat().jstclickd);
+    EXPECT_TRUE(cheat().isHidden());
+    cheat().Command1->click();
+    EXPECT_EQ(switchText(), "-gg");
+    EXPECT_EQ(cheat().Combo1->count(), 2);
+}
+
+TEST_F(CheatWindow, TypedSwitchIsKeptEvenAfterAPick)
+{
+    type("-c");
+    cheat().Command1_Click();
+    EXPECT_EQ(switchText(), "-c");
+
+    pick(0);
+    cheat().Combo1->lineEdit()->clear();
+    type("-mine");
+    cheat().Command1_Click();
+    EXPECT_EQ(switchText(), "-mine");
+    EXPECT_EQ(cheat().Combo1->count(), 2);  // typed text never becomes a type
+}
+
+TEST_F(CheatWindow, NewTypesEmptyTheSwitchButKeepTheCode)
+{
+    cheat().Text1->setText("7E0BCF28");
+    pick(0);
+    cheat().setCheatTypes({});
+    EXPECT_EQ(cheat().Combo1->count(), 0);
+    EXPECT_EQ(cheat().List1->count(), 0);
+    EXPECT_EQ(switchText(), "");
+    EXPECT_EQ(cheat().Text1->text().toStdString(), "7E0BCF28");
+}
+
+TEST_F(CheatWindow, HelpAndEnableMenu)
+{
+    cheat().Command2->click();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              "Select the type of cheat from the drop down list or enter your own switch. Then enter the cheat into the "
+              "cheat box. So to enter the MegaManX Pro Action Replay cheat with NLKE, you would select 'Pro Action "
+              "Replay' from the dropdown list and then enter the code '7E0BCF28'.");
+    EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs.boxes[0].icon, Icon::None);
+
+    EXPECT_FALSE(main().chten->isChecked());
+    main().chten->trigger();
+    EXPECT_TRUE(main().chten->isChecked());
+    main().chten_Click();
+    EXPECT_FALSE(main().chten->isChecked());
+}
