@@ -47,6 +47,7 @@ sneskeycon::sneskeycon(App& a) : app(a)
     Combo1 = new QComboBox;
     Combo1->setObjectName("Combo1");
     Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName("Please select your controller:");
     prompt->setBuddy(Combo1);
 
@@ -105,6 +106,9 @@ void sneskeycon::Form_Load()
 {
     for (const auto& name : app.fs.listFiles(app.fs.currentDir(), "*.SKP"))
         Combo1->addItem(qs(name.size() > 4 ? name.substr(0, name.size() - 4) : std::string()));
+    // No controller is chosen until the user or SnesKey.dat chooses one.
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(QString());
     restoreSetup();
 }
 

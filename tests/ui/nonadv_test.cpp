@@ -1,0 +1,189 @@
+#include "app/windows/Paths.h"
+#include "fixture.h"
+#include "keys/windows/nonadv.h"
+#include "keys/windows/sneskeycon.h"
+#include "platform/windows/text.h"
+
+using namespace kivalto;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines texts(const QListWidget* list)
+{
+    Lines out;
+    for (int i = 0; i < list->count(); ++i)
+        out.push_back(bytes(list->item(i)->text()));
+    return out;
+}
+
+} // namespace
+
+class ManualMapping : public test::KivaltoTest {
+protected:
+    void SetUp() override
+    {
+        writeFile("C:\\KIVALTO\\EIGHT.SKP", "BUTS,b0,b1,b2,b3,b4,b5,b6,b7,DONEBUTS");
+        startup();
+        app.Paths->field(PathField::GUIDIr)->setText("C:\\KIVALTO\\");
+        app.sneskeycon->Combo1->setEditText("EIGHT");
+        app.sneskeycon->Combo1_Click();
+    }
+    nonadv& w() { return *app.nonadv; }
+    void accept(int row, const char* key)
+    {
+        w().List1->setCurrentRow(row);
+        w().Text3->setText(key);
+        w().Command4_Click();
+    }
+};
+
+TEST_F(ManualMapping, ActivationSelectsTheFirstButtonAndAcceptUpperCases)
+{
+    w().List1->setCurrentRow(3);
+    EXPECT_EQ(w().List2->currentRow(), 3);
+    EXPECT_EQ(w().Text3->text(), "3");
+
+    w().Form_Activate();
+    EXPECT_EQ(w().List1->currentRow(), 0);
+    EXPECT_EQ(w().List2->currentRow(), 0);
+    EXPECT_EQ(w().Text3->text(), "0");
+
+    w().Text3->setText("num8");
+    w().Command4_Click();
+    EXPECT_EQ(bytes(w().List2->item(0)->text()), "NUM8");
+
+    w().List2->setCurrentRow(-1);
+    w().Text3->setText("space");
+    w().Command4_Click();
+    EXPECT_EQ(texts(w().List2), (Lines{"NUM8", "1", "2", "3", "4", "5", "6", "7"}));
+}
+
+TEST_F(ManualMapping, EmptyButtonListIsHarmless)
+{
+    app.sneskeycon->Combo1->setEditText("NONE");
+    app.sneskeycon->Combo1_Click();
+    w().Form_Activate();
+    w().Text3->setText("a");
+    w().Command4_Click();
+    EXPECT_EQ(w().List2->count(), 0);
+}
+
+TEST_F(ManualMapping, SaveAndLoadRoundTrip)
+{
+    const Lines keys{"NUM8", "NUM2", "A", "B", "ENTER", "SPACE", "LCTRL", "PGUP"};
+    for (int i = 0; i < 8; ++i)
+        accept(i, keys[static_cast<std::size_t>(i)].c_str());
+    makeFolder("C:\\MAPS");
+    dialogs.files.push_back("C:\\MAPS\\MINE.SKS");
+    w().Command6_Click();
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
+    EXPECT_TRUE(dialogs.fileDialogs[0].save);
+    EXPECT_EQ(dialogs.fileDialogs[0].filter, "*.SKS|*.SKS");
+    EXPECT_EQ(dialogs.fileDialogs[0].startFolder, "C:\\KIVALTO\\");
+    EXPECT_EQ(readFile("C:\\MAPS\\MINE.SKS"), " 7 \r\nNUM8\r\nNUM2\r\nA\r\nB\r\nENTER\r\nSPACE\r\nLCTRL\r\nPGUP\r\n");
+
+    for (int i = 0; i < 8; ++i)
+        accept(i, "x");
+    dialogs.files.push_back("C:\\MAPS\\MINE.SKS");
+    w().Command5_Click();
+    EXPECT_FALSE(dialogs.fileDialogs[1].save);
+    EXPECT_EQ(dialogs.fileDialogs[1].filter, "*.SKS|*.SKS");
+    EXPECT_EQ(texts(w().List2), keys);
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(app.fs.currentDir(), "C:\\KIVALTO");
+
+    // A shorter file sets the first keys only; a cancelled dialog does nothing.
+    writeFile("C:\\MAPS\\TWO.SKS", " 1 \r\nq\r\nw\r\n");
+    dialogs.files.push_back("C:\\MAPS\\TWO.SKS");
+    w().Command5_Click();
+    EXPECT_EQ(texts(w().List2), (Lines{"q", "w", "A", "B", "ENTER", "SPACE", "LCTRL", "PGUP"}));
+    w().Command5_Click();
+    w().Command6_Click();
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(ManualMapping, BadMappingFilesChangeNothing)
+{
+    const Lines before = texts(w().List2);
+    writeFile("C:\\MAPS\\NINE.SKS", " 8 \r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
+    writeFile("C:\\MAPS\\BAD.SKS", "three\r\nA\r\n");
+    writeFile("C:\\MAPS\\SHORT.SKS", " 3 \r\nA\r\n");
+    for (const char* name : {"C:\\MAPS\\NINE.SKS", "C:\\MAPS\\BAD.SKS", "C:\\MAPS\\SHORT.SKS", "C:\\MAPS\\NONE.SKS"})
+        dialogs.files.push_back(name);
+    for (int i = 0; i < 4; ++i)
+        w().Command5_Click();
+    EXPECT_EQ(texts(w().List2), before);
+    ASSERT_EQ(dialogs.boxes.size(), 4u);
+    EXPECT_EQ(dialogs.boxes[0].text, "The mapping file C:\\MAPS\\NINE.SKS holds 9 keys, but the controller has only 8 "
+                                     "buttons. Nothing was changed.");
+    EXPECT_EQ(dialogs.boxes[1].text, "The mapping file C:\\MAPS\\BAD.SKS is not valid. Its first line is not a key "
+                                     "count. Nothing was changed.");
+    EXPECT_EQ(dialogs.boxes[2].text, "The mapping file C:\\MAPS\\SHORT.SKS is not valid. It ends before its 4 keys. "
+                                     "Nothing was changed.");
+    EXPECT_EQ(dialogs.boxes[3].text, "The mapping file C:\\MAPS\\NONE.SKS could not be read.");
+
+    dialogs.files.push_back("C:\\NOFOLDER\\X.SKS");
+    w().Command6_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 5u);
+    EXPECT_EQ(dialogs.boxes[4].text.rfind("The mapping file C:\\NOFOLDER\\X.SKS could not be saved: ", 0), 0u);
+}
+
+TEST_F(ManualMapping, HelpTexts)
+{
+    w().Command2_Click();
+    w().Command3_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              "This window has appeared because you chose to disable advanced SnesKey support. This means that you "
+              "must map the buttons on your controller to the appropriate keys by hand. To map a button to a key "
+              "click on the corresponding box in the MAP TO list. Enter the key into the text box beneath and press "
+              "ACCEPT. See VALID KEYS to see which keys are available.");
+    EXPECT_EQ(dialogs.boxes[1].text,
+              "The keys need to be compatible with SnesKey. Most keys are valid, though not ','. Use Numx to access "
+              "the NumPad, where x is the number. So Num8 is up on the NumPad. Up accesses up on the arrow pad. Enter "
+              "is enter, Space is space, Insert is insert, Delete is delete etc. Page Up is PgUp. Page Down is PgDn. "
+              "Use Lshift, LCtrl, and LAlt to access those keys. You can replace L with R. See the Manual.Htm file in "
+              "the SnesKey directory for more info.");
+    EXPECT_EQ(dialogs.boxes[1].title, "Kivalto");
+}
+
+TEST_F(ManualMapping, MenuItemsSwitchAdvancedSupportAndTestAfterRunning)
+{
+    Snesmain& m = main();
+    EXPECT_TRUE(m.sneskadv->isChecked());
+    EXPECT_FALSE(m.nonadvcon->isEnabled());
+    EXPECT_TRUE(w().isHidden());
+
+    m.sneskadv->trigger();
+    EXPECT_FALSE(m.sneskadv->isChecked());
+    EXPECT_TRUE(m.nonadvcon->isEnabled());
+    EXPECT_FALSE(w().isHidden());
+    EXPECT_EQ(w().List1->currentRow(), 0);
+
+    m.sneskadv->trigger();
+    EXPECT_TRUE(m.sneskadv->isChecked());
+    EXPECT_FALSE(m.nonadvcon->isEnabled());
+    EXPECT_FALSE(w().isHidden());
+
+    w().Command1_Click();
+    EXPECT_TRUE(w().isHidden());
+    m.nonadvcon->setEnabled(true);
+    m.nonadvcon->trigger();
+    EXPECT_FALSE(w().isHidden());
+
+    EXPECT_TRUE(m.nostest->isChecked());
+    m.nostest->trigger();
+    EXPECT_EQ(settings.get("Kivalto", "Options", "NOtest", "missing"), "0");
+    m.nostest->trigger();
+    EXPECT_EQ(settings.get("Kivalto", "Options", "NOtest", "missing"), "1");
+}
+
+TEST_F(ManualMapping, TestAfterRunningKeepsItsStateAcrossRuns)
+{
+    main().nostest->trigger();
+    destroyWindows(app);
+    startup();
+    EXPECT_FALSE(main().nostest->isChecked());
+}
