@@ -46,7 +46,12 @@ TEST_F(EditorWindow, ResetThenSaveWithOnlyANameWritesAnEmptyPlugin)
     Editor& ed = *app.Editor;
     ed.plugin = threeOptions();
     ed.showPlugin();
+    type(ed.Text10, "Num8");
+    type(ed.Text11, "Sound");
     ed.Command4_Click();
+    EXPECT_EQ(ed.Text10->text().toStdString(), "");
+    EXPECT_EQ(ed.Text11->text().toStdString(), "");
+    EXPECT_EQ(ed.Text1->text().toStdString(), "");
     EXPECT_EQ(ed.Combo1->currentText().toStdString(), "*.*");
     EXPECT_EQ(ed.List8->count(), 0);
     EXPECT_EQ(ed.List(5)->count(), 13);

@@ -89,8 +89,13 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
         EXPECT_EQ(w.Text2->text().toStdString(), std::to_string(i + 1));
         EXPECT_EQ(w.Label1->text().toStdString(), after[i].first) << "step " << i + 1;
         EXPECT_EQ(boxes(), after[i].second) << "step " << i + 1;
+        if (after[i].second != "----") {
+            QWidget* input = after[i].second == "--C-" ? static_cast<QWidget*>(w.Combo1) : w.Text1;
+            EXPECT_EQ(w.Label1->buddy(), input) << "step " << i + 1;
+        }
     }
     EXPECT_EQ(w.Command2->text().toStdString(), "Finish");
+    EXPECT_EQ(w.Label2->buddy(), w.Text3);
 
     // Starting again returns to the first step with its boxes hidden.
     main().addnewwiz_Click();
@@ -194,4 +199,24 @@ TEST_F(Wizard, FinishThatCannotWriteKeepsTheWizardOpen)
     w.Command2_Click();  // Finish again once the obstacle is gone
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(readFile("C:\\KIVALTO\\BAD.XPL").substr(0, 7), "\r\n*.*\r\n");
+}
+
+TEST_F(Wizard, FinishWarnsAboutAValueThatWouldNotReadBack)
+{
+    startup();
+    addnew& w = *app.addnew;
+    main().addnewwiz_Click();
+    w.Command2_Click();
+    answer(w, "SOUNDEMU");
+    for (int i = 0; i < 5; ++i)
+        w.Command2_Click();
+    store(w, "Sound,16", "-s");
+    for (int i = 0; i < 4; ++i)
+        w.Command2_Click();
+    dialogs.answers.push_back(Answer::Cancel);
+    w.Command2_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_NE(dialogs.boxes[0].text.find("Option name 1: Sound,16"), std::string::npos);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(exists("C:\\KIVALTO\\SOUNDEMU.XPL"));
 }
