@@ -1,5 +1,7 @@
 // The main window's make-up: captions, hints, check marks and keyboard use.
 #include "app/windows/Paths.h"
+#include "app/windows/Splash.h"
+#include "ui/windows/errorfrm.h"
 #include "fixture.h"
 
 #include <QAbstractButton>
@@ -160,4 +162,21 @@ TEST_F(MainWindow, MnemonicsDoNotClash)
         take(l->text());
     for (QAbstractButton* b : main().findChildren<QAbstractButton*>())
         take(b->text());
+}
+
+// Renders the main window and the paths window; KIVALTO_SCREENSHOT=<folder>
+// keeps the pictures for a look at the layout.
+TEST_F(MainWindow, LayoutRendersAtItsDefaultSize)
+{
+    startup();
+    const QString folder = qEnvironmentVariable("KIVALTO_SCREENSHOT");
+    for (QWidget* w : std::initializer_list<QWidget*>{&main(), app.Paths, app.errorfrm, app.Splash}) {
+        w->show();
+        QApplication::processEvents();
+        const QPixmap shot = w->grab();
+        EXPECT_FALSE(shot.isNull());
+        EXPECT_GE(shot.width(), w->minimumSizeHint().width());
+        if (!folder.isEmpty())
+            shot.save(folder + "/" + w->objectName() + ".png");
+    }
 }

@@ -1,0 +1,7 @@
+#!/bin/bash
+# Installs what is missing, builds, and starts Kivalto on its demo folder.
+set -euo pipefail
+here=$(dirname "$0")
+"$here/deps.sh"
+"$here/build.sh"
+exec "$here/../build/kivalto/kivalto" "$@"

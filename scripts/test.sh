@@ -1,0 +1,8 @@
+#!/bin/bash
+# Installs what is missing, builds, and runs every test.
+set -euo pipefail
+here=$(dirname "$0")
+"$here/deps.sh"
+"$here/build.sh"
+cd "$here/../build"
+ctest --output-on-failure -j "$(nproc)"
