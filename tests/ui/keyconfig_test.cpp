@@ -313,3 +313,20 @@ TEST_F(KeyconfigTest, MissingOrBrokenPluginIsReportedAndTheEmulatorFileStaysChan
     EXPECT_EQ(readFile("C:\\KIVALTO\\ZSNES.XPL"), oldLayout);
     EXPECT_FALSE(app.mesage->isVisible());
 }
+
+TEST_F(KeyconfigTest, PluginThatCannotBeSavedIsReportedWithoutConfirmation)
+{
+    // Read from the Kivalto directory setting, written to the program
+    // directory, where a folder of that name blocks the save.
+    writeFile("C:\\ELSEWHERE\\ZSNES.XPL", crlf(pluginLines()));
+    std::filesystem::remove(host("C:\\KIVALTO\\ZSNES.XPL"));
+    makeFolder("C:\\KIVALTO\\ZSNES.XPL");
+    app.Paths->GUIDIr->setText("C:\\ELSEWHERE");
+    typeKeys(keys);
+    win().Command3->click();
+    EXPECT_NE(readFile("C:\\ZSNES\\zsnes.cfg"), kCfg);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, kPluginMissing);
+    EXPECT_FALSE(app.mesage->isVisible());
+    EXPECT_EQ(readFile("C:\\ELSEWHERE\\ZSNES.XPL"), crlf(pluginLines()));
+}
