@@ -2,7 +2,6 @@
 
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
-#include "app/windows/Snesmain.h"
 #include "platform/dosfs.h"
 #include "platform/windows/text.h"
 #include "plugins/pluginchecks.h"
@@ -513,14 +512,12 @@ void Editor::Command6_Click()
 
 void Editor::Command12_Click() { app.dialogs.ok(kHelpText); }
 
-int Editor::groupOf(int n) const { return n <= 5 ? 0 : 1; }
-
 void Editor::List_Click(int n)
 {
     QListWidget* list = List(n);
     if (!list)
         return;
-    bool keys = groupOf(n) == 0;
+    const bool keys = n <= 5;  // key columns, or option and display lists
     for (int h : keys ? std::vector<int>{5, 6, 7, 8, 9} : std::vector<int>{12, 13, 14, 15})
         setHeaderColour(header(h), kWhite);
     setHeaderColour(header(headerNumberOf(n)), kYellow);

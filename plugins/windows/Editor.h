@@ -111,7 +111,6 @@ private:
     void setHeaderColour(QLabel* header, const std::string& colourText);
     void showHeaderFields();
     void connectWriteThrough();
-    int groupOf(int listNumber) const;
     bool updatingLists_ = false;  // list selections changed by code, not by the user
 };
 
