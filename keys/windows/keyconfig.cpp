@@ -110,10 +110,13 @@ keyconfig::keyconfig(App& a) : app(a)
     pad->addWidget(keyCells[7], 5, 0);
     pad->addWidget(keyCells[6], 5, 2);
 
-    auto* top = new QGridLayout;
-    top->addWidget(Frame1, 0, 0, 2, 1);
-    top->addWidget(emucap, 0, 1);
-    top->addWidget(Text2, 1, 1, Qt::AlignTop);
+    auto* path = new QVBoxLayout;
+    path->addWidget(emucap);
+    path->addWidget(Text2);
+    path->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(Frame1);
+    top->addLayout(path, 1);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {Command3, Command4, Command2, Command5, Command1})
