@@ -23,11 +23,11 @@ protected:
         std::error_code ec;
         fs::remove_all(dir, ec);
     }
-    void rom(const std::string& name, std::size_t size, const std::string& title = {})
+    void rom(const std::string& name, std::size_t size, const std::string& title = {}, std::size_t at = 33216)
     {
         std::string data(size, '\0');
         if (!title.empty())
-            data.replace(33216, title.size(), title);
+            data.replace(at, title.size(), title);
         std::ofstream(dir / name, std::ios::binary) << data;
     }
     std::vector<RomEntry> scan(const std::vector<std::string>& files, const std::vector<std::string>& folders)
@@ -48,6 +48,23 @@ TEST_F(RomFolder, ScanGivesTitlesThenUpperCasedFoldersThenUp)
                                      {"NES", kFolderIcon},
                                      {"UP", kUpIcon}}));
     EXPECT_EQ(scan({}, {}), (std::vector<RomEntry>{{"UP", kUpIcon}}));
+}
+
+TEST_F(RomFolder, EveryHeaderPositionIsReachedFromTheDisk)
+{
+    rom("lo.smc", 40000, "LOROM WITHOUT COPIER", 32704);
+    rom("hi.smc", 70000, "HIROM GAME TITLE", 65984);
+    rom("four.smc", 70000, "FOURTH POSITION", 29888);
+    rom("long.smc", 70000, "LONG FIELD TITLE AND ON AND ON AND ON", 33216);
+    EXPECT_EQ(scan({"lo.smc", "hi.smc", "four.smc", "long.smc"}, {}),
+              (std::vector<RomEntry>{{"LOROM WITHOUT COPIE", kRomIcon},
+                                     {"HIROM GAME TITLE", kRomIcon},
+                                     {"FOURTH POSITION", kRomIcon},
+                                     {"LONG FIELD TITLE AN", kRomIcon},
+                                     {"UP", kUpIcon}}));
+    // Shorter than the first position, though the second would fit.
+    rom("cut.smc", 33000, "LOROM WITHOUT COPIER", 32704);
+    EXPECT_EQ(scan({"cut.smc", "hi.smc"}, {}).size(), 0u);
 }
 
 TEST_F(RomFolder, FailingFileEndsTheScanWhereItIs)
