@@ -72,6 +72,7 @@ void Snesmain::buildControls()
     nextpreset = new QPushButton("Next");
     nextpreset->setToolTip("Next Preset ROM Directory");
     Command2 = new QPushButton("?");
+    Command2->setFixedWidth(Command2->fontMetrics().horizontalAdvance("??") + 24);
     Command2->setAccessibleName("About the ROM directory");
     ChangeDir = new QPushButton("Change Directory");
     auto* dirRow = new QHBoxLayout;
@@ -136,9 +137,11 @@ void Snesmain::buildControls()
     Plugins->setToolTip("Select an Emulator");
     Plugins->setAccessibleName("Select an Emulator");
     Label7->setBuddy(Plugins);
-    sys->addWidget(TreeView1, 2);
+    // Room for the eight systems without scrolling.
+    TreeView1->setMinimumHeight(TreeView1->fontMetrics().height() * 12);
+    sys->addWidget(TreeView1, 3);
     sys->addWidget(Label7);
-    sys->addWidget(Plugins, 1);
+    sys->addWidget(Plugins, 2);
 
     // Current emulator
     Frame1 = new QGroupBox("Current Emulator (Inactive)");
@@ -205,7 +208,7 @@ void Snesmain::buildControls()
     ctl->addLayout(ctlButtons);
     ctl->addStretch();
     emu->addLayout(ctl, 3, 0, 1, 3);
-    sys->addWidget(Frame1, 3);
+    sys->addWidget(Frame1, 0);
     grid->addLayout(sys, 1, 1);
 
     // Actions
@@ -222,7 +225,7 @@ void Snesmain::buildControls()
     grid->addLayout(actions, 2, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    resize(900, 640);
+    resize(920, 700);
 }
 
 void Snesmain::buildMenus()
