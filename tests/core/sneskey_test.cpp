@@ -45,26 +45,6 @@ TEST(ControllerProfile, MissingMarkersFailAndKeepWhatWasRead)
     EXPECT_FALSE(readControllerProfile("", empty));
 }
 
-TEST(SnesKeyDat, WritesNamePlayerCountAndSlots)
-{
-    EXPECT_EQ(writeSnesKeyDat({"PAD", true, {"0", "1", "5"}}), "PAD\r\nTrue\r\n 2 \r\n0\r\n1\r\n5\r\n");
-    EXPECT_EQ(writeSnesKeyDat({"", false, {}}), "\r\nFalse\r\n-1 \r\n");
-}
-
-TEST(SnesKeyDat, ReadsBackWhatWasWritten)
-{
-    auto s = readSnesKeyDat(writeSnesKeyDat({"PAD", true, {"0", "3"}}));
-    EXPECT_TRUE(s.complete);
-    EXPECT_EQ(s.controllerName, "PAD");
-    EXPECT_EQ(s.playerTwo, true);
-    EXPECT_EQ(s.buttonSlots, (Lines{"0", "3"}));
-
-    auto none = readSnesKeyDat("\r\nFalse\r\n-1 \r\n");
-    EXPECT_TRUE(none.complete);
-    EXPECT_EQ(none.controllerName, "");
-    EXPECT_EQ(none.buttonSlots, Lines{});
-}
-
 TEST(SnesKeyDat, StopsAtTheFirstBadFieldKeepingTheEarlierOnes)
 {
     auto badTruth = readSnesKeyDat("PAD\r\nmaybe\r\n 1 \r\n0\r\n1\r\n");
@@ -85,17 +65,6 @@ TEST(SnesKeyDat, StopsAtTheFirstBadFieldKeepingTheEarlierOnes)
     EXPECT_FALSE(readSnesKeyDat("").controllerName.has_value());
 }
 
-TEST(SnesKeyIni, WorkedExampleByteForByte)
-{
-    DriverFileInput in;
-    in.driverLines = {"Port = 1"};
-    in.buttons = {"Fire", "Jump"};
-    in.buttonSlots = {"0", "3"};
-    in.pluginKeys = player1Keys();
-    EXPECT_EQ(buildSnesKeyIni(in), "Port = 1\r\nFire = A\r\nJump = W\r\nUp = Num8\r\nDown = Num2\r\n"
-                                   "Left = Num4\r\nRight = Num6\r\n");
-}
-
 TEST(SnesKeyIni, SlotTwelveIsTheSwitchRowAndHigherOrNonNumericSlotsAreEmpty)
 {
     DriverFileInput in;
@@ -104,35 +73,6 @@ TEST(SnesKeyIni, SlotTwelveIsTheSwitchRowAndHigherOrNonNumericSlotsAreEmpty)
     in.pluginKeys = player1Keys();
     EXPECT_EQ(buildSnesKeyIni(in), "a = -j1\r\nb = \r\nc = \r\nd = \r\nUp = Num8\r\nDown = Num2\r\n"
                                    "Left = Num4\r\nRight = Num6\r\n");
-}
-
-TEST(SnesKeyIni, ManualKeysReplaceTheButtonKeysButNotTheDirections)
-{
-    DriverFileInput in;
-    in.buttons = {"Fire", "Jump"};
-    in.buttonSlots = {"0", "1"};
-    in.advanced = false;
-    in.manualKeys = {"0", "LCTRL"};
-    in.pluginKeys = player1Keys();
-    EXPECT_EQ(buildSnesKeyIni(in), "Fire = 0\r\nJump = LCTRL\r\nUp = Num8\r\nDown = Num2\r\n"
-                                   "Left = Num4\r\nRight = Num6\r\n");
-}
-
-TEST(SnesKeyIni, NoControllerAndUnsetKeysAreWrittenAsHeld)
-{
-    DriverFileInput in;
-    in.pluginKeys.fill(" ");
-    EXPECT_EQ(buildSnesKeyIni(in), "Up =  \r\nDown =  \r\nLeft =  \r\nRight =  \r\n");
-}
-
-TEST(MappingFile, RoundTripStartsWithTheCount)
-{
-    Lines keys{"NUM8", "NUM2", "A", "B", "ENTER", "SPACE", "LCTRL", "7"};
-    const std::string bytes = writeMappingFile(keys);
-    EXPECT_EQ(bytes.substr(0, 5), " 7 \r\n");
-    EXPECT_EQ(bytes, " 7 \r\nNUM8\r\nNUM2\r\nA\r\nB\r\nENTER\r\nSPACE\r\nLCTRL\r\n7\r\n");
-    EXPECT_EQ(readMappingFile(bytes), keys);
-    EXPECT_EQ(readMappingFile(writeMappingFile({})), Lines{});
 }
 
 TEST(MappingFile, MalformedFilesAreRefused)

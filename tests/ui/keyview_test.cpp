@@ -36,13 +36,6 @@ TEST_F(KeyViewer, PadHidesTheDirections)
     EXPECT_EQ(v().windowTitle(), "Player 1 Controller");
     expectColumn(3, 8);
     EXPECT_TRUE(v().Label13->isHidden());
-
-    main().Play1select->setValue(2);
-    v().Form_Activate();
-    expectColumn(2, 8);
-    main().Play1select->setValue(4);
-    v().Form_Activate();
-    expectColumn(4, 8);
 }
 
 TEST_F(KeyViewer, KeyboardShowsAllKeysAndTheNote)
