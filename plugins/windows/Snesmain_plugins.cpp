@@ -10,6 +10,7 @@
 #include "platform/windows/text.h"
 
 #include <QShortcut>
+#include <functional>
 
 namespace kivalto {
 

@@ -97,6 +97,9 @@ TEST_F(PluginSelection, TreeFilesPluginsUnderTheirSystems)
     EXPECT_EQ(children("MEGA"), Texts{"GENS.XPLMEGA|GENS"});
     EXPECT_EQ(children("OTHER"), (Texts{"ANY.XPLOTHER|ANY", "EMPTY.XPLOTHER|EMPTY"}));
     EXPECT_TRUE(children("GAMEBOY").empty());
+    EXPECT_EQ(root("MEGA")->icon(0).cacheKey(), main().image2(6).cacheKey());
+    EXPECT_EQ(root("OTHER")->icon(0).cacheKey(), main().image2(2).cacheKey());
+    EXPECT_EQ(root("MEGA")->child(0)->icon(0).cacheKey(), main().image2(3).cacheKey());
     // Start-up highlights the first plugin and previews it only.
     EXPECT_EQ(main().EMUName->text().toStdString(), "ANY v1");
     EXPECT_FALSE(main().Run->isEnabled());
