@@ -52,8 +52,12 @@ void Snesmain::connectPlugins()
     connect(Plugins, &FileListBox::Click, this, &Snesmain::Plugins_Click);
     connect(Plugins, &FileListBox::DblClick, this, &Snesmain::Plugins_DblClick);
     onEnter(Plugins, this, [this] {
-        if (Plugins->ListIndex() >= 0)
-            Plugins_DblClick();
+        const int row = Plugins->currentIndex().row();
+        if (row < 0)
+            return;
+        if (row != Plugins->ListIndex())
+            Plugins->setListIndex(row);
+        Plugins_DblClick();
     });
     connect(TreeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { TreeView1_NodeClick(node); });
     onEnter(TreeView1, this, [this] { TreeView1_NodeClick(TreeView1->currentItem()); });
