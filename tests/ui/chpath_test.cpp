@@ -1,0 +1,157 @@
+// The Change ROM Path window and the main window's preset buttons.
+#include "fixture.h"
+#include "roms/windows/chpath.h"
+#include "roms/windows/romcataloguemodel.h"
+
+namespace kivalto {
+namespace {
+
+class Presets : public test::KivaltoTest {
+protected:
+    void SetUp() override
+    {
+        writeFile("C:\\KIVALTO\\paths.dat", "C:\\ROMS\\\r\n");
+        writeFile("C:\\ROMS\\Home.zip", "PK");
+        writeFile("C:\\A\\Alpha.zip", "PK");
+        std::string rom(40000, '\0');
+        rom.replace(33216, 15, "ALPHA THE GAME ");
+        writeFile("C:\\A\\Alpha.sfc", rom);
+        writeFile("C:\\B\\Beta.zip", "PK");
+        makeFolder("C:\\C");
+    }
+    chpath& window() { return *app.chpath; }
+    std::string box() { return window().Text1->text().toStdString(); }
+    std::string first() { return main().romCatalogue->text(1); }
+};
+
+TEST_F(Presets, NextCyclesThroughThePresets)
+{
+    writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\nC:\\B\r\n");
+    startup();
+    EXPECT_EQ(window().presets(), (std::vector<std::string>{"C:\\A", "C:\\B"}));
+    EXPECT_EQ(window().Dir1->Path(), "C:\\ROMS");
+    EXPECT_EQ(box(), "1");
+
+    main().nextpreset_Click();
+    EXPECT_EQ(main().File1->Path(), "C:\\B");
+    EXPECT_EQ(main().Dirtext->text().toStdString(), "C:\\B");
+    EXPECT_EQ(first(), "BETA*");
+    main().nextpreset_Click();
+    EXPECT_EQ(box(), "1");
+    EXPECT_EQ(main().File1->Path(), "C:\\A");
+    EXPECT_EQ(first(), "ALPHA THE GAME ");  // the blank is followed by more of the field
+}
+
+TEST_F(Presets, WithoutPresetsNextReappliesTheShownFolder)
+{
+    startup();
+    EXPECT_EQ(window().presetCount(), 0);
+    writeFile("C:\\ROMS\\Later.zip", "PK");
+    main().nextpreset_Click();
+    EXPECT_EQ(box(), "1");
+    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
+    EXPECT_EQ(main().romCatalogue->count(), 3);  // rescanned: HOME*, LATER*, UP
+}
+
+TEST_F(Presets, StepsStopAtTheEmptySlotWhereSaveAppends)
+{
+    writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\nC:\\B\r\n");
+    startup();
+    window().Image1_Click();
+    EXPECT_EQ(box(), "1");
+    window().Image2_Click();
+    EXPECT_EQ(box(), "2");
+    EXPECT_EQ(window().Dir1->Path(), "C:\\B");
+    window().Image2_Click();
+    window().Image2_Click();
+    EXPECT_EQ(box(), "3");
+    EXPECT_EQ(window().Dir1->Path(), "C:\\B");  // no preset 3: unchanged
+
+    window().Dir1->setPath("C:\\C");
+    window().Command3_Click();
+    EXPECT_EQ(readFile("C:\\KIVALTO\\presets.dat"), "C:\\A\r\nC:\\B\r\nC:\\C\r\n");
+    window().Text1->setText("2");
+    window().Dir1->setPath("C:\\ROMS");
+    window().Command3_Click();
+    EXPECT_EQ(readFile("C:\\KIVALTO\\presets.dat"), "C:\\A\r\nC:\\ROMS\r\nC:\\C\r\n");
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(Presets, TypedNumbersAreKeptInRange)
+{
+    writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\nC:\\B\r\n");
+    startup();
+    window().Text1->setText("0");
+    EXPECT_EQ(box(), "1");
+    EXPECT_EQ(window().Dir1->Path(), "C:\\A");
+    window().Text1->setText("9");
+    EXPECT_EQ(box(), "3");
+    window().Text1->setText("abc");
+    EXPECT_EQ(box(), "1");
+    window().Text1->setText("2");
+    EXPECT_EQ(window().Dir1->Path(), "C:\\B");
+}
+
+TEST_F(Presets, OkKeepsThePatternAndCancelKeepsTheChoice)
+{
+    startup();
+    main().File1->setPattern("*.SFC");
+    main().ChangeDir_Click();
+    EXPECT_TRUE(window().isVisible());
+    window().Dir1->setPath("C:\\A");
+    window().Command1_Click();
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
+    EXPECT_EQ(window().Dir1->Path(), "C:\\A");
+
+    main().ChangeDir_Click();
+    window().Command2_Click();
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(main().File1->Path(), "C:\\A");
+    EXPECT_EQ(main().File1->Pattern(), "*.SFC");
+    EXPECT_EQ(main().File1->ListCount(), 1);
+    EXPECT_EQ(main().Dirtext->text().toStdString(), "C:\\A");
+}
+
+TEST_F(Presets, FailedSaveIsReportedAndThePresetKept)
+{
+    makeFolder("C:\\KIVALTO\\presets.dat");
+    startup();
+    window().Dir1->setPath("C:\\B");
+    window().Command3_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_NE(dialogs.boxes[0].text.find("presets.dat"), std::string::npos);
+    EXPECT_EQ(window().presets(), (std::vector<std::string>{"C:\\B"}));
+}
+
+TEST_F(Presets, QuestionMarkExplainsTheButtons)
+{
+    startup();
+    main().Command2_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              "The directory name is the currently selected and displayed ROM directory. Click on the NEXT button to "
+              "change to the next directory preset. Presets can be set by clicking CHANGE DIRECTORY.");
+    EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
+    EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs.boxes[0].icon, Icon::None);
+}
+
+TEST_F(Presets, ControlsAreNamedForKeyboardAndScreenReaders)
+{
+    startup();
+    EXPECT_EQ(window().windowTitle(), "Change ROM Path");
+    EXPECT_EQ(window().Label1->text(), "Preset");
+    EXPECT_EQ(window().Label1->buddy(), window().Text1);
+    EXPECT_EQ(window().Image1->toolTip(), "Previous Preset");
+    EXPECT_EQ(window().Image1->accessibleName(), "Previous Preset");
+    EXPECT_EQ(window().Image2->accessibleName(), "Next Preset");
+    EXPECT_NE(window().Image2->focusPolicy() & Qt::TabFocus, 0);
+    EXPECT_EQ(window().Command3->text(), "Save Preset");
+    EXPECT_EQ(window().Command2->text(), "OK");
+    EXPECT_EQ(window().Command1->text(), "Cancel");
+    EXPECT_TRUE(window().List1->isHidden());
+}
+
+} // namespace
+} // namespace kivalto

@@ -1,0 +1,176 @@
+// The title list, the file list and their menu commands.
+#include "fixture.h"
+#include "roms/romcatalogue.h"
+#include "roms/windows/chpath.h"
+#include "roms/windows/romcataloguemodel.h"
+#include "ui/windows/errorfrm.h"
+
+namespace kivalto {
+namespace {
+
+std::string romImage(const std::string& title)
+{
+    std::string data(40000, '\0');
+    data.replace(33216, title.size(), title);
+    return data;
+}
+
+class RomLists : public test::KivaltoTest {
+protected:
+    void SetUp() override
+    {
+        writeFile("C:\\KIVALTO\\paths.dat", "C:\\ROMS\\\r\n\r\nC:\\KIVALTO\\\r\n");
+        writeFile("C:\\ROMS\\Mario.smc", romImage("SUPER MARIOWORLD"));
+        writeFile("C:\\ROMS\\Mario, Luigi.zip", "PK");
+        writeFile("C:\\ROMS\\readme.txt", "text");
+        makeFolder("C:\\ROMS\\Snes");
+        writeFile("C:\\ROMS\\Snes\\Zelda.sfc", romImage("ZELDA NO DENSETSU"));
+    }
+    std::vector<RomEntry> shown() { return main().romCatalogue->entries(); }
+    std::string romName() { return main().ROMNAME->text().toStdString(); }
+    void restart()
+    {
+        destroyWindows(app);
+        startup();
+    }
+};
+
+TEST_F(RomLists, StartupScanFillsTheListAndClicksFollowThePositionRule)
+{
+    startup();
+    EXPECT_EQ(main().ListView1->model(), main().romCatalogue);
+    EXPECT_EQ(shown(), (std::vector<RomEntry>{{"MARIO, LUIGI*", kRomIcon},
+                                              {"SUPER MARIOWORLD", kRomIcon},
+                                              {"SNES", kFolderIcon},
+                                              {"UP", kUpIcon}}));
+    EXPECT_FALSE(main().romCatalogue->index(3).data(Qt::DecorationRole).value<QIcon>().isNull());
+
+    main().ListView1_Click(2);
+    EXPECT_EQ(main().selectedItem, 2);
+    EXPECT_EQ(main().File1->ListIndex(), 1);
+    EXPECT_EQ(romName(), "Mario.smc (SUPER MARIOWORLD)");
+    main().ListView1_Click(3);
+    EXPECT_EQ(romName(), "SNES");
+    EXPECT_TRUE(main().romimage->pixmap().isNull());
+
+    // A click in the view itself goes the same way.
+    main().ListView1->setCurrentIndex(main().romCatalogue->index(0));
+    EXPECT_EQ(main().selectedItem, 1);
+    EXPECT_EQ(romName(), "Mario, Luigi.zip (MARIO, LUIGI*)");
+}
+
+TEST_F(RomLists, DynamicRomsOffSavesTheListAndTheNextStartShowsIt)
+{
+    startup();
+    main().dynROMs_Click();
+    EXPECT_FALSE(main().dynROMs->isChecked());
+    EXPECT_EQ(app.option("Dynamic ROMs"), "0");
+    EXPECT_EQ(readFile("C:\\KIVALTO\\static.dat"), "MARIO, LUIGI*\r\nSUPER MARIOWORLD\r\nSNES\r\nUP\r\n");
+
+    writeFile("C:\\ROMS\\Aladdin.zip", "PK");  // not scanned: the saved list is shown
+    restart();
+    EXPECT_EQ(shown(), (std::vector<RomEntry>{{"MARIO", kRomIcon},
+                                              {"LUIGI*", kRomIcon},
+                                              {"SUPER MARIOWORLD", kRomIcon},
+                                              {"SNES", kRomIcon},
+                                              {"UP", kRomIcon}}));
+    // Switching back on changes nothing now and saves "1".
+    main().dynROMs_Click();
+    EXPECT_EQ(app.option("Dynamic ROMs"), "1");
+    EXPECT_EQ(shown().size(), 5u);
+}
+
+TEST_F(RomLists, UnwritableStaticListKeepsDynamicRomsOn)
+{
+    makeFolder("C:\\KIVALTO\\STATIC.DAT");  // a folder cannot be replaced by the file
+    startup();
+    main().dynROMs_Click();
+    EXPECT_TRUE(main().dynROMs->isChecked());
+    EXPECT_EQ(app.option("Dynamic ROMs"), "1");
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
+    EXPECT_NE(dialogs.lastText().find("static.dat"), std::string::npos);
+}
+
+TEST_F(RomLists, MissingStaticListGivesAnEmptyListAndSaysSo)
+{
+    settings.save("Kivalto", "Options", "Dynamic ROMs", "0");
+    startup();
+    EXPECT_TRUE(shown().empty());
+    EXPECT_TRUE(app.errorfrm->isVisible());
+    EXPECT_NE(app.errorfrm->Label1->text().toStdString().find("static.dat"), std::string::npos);
+}
+
+TEST_F(RomLists, ShowFilenamesAndShowAllFiles)
+{
+    settings.save("Kivalto", "Options", "Show Filenames", "0");
+    startup();
+    EXPECT_TRUE(main().ListView1->isVisible());
+    main().menshowfile_Click();
+    EXPECT_EQ(app.option("Show Filenames"), "1");
+    EXPECT_TRUE(main().File1->isVisible());
+    EXPECT_FALSE(main().ListView1->isVisible());
+    main().menshowfile_Click();
+    EXPECT_EQ(app.option("Show Filenames"), "0");
+    EXPECT_TRUE(main().ListView1->isVisible());
+
+    writeFile("C:\\ROMS\\x1.txt", "");
+    writeFile("C:\\ROMS\\x2.txt", "");
+    main().showall_Click();
+    EXPECT_EQ(main().File1->Pattern(), "*.*");
+    EXPECT_TRUE(main().menshowfile->isChecked());
+    EXPECT_EQ(app.option("Show Filenames"), "0");
+    EXPECT_TRUE(main().File1->isVisible());
+    EXPECT_EQ(shown().size(), 4u);  // not rescanned
+    // A file beyond the title list has no title.
+    main().File1->setListIndex(2);
+    EXPECT_EQ(romName(), "readme.txt (SNES)");  // paired by position only
+    main().File1->setListIndex(4);
+    EXPECT_EQ(romName(), "x2.txt ()");
+}
+
+TEST_F(RomLists, LaunchTogglesFlipAndOnlyShortenIsSaved)
+{
+    startup();
+    const bool shorten = main().MenuShorten->isChecked();
+    main().MenuShorten->trigger();
+    EXPECT_NE(main().MenuShorten->isChecked(), shorten);
+    EXPECT_EQ(app.option("MenuShorten"), shorten ? "0" : "1");
+    EXPECT_FALSE(main().ROMMame->isChecked());
+    main().ROMMame->trigger();
+    EXPECT_TRUE(main().ROMMame->isChecked());
+}
+
+TEST_F(RomLists, FolderEntriesOpenTheFolderAndUpGoesBack)
+{
+    startup();
+    main().ListView1_Click(3);  // SNES, the folder Snes
+    main().ListView1_DblClick();
+    EXPECT_EQ(fs.absolute(main().File1->Path()), "C:\\ROMS\\SNES");
+    EXPECT_EQ(main().Dirtext->text().toStdString(), "C:\\ROMS\\SNES");
+    EXPECT_EQ(shown(), (std::vector<RomEntry>{{"ZELDA NO DENSETSU", kRomIcon}, {"UP", kUpIcon}}));
+    EXPECT_FALSE(app.chpath->isVisible());
+
+    main().ListView1_Click(2);
+    main().ListView1_DblClick();
+    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
+    EXPECT_EQ(shown().size(), 4u);
+}
+
+TEST_F(RomLists, UpAtADriveRootStaysAndRescans)
+{
+    startup();
+    main().ListView1_Click(4);
+    main().ListView1_DblClick();
+    EXPECT_EQ(main().File1->Path(), "C:\\");
+    writeFile("C:\\Aladdin.zip", "PK");
+    main().ListView1_Click(main().romCatalogue->count());
+    main().ListView1_DblClick();
+    EXPECT_EQ(main().File1->Path(), "C:\\");
+    EXPECT_EQ(main().Dirtext->text().toStdString(), "C:\\");
+    EXPECT_EQ(shown().front(), (RomEntry{"ALADDIN*", kRomIcon}));
+    EXPECT_EQ(shown().back(), (RomEntry{"UP", kUpIcon}));
+}
+
+} // namespace
+} // namespace kivalto
