@@ -41,9 +41,14 @@ int runKivalto(int argc, char** argv)
     QtSettingsStore settings;
     DosFs fs(loadDriveTable(settings, appName), "C:\\");
     const std::string programDir = QFileInfo(exe).absolutePath().toStdString();
-    if (auto dos = fs.hostToDos(programDir))
-        fs.setCurrentDir(*dos);
+    auto programDos = fs.hostToDos(programDir);
+    if (programDos)
+        fs.setCurrentDir(*programDos);
     QtDialogs dialogs(fs);
+    if (!programDos)
+        dialogs.ok("The Kivalto directory " + programDir +
+                   " is on none of Kivalto's drives, so its files cannot be found. Add a drive for it to the "
+                   "section \"Drives\" of the settings file.");
     HostProcessStarter process(fs);
     App app(fs, settings, dialogs, process);
     app.title = "Kivalto";

@@ -3,6 +3,7 @@
 #include "app/textfield.h"
 #include "platform/windows/text.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace kivalto {
@@ -49,6 +50,17 @@ FileListBox::FileListBox(DosFs& fs, QWidget* parent) : QListView(parent), fs_(fs
             setListIndex(idx.row());
         emit DblClick();
     });
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
+        if (currentIndex().row() != index_)
+            setListIndex(currentIndex().row());
+        emit DblClick();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void FileListBox::setPath(const std::string& dosFolder)

@@ -59,6 +59,10 @@ signals:
     void PathChange();
     void PatternChange();
 
+protected:
+    // Enter on the current entry acts as a double-click, for keyboard users.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void selectRow(int i);
     DosFs& fs_;

@@ -109,10 +109,15 @@ std::string QtDialogs::fileDialog(const FileDialogCall& call)
     dialog.setFileMode(call.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // Masks match without regard to case, as everywhere in Kivalto.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setFilter(dialog.filter() | QDir::CaseSensitive);
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    auto dos = fs_.hostToDos(dialog.selectedFiles().first().toStdString());
+    const QString picked = dialog.selectedFiles().first();
+    auto dos = fs_.hostToDos(picked.toStdString());
+    if (!dos)
+        ok("The file " + bytes(picked) +
+           " is on none of Kivalto's drives. Add a drive for its folder to the section \"Drives\" of the settings "
+           "file, or pick a file elsewhere.");
     return dos ? *dos : std::string();
 }
 

@@ -5,6 +5,7 @@
 #include "fixture.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -179,4 +180,21 @@ TEST_F(MainWindow, LayoutRendersAtItsDefaultSize)
         if (!folder.isEmpty())
             shot.save(folder + "/" + w->objectName() + ".png");
     }
+}
+
+TEST_F(MainWindow, EnterInAFileListActsAsADoubleClick)
+{
+    writeFile("C:\\KIVALTO\\B.SMC", "x");
+    startup();
+    FileListBox& list = *main().File1;
+    list.setPattern("*.SMC");
+    int clicks = 0, doubles = 0;
+    QObject::connect(&list, &FileListBox::Click, [&] { ++clicks; });
+    QObject::connect(&list, &FileListBox::DblClick, [&] { ++doubles; });
+    list.setCurrentIndex(list.model()->index(0, 0));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&list, &enter);
+    EXPECT_EQ(list.FileName(), "B.SMC");
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubles, 1);
 }
