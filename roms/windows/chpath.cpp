@@ -8,6 +8,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -103,7 +104,11 @@ void chpath::Form_Load()
         Dir1->setPath(app.Snesmain->File1->Path());
     } catch (const FileError&) {
     }
-    Drive1->setDrive(Dir1->Path());
+    {
+        // Showing the drive of Dir1 must not move Dir1 to that drive's root.
+        const QSignalBlocker quiet(Drive1);
+        Drive1->setDrive(Dir1->Path());
+    }
     // No file or an unreadable one: no presets, silently.
     if (const auto data = app.fs.readAll("presets.dat"))
         for (const std::string& p : parsePresets(*data))
