@@ -212,8 +212,11 @@ StartResult HostProcessStarter::startPif(const std::string& pifPath, const std::
 
 StartResult HostProcessStarter::startDos(const std::string& commandLine, const std::string& workingDir, ShowMode mode)
 {
-    return startDosbox(commandLine, fs_.absolute(workingDir.empty() ? fs_.currentDir() : workingDir), false,
-                       mode == ShowMode::Hidden);
+    const std::string program = splitCommand(commandLine).first;
+    const std::string folder = workingDir.empty() ? fs_.currentDir() : workingDir;
+    if (!extensionOf(program).empty() && !fs_.fileExists(inFolder(folder, program)))
+        return {false, "The program " + fs_.absolute(inFolder(folder, program)) + " was not found."};
+    return startDosbox(commandLine, fs_.absolute(folder), false, mode == ShowMode::Hidden);
 }
 
 StartResult HostProcessStarter::startDosbox(const std::string& command, const std::string& dosFolder, bool fullscreen,

@@ -77,6 +77,9 @@ TEST(HostProcessStarter, ReportsWhatCannotBeStarted)
     r = starter.start("snesdos.pif", dosPath, ShowMode::Maximized);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, "The program " + dosPath + "\\snesexec.bat named in " + dosPath + "\\snesdos.pif was not found.");
+    r = starter.start("C:\\NOWHERE\\SPCPLAY.EXE -v TUNE.SPC", dosPath, ShowMode::Hidden);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "The program C:\\NOWHERE\\SPCPLAY.EXE was not found.");
     r = starter.start("start Kivalto.chm", dosPath, ShowMode::Maximized);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, "The file " + dosPath + "\\Kivalto.chm was not found.");
