@@ -44,6 +44,19 @@ std::vector<std::string> splitComponents(std::string_view p)
     return parts;
 }
 
+// Sorts names by name ignoring case, then by exact name, so that the order
+// is stable whatever the directory returns. The folded keys are made once.
+void sortIgnoringCase(std::vector<std::string>& names)
+{
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (auto& n : names)
+        keyed.emplace_back(toLower(n), std::move(n));
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        names[i] = std::move(keyed[i].second);
+}
+
 bool lessIgnoreCase(const std::string& a, const std::string& b)
 {
     const std::string la = toLower(a), lb = toLower(b);
@@ -381,7 +394,7 @@ std::vector<std::string> DosFs::listFiles(std::string_view dosFolder, std::strin
                 break;
             }
     }
-    std::sort(names.begin(), names.end(), lessIgnoreCase);
+    sortIgnoringCase(names);
     return names;
 }
 
@@ -397,7 +410,7 @@ std::vector<std::string> DosFs::listFolders(std::string_view dosFolder) const
         if (it->is_directory(ec2))
             names.push_back(it->path().filename().string());
     }
-    std::sort(names.begin(), names.end(), lessIgnoreCase);
+    sortIgnoringCase(names);
     return names;
 }
 
