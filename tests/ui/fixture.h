@@ -14,8 +14,18 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace kivalto::test {
+
+// Text file bytes: each line followed by CR LF.
+inline std::string crlf(const std::vector<std::string>& lines)
+{
+    std::string out;
+    for (const auto& l : lines)
+        out += l + "\r\n";
+    return out;
+}
 
 inline std::filesystem::path makeTempRoot()
 {

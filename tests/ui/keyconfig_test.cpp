@@ -11,6 +11,7 @@
 #include <vector>
 
 using namespace kivalto;
+using test::crlf;
 
 namespace {
 
@@ -27,14 +28,6 @@ std::string standardLookup()
     std::string out;
     for (int c : codes)
         out += std::to_string(c) + "\r\n";
-    return out;
-}
-
-std::string crlf(const std::vector<std::string>& lines)
-{
-    std::string out;
-    for (const auto& l : lines)
-        out += l + "\r\n";
     return out;
 }
 

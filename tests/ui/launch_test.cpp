@@ -7,16 +7,9 @@
 #include "ui/windows/errorfrm.h"
 
 using namespace kivalto;
+using test::crlf;
 
 namespace {
-
-std::string crlf(std::initializer_list<std::string> lines)
-{
-    std::string out;
-    for (const auto& l : lines)
-        out += l + "\r\n";
-    return out;
-}
 
 // A plugin with two options, a cheat type and two display modes.
 std::string testPlugin(const std::string& fileSpec = "*.SMC;*.ZIP;*.GZ")
