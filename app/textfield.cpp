@@ -17,18 +17,36 @@ void TextFieldReader::consumeLineEnd(int c)
         src_.get();
 }
 
+// Skips leading spaces and tabs; returns the next character (-1 at end).
+int TextFieldReader::skipBlanks()
+{
+    int c = src_.peek();
+    while (c == ' ' || c == '\t') {
+        src_.get();
+        c = src_.peek();
+    }
+    return c;
+}
+
+// Whether a character just read ends an unquoted field: a comma, or a line
+// end, whose CR LF pair is consumed whole.
+bool TextFieldReader::endsField(int c)
+{
+    if (c == ',')
+        return true;
+    if (c == kCR || c == kLF) {
+        consumeLineEnd(c);
+        return true;
+    }
+    return false;
+}
+
 // After a closing quote: the rest of the line up to the next comma or line
 // end belongs to the same field and is dropped.
 void TextFieldReader::skipRestOfField()
 {
     int c;
-    while ((c = src_.get()) >= 0) {
-        if (c == ',')
-            return;
-        if (c == kCR || c == kLF) {
-            consumeLineEnd(c);
-            return;
-        }
+    while ((c = src_.get()) >= 0 && !endsField(c)) {
     }
 }
 
@@ -45,11 +63,7 @@ bool TextFieldReader::tryField(std::string& out)
     out.clear();
     if (src_.peek() < 0)
         return false;
-    int c = src_.peek();
-    while (c == ' ' || c == '\t') {
-        src_.get();
-        c = src_.peek();
-    }
+    int c = skipBlanks();
     if (c == '"') {
         src_.get();
         while ((c = src_.get()) >= 0 && c != '"')
@@ -57,15 +71,8 @@ bool TextFieldReader::tryField(std::string& out)
         skipRestOfField();
         return true;
     }
-    while ((c = src_.get()) >= 0) {
-        if (c == ',')
-            break;
-        if (c == kCR || c == kLF) {
-            consumeLineEnd(c);
-            break;
-        }
+    while ((c = src_.get()) >= 0 && !endsField(c))
         out.push_back(static_cast<char>(c));
-    }
     while (!out.empty() && out.back() == ' ')
         out.pop_back();
     return true;
@@ -76,11 +83,7 @@ std::string TextFieldReader::fieldPrefix(std::size_t limit)
     if (src_.peek() < 0)
         throw TextReadError();
     std::string out;
-    int c = src_.peek();
-    while (c == ' ' || c == '\t') {
-        src_.get();
-        c = src_.peek();
-    }
+    int c = skipBlanks();
     if (c == '"') {
         src_.get();
         while (out.size() < limit && (c = src_.get()) >= 0 && c != '"')
@@ -92,13 +95,7 @@ std::string TextFieldReader::fieldPrefix(std::size_t limit)
     // Trailing spaces would be dropped at the field's end, so a run of
     // spaces is settled only by the character that follows it.
     std::size_t pendingSpaces = 0;
-    while ((c = src_.get()) >= 0) {
-        if (c == ',')
-            break;
-        if (c == kCR || c == kLF) {
-            consumeLineEnd(c);
-            break;
-        }
+    while ((c = src_.get()) >= 0 && !endsField(c)) {
         if (c == ' ') {
             ++pendingSpaces;
             continue;

@@ -58,6 +58,8 @@ public:
 
 private:
     void consumeLineEnd(int c);
+    int skipBlanks();
+    bool endsField(int c);
     void skipRestOfField();
     CharSource& src_;
 };
