@@ -3,6 +3,7 @@
 #include "app/windows/Paths.h"
 #include "app/windows/Snesmain.h"
 #include "app/windows/pictures.h"
+#include "keys/windows/padkeyboxes.h"
 #include "platform/windows/text.h"
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
@@ -23,10 +24,6 @@ const char* const kValidKeys = "All letters are valid. Numbers 0-9 will be conve
 const char* const kPluginNotChanged =
     "The keys have been changed but the plugin for the emulator could not be found and so the keys in the plugin "
     "could not be changed. If you use SnesKey you must correct them using the plugin editor.";
-
-const std::array<const char*, kPadKeyCount> kKeyLabels = {
-    "Button A", "Button B", "Right Shoulder", "Left Shoulder", "Button Y", "Button X",
-    "Start",    "Select",   "Up",             "Down",          "Left",     "Right"};
 
 // A file in a directory the user typed; a missing backslash is supplied.
 std::string inFolder(const std::string& folder, const std::string& name)
@@ -72,19 +69,10 @@ keyconfig::keyconfig(App& a) : app(a)
     joypic1->setPixmap(makeJoypadPicture());
     joypic1->setAccessibleName("Joypad");
 
-    std::array<QWidget*, kPadKeyCount> keyCells{};
     for (int i = 0; i < kPadKeyCount; ++i) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QString("Text1_%1").arg(i));
-        auto* label = new QLabel(kKeyLabels[static_cast<std::size_t>(i)], this);
-        label->setBuddy(box);
-        auto* cell = new QWidget(this);
-        auto* cellLayout = new QVBoxLayout(cell);
-        cellLayout->setContentsMargins(0, 0, 0, 0);
-        cellLayout->addWidget(label);
-        cellLayout->addWidget(box);
         Text1[static_cast<std::size_t>(i)] = box;
-        keyCells[static_cast<std::size_t>(i)] = cell;
     }
 
     Command3 = new QPushButton("Save Player 1 Keys", this);
@@ -93,22 +81,8 @@ keyconfig::keyconfig(App& a) : app(a)
     Command5 = new QPushButton("What keys are Valid?", this);
     Command1 = new QPushButton("Close", this);
 
-    // The boxes sit around the pad: shoulders above, the cross on the left,
-    // the face buttons on the right, Select and Start below.
     auto* pad = new QGridLayout;
-    pad->addWidget(keyCells[3], 0, 0);
-    pad->addWidget(keyCells[2], 0, 2);
-    pad->addWidget(keyCells[8], 1, 0);
-    pad->addWidget(keyCells[9], 2, 0);
-    pad->addWidget(keyCells[10], 3, 0);
-    pad->addWidget(keyCells[11], 4, 0);
-    pad->addWidget(joypic1, 1, 1, 4, 1, Qt::AlignCenter);
-    pad->addWidget(keyCells[5], 1, 2);
-    pad->addWidget(keyCells[4], 2, 2);
-    pad->addWidget(keyCells[0], 3, 2);
-    pad->addWidget(keyCells[1], 4, 2);
-    pad->addWidget(keyCells[7], 5, 0);
-    pad->addWidget(keyCells[6], 5, 2);
+    layOutPadKeyBoxes(pad, Text1, joypic1);
 
     auto* path = new QVBoxLayout;
     path->addWidget(emucap);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/windows/App.h"
+#include "keys/windows/padkeyboxes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,18 +11,7 @@
 #include <QWidget>
 #include <array>
 
-class QGridLayout;
-
 namespace kivalto {
-
-// Captions of the twelve pad key boxes, in PadKeySlot order.
-inline const std::array<const char*, 12> kPadKeyCaptions = {
-    "Button A", "Button B", "Right Shoulder", "Left Shoulder", "Button Y", "Button X",
-    "Start",    "Select",   "Up",             "Down",          "Left",     "Right"};
-
-// Lays the twelve boxes out around `picture` (rows 0 to 7 of `grid`,
-// shoulders, Up, Start and Select on top, face buttons on the right). Each box gets its caption as a buddy label; returns the labels.
-std::array<QLabel*, 12> layOutPadKeyBoxes(QGridLayout* grid, const std::array<QLineEdit*, 12>& boxes, QWidget* picture);
 
 class keyview : public QWidget {
     Q_OBJECT

@@ -1,7 +1,11 @@
 #include "fixture.h"
+#include "keys/windows/keyconfig.h"
 #include "keys/windows/keyview.h"
 #include "platform/windows/text.h"
 #include "plugins/windows/Editor.h"
+
+#include <QGridLayout>
+#include <array>
 
 using namespace kivalto;
 
@@ -58,4 +62,32 @@ TEST_F(KeyViewer, PlayerTwoAlwaysShowsAllTwelve)
     EXPECT_TRUE(v().Label13->isHidden());
     v().Command1_Click();
     EXPECT_TRUE(v().isHidden());
+}
+
+namespace {
+
+// Where a widget sits in the grid that holds it: row, column and span.
+std::array<int, 4> gridPlace(QWidget* w)
+{
+    std::array<int, 4> place{-1, -1, -1, -1};
+    for (QGridLayout* grid : w->window()->findChildren<QGridLayout*>())
+        if (const int index = grid->indexOf(w); index >= 0)
+            grid->getItemPosition(index, &place[0], &place[1], &place[2], &place[3]);
+    return place;
+}
+
+} // namespace
+
+TEST_F(KeyViewer, LaidOutAndLabelledLikeTheKeyConfiguration)
+{
+    const keyconfig& config = *app.keyconfig;
+    for (std::size_t i = 0; i < 12; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NE(gridPlace(v().Text1[i])[0], -1);
+        EXPECT_EQ(gridPlace(v().Text1[i]), gridPlace(config.Text1[i]));
+        EXPECT_EQ(v().Text1[i]->accessibleName(), kPadKeyCaptions[i]);
+        EXPECT_EQ(config.Text1[i]->accessibleName(), kPadKeyCaptions[i]);
+        EXPECT_EQ(v().boxLabels[i]->buddy(), v().Text1[i]);
+    }
+    EXPECT_EQ(gridPlace(v().joypic1), gridPlace(config.joypic1));
 }

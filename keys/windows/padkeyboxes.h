@@ -1,0 +1,24 @@
+// The twelve pad key boxes around the pad picture, laid out and labelled
+// alike in the key configuration window and the key viewer.
+#pragma once
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <array>
+
+namespace kivalto {
+
+// Captions of the twelve pad key boxes, in PadKeySlot order.
+inline const std::array<const char*, 12> kPadKeyCaptions = {
+    "Button A", "Button B", "Right Shoulder", "Left Shoulder", "Button Y", "Button X",
+    "Start",    "Select",   "Up",             "Down",          "Left",     "Right"};
+
+// Lays the twelve boxes out around `picture` (rows 0 to 7 of `grid`:
+// shoulders, Up, Start and Select on top, face buttons on the right). Each
+// box gets its caption as a buddy label and accessible name; returns the
+// labels.
+std::array<QLabel*, 12> layOutPadKeyBoxes(QGridLayout* grid, const std::array<QLineEdit*, 12>& boxes, QWidget* picture);
+
+} // namespace kivalto
