@@ -160,7 +160,16 @@ void chpath::Image1_Click() { setPresetNumber(previousPreset(presetNumberShown()
 
 void chpath::Image2_Click() { setPresetNumber(nextPreset(presetNumberShown(), presetCount())); }
 
-void chpath::stepToNextPreset() { setPresetNumber(cyclePreset(presetNumberShown(), presetCount())); }
+void chpath::stepToNextPreset()
+{
+    // Stepping on from the only preset lands on it again: the box text does
+    // not change, but Dir1 must still go back to that preset.
+    const QString next = QString::number(cyclePreset(presetNumberShown(), presetCount()));
+    if (Text1->text() == next)
+        Text1_Change();
+    else
+        Text1->setText(next);
+}
 
 void chpath::Command3_Click()
 {

@@ -42,6 +42,18 @@ TEST_F(Presets, NextCyclesThroughThePresets)
     EXPECT_EQ(first(), "ALPHA THE GAME ");  // the blank is followed by more of the field
 }
 
+TEST_F(Presets, NextWithOnePresetReturnsToItAfterBrowsing)
+{
+    writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\n");
+    startup();
+    window().Dir1->setPath("C:\\B");
+    window().Command1_Click();
+    main().nextpreset_Click();
+    EXPECT_EQ(box(), "1");
+    EXPECT_EQ(main().File1->Path(), "C:\\A");
+    EXPECT_EQ(first(), "ALPHA THE GAME ");
+}
+
 TEST_F(Presets, WithoutPresetsNextReappliesTheShownFolder)
 {
     startup();
