@@ -46,9 +46,18 @@ void Snesmain::connectRoms()
                 if (current.isValid())
                     ListView1_Click(current.row() + 1);
             });
+    // The press that made the entry current has already run the click; a
+    // click on the current entry runs it again only when the file list or
+    // ROMNAME moved on since (a click in File1, Show All Files).
     connect(ListView1, &QListView::clicked, this, [this](const QModelIndex& index) {
-        if (index.isValid() && index.row() + 1 != selectedItem)
-            ListView1_Click(index.row() + 1);
+        if (!index.isValid())
+            return;
+        const int position = index.row() + 1;
+        const bool current = position - 1 < File1->ListCount()
+                                 ? File1->ListIndex() == position - 1
+                                 : ROMNAME->text() == qs(romCatalogue->text(position));
+        if (position != selectedItem || !current)
+            ListView1_Click(position);
     });
     connect(ListView1, &QListView::doubleClicked, this, [this] { ListView1_DblClick(); });
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {

@@ -57,6 +57,18 @@ TEST_F(RomLists, StartupScanFillsTheListAndClicksFollowThePositionRule)
     main().ListView1->setCurrentIndex(main().romCatalogue->index(0));
     EXPECT_EQ(main().selectedItem, 1);
     EXPECT_EQ(romName(), "Mario, Luigi.zip (MARIO, LUIGI*)");
+
+    // Clicking the current entry again after picking another file in the
+    // file list selects the entry's file again.
+    main().File1->setListIndex(1);
+    EXPECT_EQ(romName(), "Mario.smc (SUPER MARIOWORLD)");
+    emit main().ListView1->clicked(main().romCatalogue->index(0));
+    EXPECT_EQ(main().File1->ListIndex(), 0);
+    EXPECT_EQ(romName(), "Mario, Luigi.zip (MARIO, LUIGI*)");
+    main().ListView1->setCurrentIndex(main().romCatalogue->index(2));
+    main().File1->setListIndex(1);
+    emit main().ListView1->clicked(main().romCatalogue->index(2));
+    EXPECT_EQ(romName(), "SNES");
 }
 
 TEST_F(RomLists, DynamicRomsOffSavesTheListAndTheNextStartShowsIt)
