@@ -38,6 +38,11 @@ TEST_F(ErrorWindows, TwoErrorsShowTheSecondTextAndOneContinueHides)
     // Bytes from files are shown as they are.
     app.showError("C:\\ROMS\\\xC9T\xC9.SMC");
     EXPECT_EQ(e.Label1->text(), QString::fromLatin1("C:\\ROMS\\\xC9T\xC9.SMC"));
+    // A name that looks like markup is shown as typed, in both windows.
+    app.showError("C:\\ROMS\\<b>MARIO</b>.SMC");
+    app.showMessage("<i>Done</i>");
+    EXPECT_EQ(e.Label1->textFormat(), Qt::PlainText);
+    EXPECT_EQ(app.mesage->Label1->textFormat(), Qt::PlainText);
 }
 
 TEST_F(ErrorWindows, TheErrorWindowTakesTheFocusBackWithinHalfASecond)

@@ -1,7 +1,9 @@
 // The main window's make-up: captions, hints, check marks and keyboard use.
 #include "app/windows/Paths.h"
 #include "app/windows/Splash.h"
+#include "roms/windows/chpath.h"
 #include "ui/windows/errorfrm.h"
+#include "ui/windows/frmTip.h"
 #include "fixture.h"
 
 #include <QAbstractButton>
@@ -118,7 +120,8 @@ TEST_F(MainWindow, ControlsCarryTheirDesignTexts)
 TEST_F(MainWindow, EveryControlIsReachableByKeyboardAndNamed)
 {
     startup();
-    for (QWidget* top : std::initializer_list<QWidget*>{&main(), app.Paths}) {
+    for (QWidget* top : std::initializer_list<QWidget*>{&main(), app.Paths, app.chpath, app.frmTip, app.errorfrm,
+                                                        app.mesage, app.Splash}) {
         top->show();
         for (QLineEdit* e : top->findChildren<QLineEdit*>()) {
             if (!e->isVisibleTo(top) || e->parent()->inherits("QAbstractSpinBox") || e->parent()->inherits("QComboBox"))

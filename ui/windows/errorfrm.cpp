@@ -17,6 +17,7 @@ errorfrm::errorfrm(App& a) : app(a)
     Label1->setMinimumWidth(360);
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Label1->setAccessibleName("Error text");
+    Label1->setTextFormat(Qt::PlainText);  // callers' texts may hold file names with '<'
     Command1 = new QPushButton("Continue");
     Command2 = new QPushButton("Close Kivalto");
     Command1->setDefault(true);
@@ -68,6 +69,7 @@ mesage::mesage(App& a) : app(a)
     Label1->setMinimumWidth(360);
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Label1->setAccessibleName("Message text");
+    Label1->setTextFormat(Qt::PlainText);  // callers' texts may hold file names with '<'
     Command1 = new QPushButton("OK");
     Command1->setDefault(true);
     auto* lay = new QVBoxLayout(this);
