@@ -99,13 +99,16 @@ void Snesmain::runPLugin()
         app.dialogs.ok(*problem, app.title);
         return;
     }
+    // The driver file comes before the SnesKey lines, which come before the
+    // unpack lines: a wrong SnesKey directory is reported before the GZip
+    // question is asked.
+    if (in.runSnesKey)
+        sneskmake();
     if (isGzipLaunch(in)) {
         Answer a = app.dialogs.messageBox({"You have selected a GZip file. Do you wish to unzip this file before running it.",
                                            app.title, Buttons::YesNo, Icon::None, 2});
         in.unpackGzip = a == Answer::Yes;
     }
-    if (in.runSnesKey)
-        sneskmake();
 
     const LaunchScript script = buildLaunchScript(in);
     try {

@@ -109,6 +109,25 @@ TEST_F(Launching, GzipRomAsksWhetherToUnpack)
     EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST", "TEST.EXE -j2 -fixed C:\\ROMS\\MARIO.GZ"}));
 }
 
+TEST_F(Launching, AWrongSnesKeyDirectoryIsReportedBeforeTheGzipQuestion)
+{
+    startup();
+    selectPlugin();
+    selectRom("MARIO.GZ");
+    main().Play1select->setValue(1);
+    main().runsnesk->setChecked(true);  // C:\SNESKEY\ does not exist; Test After Running is on
+    dialogs.answers = {Answer::Ok, Answer::Yes};
+    main().Run_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(dialogs.boxes[0].text, "The Directory you have specified in the paths box for SnesKey is incorrect.");
+    EXPECT_EQ(dialogs.boxes[1].text,
+              "You have selected a GZip file. Do you wish to unzip this file before running it.");
+    EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\SNESKEY", "sneskey /t", "sneskey /x", "C:", "cd\\EMU\\TEST",
+                              "Copy C:\\ROMS\\MARIO.GZ C:\\UNZIP", "C:\\UNZIP\\gzip -d C:\\UNZIP\\MARIO.GZ",
+                              "ren C:\\UNZIP\\MARIO.* MARIO.1", "TEST.EXE -j2 -j1 -fixed C:\\UNZIP\\MARIO.1",
+                              "del C:\\UNZIP\\MARIO.*"}));
+}
+
 TEST_F(Launching, ProblemsAreReportedBeforeAnythingIsWritten)
 {
     startup();
