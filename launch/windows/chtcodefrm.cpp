@@ -23,6 +23,7 @@ chtcodefrm::chtcodefrm(App& a) : app(a)
     Label3->setBuddy(Combo1);
     List1 = new QListWidget;
     List1->setObjectName("List1");
+    List1->setAccessibleName("Cheat switches");
     List1->hide();
     Text1 = new QLineEdit;
     Text1->setObjectName("Text1");

@@ -43,6 +43,7 @@ TEST_F(CheatWindow, MakeUp)
     EXPECT_EQ(cheat().Text1->toolTip().toStdString(), "Enter the code to place after the switch.");
     EXPECT_TRUE(cheat().Combo1->isEditable());
     EXPECT_TRUE(cheat().List1->isHidden());
+    EXPECT_EQ(cheat().List1->accessibleName().toStdString(), "Cheat switches");
     EXPECT_EQ(cheat().Command1->text().toStdString(), "Done");
     EXPECT_EQ(cheat().Command2->text().toStdString(), "Help");
     EXPECT_EQ(switchText(), "");
