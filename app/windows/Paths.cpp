@@ -49,7 +49,7 @@ Paths::Paths(App& a) : app(a)
     grid->addWidget(unZipdir, 7, 0);
     grid->addWidget(label("Full &Vesa 2 Path inc. EXE [optional]", vesadir), 8, 0);
     grid->addWidget(vesadir, 9, 0);
-    grid->addWidget(label("Snes&Key Directory: [optional]", skeydir), 10, 0);
+    grid->addWidget(label("SnesKe&y Directory: [optional]", skeydir), 10, 0);
     grid->addWidget(skeydir, 11, 0);
     grid->addWidget(Label2, 12, 0, 1, 3);
     grid->addWidget(Command2, 13, 1);

@@ -151,21 +151,25 @@ TEST_F(MainWindow, EveryControlIsReachableByKeyboardAndNamed)
 TEST_F(MainWindow, MnemonicsDoNotClash)
 {
     startup();
-    QMap<QChar, QString> used;
-    auto take = [&](const QString& text) {
-        const int amp = text.indexOf('&');
-        if (amp < 0 || amp + 1 >= text.size())
-            return;
-        const QChar key = text.at(amp + 1).toLower();
-        EXPECT_FALSE(used.contains(key)) << text.toStdString() << " and " << used.value(key).toStdString();
-        used.insert(key, text);
-    };
-    for (QAction* a : main().menuBar()->actions())
-        take(a->text());
-    for (QLabel* l : main().findChildren<QLabel*>())
-        take(l->text());
-    for (QAbstractButton* b : main().findChildren<QAbstractButton*>())
-        take(b->text());
+    for (QWidget* top : std::initializer_list<QWidget*>{&main(), app.Paths, app.chpath, app.frmTip, app.errorfrm,
+                                                        app.mesage, app.Splash}) {
+        QMap<QChar, QString> used;
+        auto take = [&](const QString& text) {
+            const int amp = text.indexOf('&');
+            if (amp < 0 || amp + 1 >= text.size())
+                return;
+            const QChar key = text.at(amp + 1).toLower();
+            EXPECT_FALSE(used.contains(key)) << text.toStdString() << " and " << used.value(key).toStdString();
+            used.insert(key, text);
+        };
+        if (top == &main())
+            for (QAction* a : main().menuBar()->actions())
+                take(a->text());
+        for (QLabel* l : top->findChildren<QLabel*>())
+            take(l->text());
+        for (QAbstractButton* b : top->findChildren<QAbstractButton*>())
+            take(b->text());
+    }
 }
 
 // Renders the main window and the paths window; KIVALTO_SCREENSHOT=<folder>
