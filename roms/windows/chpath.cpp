@@ -118,7 +118,7 @@ void chpath::Form_Load()
 void chpath::Drive1_Change()
 {
     try {
-        Dir1->setPath(Drive1->Drive() + "\\");
+        Dir1->setPath(Drive1->Drive());  // a bare "C:" is that drive's current directory
     } catch (const FileError&) {
     }
 }

@@ -54,6 +54,15 @@ TEST_F(Presets, NextWithOnePresetReturnsToItAfterBrowsing)
     EXPECT_EQ(first(), "ALPHA THE GAME ");
 }
 
+TEST_F(Presets, ChoosingADriveShowsItsCurrentDirectory)
+{
+    startup();
+    window().Dir1->setPath("C:\\A");
+    window().Drive1_Change();
+    EXPECT_EQ(window().Drive1->Drive(), "c:");
+    EXPECT_EQ(window().Dir1->Path(), "C:\\KIVALTO");  // the program directory, current on C:
+}
+
 TEST_F(Presets, WithoutPresetsNextReappliesTheShownFolder)
 {
     startup();
