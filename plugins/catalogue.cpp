@@ -21,14 +21,14 @@ std::optional<std::string> field(std::string_view bytes, int number)
 
 std::vector<std::size_t> systemsForFileSpec(std::string_view fileSpec)
 {
-    const std::string spec = toUpper(fileSpec);
+    const std::string masks = toUpper(fileSpec);
     std::vector<std::size_t> found;
     std::size_t other = 0;
     for (std::size_t i = 0; i < kSystemKinds.size(); ++i) {
         const char* mask = kSystemKinds[i].catalogueMask;
         if (!*mask)
             other = i;
-        else if (spec.find(mask) != std::string::npos)
+        else if (masks.find(mask) != std::string::npos)
             found.push_back(i);
     }
     if (found.empty())

@@ -14,7 +14,7 @@
 namespace kivalto {
 
 // Indexes into kSystemKinds of the systems whose catalogue mask occurs in
-// the file spec (ignoring case), in table order; OTHER alone when none.
+// the ROM masks (ignoring case), in table order; OTHER alone when none.
 std::vector<std::size_t> systemsForFileSpec(std::string_view fileSpec);
 
 // Key of a plugin's node under a system: the file name, then the system's
@@ -26,7 +26,7 @@ std::string pluginNodeCaption(std::string_view fileName);
 std::string fileNameOfNodeKey(std::string_view key, std::string_view parentKey);
 constexpr int kPluginNodeImage = 3;
 
-// Field 1 (emulator name) and field 2 (file spec) of a plugin file, read
+// Field 1 (emulator name) and field 2 (ROM masks) of a plugin file, read
 // by the field rule; nullopt when the file ends first.
 std::optional<std::string> emulatorNameField(std::string_view bytes);
 std::optional<std::string> fileSpecField(std::string_view bytes);

@@ -60,7 +60,7 @@ inline const std::array<const char*, kKeyRows> kKeyRowLabels = {
 struct SystemKind {
     const char* displayText;
     const char* systemMask;     // replaces the display text when saved; empty for OTHER
-    const char* catalogueMask;  // searched in a file spec; empty for OTHER
+    const char* catalogueMask;  // searched in a plugin's ROM masks; empty for OTHER
     const char* treeKey;
     int image;
 };

@@ -23,7 +23,7 @@ enum class PluginRead { Complete, Incomplete };
 // stops and what was read stays: Incomplete. pluginName is not touched.
 PluginRead readPluginFile(std::string_view bytes, EmulatorPlugin& plugin);
 
-// The file spec to save: a system's display text ("SNES", "MEGA DRIVE"...,
+// The ROM masks to save: a system's display text ("SNES", "MEGA DRIVE"...,
 // exact case) becomes that system's masks; any other text stays.
 std::string fileSpecToSave(const std::string& fileSpec);
 

@@ -248,7 +248,7 @@ Editor::Editor(App& a) : app(a)
     page->addLayout(keys);
     page->addLayout(actions);
 
-    // Until a plugin is loaded the file spec matches every file. The EXE
+    // Until a plugin is loaded the ROM masks match every file. The EXE
     // example is only a hint: saved as a value it would name no program.
     plugin.fileSpec = "*.*";
     Text18->setPlaceholderText("Filename e.g. ZSNES.EXE");

@@ -76,7 +76,7 @@ public:
     void showPlugin();
 
     // Writes `plugin` to pluginName + ".XPL" in the Kivalto directory after
-    // the file-spec and directory rules. Throws FileError; the old file stays.
+    // the ROM-mask and directory rules. Throws FileError; the old file stays.
     void savePLUG();
     // Loads the file named by the main window's CommonDialog1.FileName.
     void importPlug();
@@ -99,7 +99,7 @@ public:
     // Colour text ("&H00FFFFFF" white, "&H0000FFFF" yellow) of header
     // TextN: 5..9 key columns, 12..15 option and display lists.
     std::string headerColour(int textNumber) const;
-    // The editable file-spec box with the system names, initial text "*.*"
+    // The editable ROM masks box with the system names, initial text "*.*"
     // (shared with the wizard).
     static QComboBox* makeFileSpecCombo(QWidget* parent);
     // Warns about values that would not read back, then savePLUG; reports

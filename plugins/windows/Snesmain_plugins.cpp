@@ -87,9 +87,9 @@ void Snesmain::buildPluginCatalogue()
     for (int i = 0; i < Plugins->ListCount(); ++i) {
         const std::string file = Plugins->List(i);
         const auto data = app.fs.readAll(joinDos(app.fs.currentDir(), file));
-        // An unreadable file, or one without a file spec, matches no system.
-        const std::string spec = data ? fileSpecField(*data).value_or("") : "";
-        for (std::size_t system : systemsForFileSpec(spec))
+        // An unreadable file, or one without ROM masks, matches no system.
+        const std::string masks = data ? fileSpecField(*data).value_or("") : "";
+        for (std::size_t system : systemsForFileSpec(masks))
             roots[system]->addChild(treeNode(pluginNodeKey(file, kSystemKinds[system]), pluginNodeCaption(file),
                                              image2(kPluginNodeImage)));
     }

@@ -22,7 +22,7 @@ public:
     QLineEdit* Text1 = nullptr;   // answer, or name of an option, cheat or display mode
     QLabel* Label2 = nullptr;     // "Switch:", the label of Text3
     QLineEdit* Text3 = nullptr;   // switch of an option, cheat or display mode
-    QComboBox* Combo1 = nullptr;  // file spec
+    QComboBox* Combo1 = nullptr;  // ROM masks
     QLineEdit* Text2 = nullptr;   // hidden step counter 0..11
     QPushButton* Command1 = nullptr;  // Store
     QPushButton* Command2 = nullptr;  // Next >> / Finish

@@ -6,10 +6,10 @@ using namespace kivalto;
 
 namespace {
 
-std::vector<std::string> treeKeys(std::string_view spec)
+std::vector<std::string> treeKeys(std::string_view masks)
 {
     std::vector<std::string> keys;
-    for (std::size_t i : systemsForFileSpec(spec))
+    for (std::size_t i : systemsForFileSpec(masks))
         keys.push_back(kSystemKinds[i].treeKey);
     return keys;
 }

@@ -14,11 +14,11 @@ const char* const kInvalid = "The Plugin you selected was not valid. Note that y
 
 class PluginSelection : public test::KivaltoTest {
 protected:
-    static EmulatorPlugin plugin(const std::string& name, const std::string& spec, const std::string& frameskip = "")
+    static EmulatorPlugin plugin(const std::string& name, const std::string& masks, const std::string& frameskip = "")
     {
         EmulatorPlugin p;
         p.emulatorName = name + " v1";
-        p.fileSpec = spec;
+        p.fileSpec = masks;
         p.frameskipSwitch = frameskip;
         p.defaultDir = "C:\\" + name + "\\";
         p.exeName = name + ".EXE";
