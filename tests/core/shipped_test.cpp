@@ -18,7 +18,7 @@ namespace {
 
 std::string shipped(const std::string& name)
 {
-    const auto dir = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "shipped";
+    const std::filesystem::path dir = KIVALTO_SHIPPED_DIR;
     std::ifstream in(dir / name, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
