@@ -5,6 +5,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -94,12 +95,26 @@ struct StartResult {
     std::string error;  // a sentence for the user when !ok
 };
 
+// A program of this system, started with an argument vector (no shell)
+// in a session of its own, so that it outlives Kivalto. Host paths.
+struct NativeStart {
+    std::string program;
+    std::vector<std::string> arguments;  // after the program
+    std::string workingDir;
+    std::string logFile;           // standard output and error; replaced
+    std::string removeAfterwards;  // a folder removed once the program has ended, or empty
+    // Called when the program ends within about 3 s with a non-zero status
+    // (exit code, or 128 + signal).
+    std::function<void(int status)> earlyFailure;
+};
+
 // Starts programs without waiting. `commandLine` is a DOS command line
 // (a program or a document, then its arguments); `workingDir` a DOS folder.
 class ProcessStarter {
 public:
     virtual ~ProcessStarter() = default;
     virtual StartResult start(const std::string& commandLine, const std::string& workingDir, ShowMode mode) = 0;
+    virtual StartResult startNative(const NativeStart&) { return {false, "Programs of this system cannot be started here."}; }
 };
 
 class RecordingProcessStarter final : public ProcessStarter {
@@ -114,7 +129,13 @@ public:
         calls.push_back({commandLine, workingDir, mode});
         return result;
     }
+    StartResult startNative(const NativeStart& start) override
+    {
+        nativeCalls.push_back(start);
+        return result;
+    }
     std::vector<Call> calls;
+    std::vector<NativeStart> nativeCalls;
     StartResult result;
 };
 

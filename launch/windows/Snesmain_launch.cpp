@@ -6,6 +6,7 @@
 #include "launch/launchscript.h"
 #include "launch/romsettings.h"
 #include "launch/windows/chtcodefrm.h"
+#include "launch/windows/nativerun.h"
 #include "platform/windows/text.h"
 #include "plugins/windows/Editor.h"
 
@@ -95,6 +96,10 @@ void Snesmain::runPLugin()
     in.cheatSwitch = bytes(app.chtcodefrm->Combo1->currentText());
     in.cheatCode = bytes(app.chtcodefrm->Text1->text());
 
+    // A program of this system starts directly; none of the batch file
+    // applies to it.
+    if (runNativeEmulator(app, in))
+        return;
     if (auto problem = launchProblem(in)) {
         app.dialogs.ok(*problem, app.title);
         return;
@@ -104,11 +109,8 @@ void Snesmain::runPLugin()
     // question is asked.
     if (in.runSnesKey)
         sneskmake();
-    if (isGzipLaunch(in)) {
-        Answer a = app.dialogs.messageBox({"You have selected a GZip file. Do you wish to unzip this file before running it.",
-                                           app.title, Buttons::YesNo, Icon::None, 2});
-        in.unpackGzip = a == Answer::Yes;
-    }
+    if (isGzipLaunch(in))
+        in.unpackGzip = askUnpackGzip(app);
 
     const LaunchScript script = buildLaunchScript(in);
     try {

@@ -50,6 +50,7 @@ class HostProcessStarter final : public ProcessStarter {
 public:
     explicit HostProcessStarter(DosFs& fs) : fs_(fs) {}
     StartResult start(const std::string& commandLine, const std::string& workingDir, ShowMode mode) override;
+    StartResult startNative(const NativeStart& start) override;  // nativestarter.cpp
 
 private:
     StartResult startPif(const std::string& pifPath, const std::string& workingDir);

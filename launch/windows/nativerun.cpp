@@ -1,0 +1,125 @@
+#include "launch/windows/nativerun.h"
+
+#include "app/windows/App.h"
+#include "launch/nativelaunch.h"
+#include "launch/romunpack.h"
+#include "platform/nativeprocess.h"
+#include "plugins/windows/Editor.h"
+
+#include <cstdlib>
+#include <fstream>
+
+namespace kivalto {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kLogLines = 8;
+
+std::string joined(const std::vector<std::string>& items)
+{
+    std::string out;
+    for (const auto& item : items)
+        out += (out.empty() ? "" : ", ") + item;
+    return out;
+}
+
+// The last lines a program wrote, for the error window.
+std::string lastLines(const fs::path& log)
+{
+    std::ifstream in(log, std::ios::binary);
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(std::max<std::streamoff>(0, size - 4096));
+    std::string tail((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    while (!tail.empty() && (tail.back() == '\n' || tail.back() == '\r'))
+        tail.pop_back();
+    std::size_t start = tail.size(), lines = 0;
+    while (start > 0 && lines < kLogLines)
+        if (tail[--start] == '\n' && ++lines == kLogLines)
+            ++start;
+    return tail.substr(start);
+}
+
+fs::path folderOr(const std::optional<fs::path>& folder, const fs::path& fallback)
+{
+    std::error_code ec;
+    return folder && fs::is_directory(*folder, ec) ? *folder : fallback;
+}
+
+} // namespace
+
+bool askUnpackGzip(App& app)
+{
+    return app.dialogs.messageBox({"You have selected a GZip file. Do you wish to unzip this file before running it.",
+                                   app.title, Buttons::YesNo, Icon::None, 2}) == Answer::Yes;
+}
+
+bool runNativeEmulator(App& app, LaunchInputs& in)
+{
+    const char* pathList = std::getenv("PATH");
+    const ProgramSearch search = findProgram(app.fs, in.emulatorDir, in.exeName, pathList ? pathList : "");
+    if (!search.found) {
+        if (missingProgramIsDos(app.fs, in.emulatorDir, in.exeName))
+            return false;
+        app.showError("The emulator program " + in.exeName + " was not found. Kivalto looked in " +
+                      joined(search.searched) + ". Install the emulator, or correct the directory or the " +
+                      "program name of its plugin.");
+        return true;
+    }
+    const std::string program = search.found->string();
+    switch (programKind(*search.found)) {
+    case ProgramKind::Dos: return false;
+    case ProgramKind::Windows:
+        app.showError("The emulator " + program + " is a Windows program: DOSBox cannot run it, so Kivalto " +
+                      "cannot start it. Use a version of the emulator for this system or for DOS.");
+        return true;
+    case ProgramKind::Native: break;
+    }
+
+    const std::string romDos = joinDos(in.romDir, in.romFile);
+    const auto romHost = app.fs.resolveExisting(romDos);
+    if (!romHost) {
+        app.showError("The ROM " + romDos + " was not found.");
+        return true;
+    }
+    if (isGzipLaunch(in))
+        in.unpackGzip = askUnpackGzip(app);
+    const fs::path kivaltoFolder = folderOr(app.fs.resolveExisting(app.fs.currentDir()), "/");
+    NativeLaunch launch =
+        buildNativeLaunch(in, *romHost, folderOr(app.fs.resolveExisting(in.emulatorDir), kivaltoFolder));
+
+    NativeStart start;
+    if (launch.unpack != UnpackKind::None && launch.romArgument) {
+        std::error_code ec;
+        const UnpackedRom unpacked =
+            unpackRom(*romHost, launch.unpack, app.Editor->plugin.fileSpec, fs::temp_directory_path(ec));
+        if (!unpacked.error.empty()) {
+            app.showError("The archive " + romDos + " could not be unpacked (" + unpacked.error +
+                          "); it may be damaged. Nothing was started.");
+            return true;
+        }
+        launch.arguments[*launch.romArgument] = unpacked.rom.string();
+        start.removeAfterwards = unpacked.folder.string();
+    }
+    start.program = program;
+    start.arguments = launch.arguments;
+    start.workingDir = launch.workingDir.string();
+    const fs::path log = kivaltoFolder / kEmulatorLog;
+    start.logFile = log.string();
+    start.earlyFailure = [&app, log](int status) {
+        const std::string lines = lastLines(log);
+        app.showError("The emulator ended at once with status " + std::to_string(status) + "." +
+                      (lines.empty() ? " It wrote nothing to " + log.string() + "."
+                                     : " The last lines it wrote to " + log.string() + ":\n" + lines));
+    };
+    const StartResult started = app.process.startNative(start);
+    if (!started.ok) {
+        removeFolderTree(start.removeAfterwards);
+        app.showError("The emulator could not be started. " + started.error);
+    }
+    return true;
+}
+
+} // namespace kivalto
