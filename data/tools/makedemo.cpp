@@ -1,9 +1,17 @@
 // Build-time generator of the demo ROM folder and paths.dat of the ready
-// Kivalto folder. Every image is made up here: a tiny SNES program (it
-// only waits for the next reset) with a valid internal header, so the
-// ROM list has real header titles to show.
+// Kivalto folder. Every image is made up here (democonsoles.cpp): a tiny
+// program that shows its game's picture and title, with a valid header, so
+// the ROM list has real header titles to show and an emulator has
+// something to run. Beside each ROM lies a settings file that selects the
+// mednafen plugin, so a double-click on the title and Run start it.
 //
 //   makedemo <Kivalto folder on the host> <the same folder as a DOS path>
+
+#include "democonsoles.h"
+#include "launch/romsettings.h"
+#include "plugins/pluginfile.h"
+#include "roms/memoryfile.h"
+#include "roms/romtitle.h"
 
 #include <array>
 #include <cstdint>
@@ -16,102 +24,8 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-enum class Map { LoRom, HiRom };
-
-// Header offset within the image (without a copier header).
-std::size_t headerOffset(Map map) { return map == Map::LoRom ? 0x7FC0 : 0xFFC0; }
-
-Bytes snesImage(const std::string& title, Map map, std::size_t kib, bool copierHeader)
-{
-    Bytes rom(kib * 1024, 0);
-    // Reset code at CPU $00:8000: sei; clc; xce; loop: wai; bra loop
-    const std::size_t code = map == Map::LoRom ? 0x0000 : 0x8000;
-    const std::uint8_t program[] = {0x78, 0x18, 0xFB, 0xCB, 0x80, 0xFD};
-    std::copy(std::begin(program), std::end(program), rom.begin() + static_cast<long>(code));
-
-    const std::size_t h = headerOffset(map);
-    for (std::size_t i = 0; i < 21; ++i)
-        rom[h + i] = i < title.size() ? static_cast<std::uint8_t>(title[i]) : ' ';
-    rom[h + 0x15] = map == Map::LoRom ? 0x20 : 0x21;  // map mode, slow ROM
-    rom[h + 0x16] = 0x00;                             // ROM only
-    std::uint8_t sizeCode = 0;
-    while ((1u << sizeCode) < kib)
-        ++sizeCode;
-    rom[h + 0x17] = sizeCode;  // 2^n KiB
-    rom[h + 0x18] = 0x00;      // no SRAM
-    rom[h + 0x19] = 0x01;      // North America
-    rom[h + 0x1A] = 0x00;      // no licensee
-    rom[h + 0x1B] = 0x00;      // version 1.0
-    // Emulation-mode reset and NMI vectors (the header's last bytes).
-    rom[h + 0x3C] = 0x00;
-    rom[h + 0x3D] = 0x80;
-    rom[h + 0x3A] = 0x05;  // NMI -> the loop
-    rom[h + 0x3B] = 0x80;
-
-    // Checksum over the image with complement FFFF and checksum 0000, the
-    // usual way; the pair always adds up to the same byte sum.
-    rom[h + 0x1C] = 0xFF;
-    rom[h + 0x1D] = 0xFF;
-    rom[h + 0x1E] = 0x00;
-    rom[h + 0x1F] = 0x00;
-    std::uint32_t sum = 0;
-    for (std::uint8_t b : rom)
-        sum += b;
-    const std::uint16_t checksum = static_cast<std::uint16_t>(sum);
-    const std::uint16_t complement = static_cast<std::uint16_t>(checksum ^ 0xFFFF);
-    rom[h + 0x1C] = static_cast<std::uint8_t>(complement & 0xFF);
-    rom[h + 0x1D] = static_cast<std::uint8_t>(complement >> 8);
-    rom[h + 0x1E] = static_cast<std::uint8_t>(checksum & 0xFF);
-    rom[h + 0x1F] = static_cast<std::uint8_t>(checksum >> 8);
-
-    if (!copierHeader)
-        return rom;
-    // 512-byte copier header: size in 8 KiB units, then zeros.
-    Bytes out(512, 0);
-    const std::size_t blocks = kib / 8;
-    out[0] = static_cast<std::uint8_t>(blocks & 0xFF);
-    out[1] = static_cast<std::uint8_t>(blocks >> 8);
-    out[2] = map == Map::HiRom ? 0x30 : 0x00;
-    out.insert(out.end(), rom.begin(), rom.end());
-    return out;
-}
-
-// A minimal Mega Drive cartridge: vectors and the header at 0x100.
-Bytes megaDriveImage(const std::string& title)
-{
-    Bytes rom(64 * 1024, 0);
-    auto put = [&](std::size_t at, const std::string& text, std::size_t width) {
-        for (std::size_t i = 0; i < width; ++i)
-            rom[at + i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : ' ';
-    };
-    rom[0x04] = 0x00, rom[0x05] = 0x00, rom[0x06] = 0x02, rom[0x07] = 0x00;  // entry at 0x200
-    rom[0x200] = 0x60, rom[0x201] = 0xFE;                                    // bra.s *
-    put(0x100, "SEGA MEGA DRIVE ", 16);
-    put(0x110, "(C)DEMO 2026.JAN", 16);
-    put(0x120, title, 48);
-    put(0x150, title, 48);
-    put(0x180, "GM 00000000-00", 14);
-    put(0x190, "J", 16);
-    rom[0x1A4] = 0x00, rom[0x1A5] = 0x00, rom[0x1A6] = 0xFF, rom[0x1A7] = 0xFF;  // ROM end
-    put(0x1F0, "JUE", 16);
-    return rom;
-}
-
-// A minimal iNES file: one 16 KiB program bank and one 8 KiB picture bank.
-Bytes nesImage()
-{
-    Bytes rom(16 + 16 * 1024 + 8 * 1024, 0);
-    const std::uint8_t header[] = {'N', 'E', 'S', 0x1A, 1, 1, 0, 0};
-    std::copy(std::begin(header), std::end(header), rom.begin());
-    const std::size_t prg = 16;
-    rom[prg + 0] = 0x4C, rom[prg + 1] = 0x00, rom[prg + 2] = 0xC0;  // jmp $C000
-    const std::size_t vectors = prg + 0x3FFA;
-    for (std::size_t i = 0; i < 6; i += 2)
-        rom[vectors + i] = 0x00, rom[vectors + i + 1] = 0xC0;
-    return rom;
-}
+using demo::Bytes;
+using demo::Map;
 
 std::uint32_t crc32(const Bytes& data)
 {
@@ -200,6 +114,45 @@ void write(const std::filesystem::path& file, const Bytes& data)
 
 Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
+Bytes snes(const std::string& title, Map map, std::size_t kib, bool copierHeader)
+{
+    return demo::snesImage(demo::paintScene(title, 256, 224), title, map, kib, copierHeader);
+}
+
+// The title list must show what the demo promises: checked with the
+// program's own header reader.
+void expectTitle(const std::string& fileName, const Bytes& image, const std::string& expected)
+{
+    const std::string bytes(image.begin(), image.end());
+    kivalto::MemoryReadFile file(bytes);
+    std::string title = kivalto::ReadRomTitle(fileName, file);
+    while (!title.empty() && title.back() == ' ')
+        title.pop_back();
+    if (title != expected)
+        throw std::runtime_error(fileName + " reads as \"" + title + "\", not \"" + expected + "\"");
+}
+
+// The settings file of a ROM: the shipped plugin, sound on, a 3x window,
+// the first controller.
+void writeSettings(const std::filesystem::path& rom, const std::string& pluginFile)
+{
+    std::ifstream in(std::filesystem::path(KIVALTO_SHIPPED_DIR) / pluginFile, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    kivalto::EmulatorPlugin plugin;
+    if (kivalto::readPluginFile(bytes, plugin) != kivalto::PluginRead::Complete)
+        throw std::runtime_error("cannot read the plugin " + pluginFile);
+    kivalto::RomSettings s;
+    s.pluginFile = pluginFile;
+    for (const auto& o : plugin.options)
+        if (o.name.rfind('#', 0) != 0)
+            s.options.push_back(o.name == "Sound On");
+    for (const auto& m : plugin.displayModes)
+        s.displayModes.push_back(m.name == "Window 3x");
+    s.controller = 1;
+    const auto name = kivalto::settingsFileName(rom.filename().string());
+    write(rom.parent_path() / *name, text(kivalto::writeRomSettings(s)));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -215,17 +168,36 @@ int main(int argc, char** argv)
             dos += '\\';
         const std::filesystem::path roms = dir / "ROMS";
 
-        write(roms / "STARCOUR.SMC", snesImage("STARLIGHT COURIER", Map::LoRom, 128, false));
-        write(roms / "MOSSKNGT.SMC", snesImage("MOSS KNIGHT QUEST", Map::LoRom, 128, true));
-        write(roms / "TIDEPOOL.SWC", snesImage("TIDEPOOL RACERS", Map::HiRom, 128, true));
+        const Bytes starlight = snes("STARLIGHT COURIER", Map::LoRom, 128, false);
+        const Bytes moss = snes("MOSS KNIGHT QUEST", Map::LoRom, 128, true);
+        const Bytes tidepool = snes("TIDEPOOL RACERS", Map::HiRom, 128, true);
         // HiROM without a copier header: no read position reaches its
         // title, so the list shows the file name.
-        write(roms / "CLOCKWRK.SFC", snesImage("CLOCKWORK ORCHARD", Map::HiRom, 128, false));
-        write(roms / "PUZZLBOX.ZIP",
-              storedZip("PUZZLBOX.SMC", snesImage("PUZZLE BOX DELUXE", Map::LoRom, 64, false)));
-        write(roms / "HOMEBREW" / "ORBITAL.SMC", snesImage("ORBITAL GARDENER", Map::LoRom, 64, true));
-        write(roms / "PIXELRUN.SMD", megaDriveImage("PIXEL RUNNER"));
-        write(roms / "LANTERN.NES", nesImage());
+        const Bytes clockwork = snes("CLOCKWORK ORCHARD", Map::HiRom, 128, false);
+        const Bytes puzzle = snes("PUZZLE BOX DELUXE", Map::LoRom, 64, false);
+        const Bytes orbital = snes("ORBITAL GARDENER", Map::LoRom, 64, true);
+        expectTitle("STARCOUR.SMC", starlight, "STARLIGHT COURIER");
+        expectTitle("MOSSKNGT.SMC", moss, "MOSS KNIGHT QUEST");
+        expectTitle("TIDEPOOL.SWC", tidepool, "TIDEPOOL RACERS");
+        expectTitle("CLOCKWRK.SFC", clockwork, "CLOCKWRK'");
+        expectTitle("PUZZLBOX.SMC", puzzle, "PUZZLE BOX DELUXE");
+        expectTitle("ORBITAL.SMC", orbital, "ORBITAL GARDENER");
+
+        const std::pair<std::filesystem::path, const char*> games[] = {
+            {roms / "STARCOUR.SMC", "MEDSNES.XPL"}, {roms / "MOSSKNGT.SMC", "MEDSNES.XPL"},
+            {roms / "TIDEPOOL.SWC", "MEDSNES.XPL"}, {roms / "CLOCKWRK.SFC", "MEDSNES.XPL"},
+            {roms / "PUZZLBOX.ZIP", "MEDSNES.XPL"}, {roms / "HOMEBREW" / "ORBITAL.SMC", "MEDSNES.XPL"},
+            {roms / "PIXELRUN.SMD", "MEDMD.XPL"},   {roms / "LANTERN.NES", "MEDNES.XPL"}};
+        write(games[0].first, starlight);
+        write(games[1].first, moss);
+        write(games[2].first, tidepool);
+        write(games[3].first, clockwork);
+        write(games[4].first, storedZip("PUZZLBOX.SMC", puzzle));
+        write(games[5].first, orbital);
+        write(games[6].first, demo::megaDriveImage(demo::paintScene("PIXEL RUNNER", 256, 224), "PIXEL RUNNER"));
+        write(games[7].first, demo::nesImage(demo::paintScene("LANTERN", 256, 240), {0x0F, 0x28, 0x16, 0x30}));
+        for (const auto& [rom, plugin] : games)
+            writeSettings(rom, plugin);
 
         const std::string paths = dos + "ROMS\\\r\n" + "C:\\SPCPLAY\\\r\n" + dos + "\r\n" + "C:\\UTILS\\\r\n" +
                                   "\r\n" + "C:\\SNESKEY\\\r\n" + "\r\n";
