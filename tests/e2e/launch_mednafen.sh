@@ -1,0 +1,159 @@
+#!/bin/bash
+# End to end with the real mednafen, headless: a probe ROM made here copies
+# a signature into its battery-backed RAM; after a clean stop (SIGTERM)
+# mednafen's save file must hold it, which proves the ROM really ran.
+# First mednafen alone, then started by Kivalto from a ROM path whose
+# settings file selects the shipped plugin; plain and zipped each time.
+# Also every switch of the shipped mednafen plugins must be one mednafen
+# accepts.
+# $1: the ready Kivalto folder (build/kivalto).
+set -euo pipefail
+ready=$1
+mednafen=$(PATH="$PATH:/usr/local/games:/usr/games" command -v mednafen || true)
+for tool in "$mednafen" zip; do
+    if [ -z "$tool" ] || ! command -v "$tool" >/dev/null; then
+        echo "SKIPPED: ${tool:-mednafen} is not installed"
+        exit 0
+    fi
+done
+
+T=$(mktemp -d /tmp/kvmXXXXXX)
+kivalto_pid=
+cleanup() {
+    if [ -n "$kivalto_pid" ]; then kill "$kivalto_pid" 2>/dev/null || true; fi
+    for p in $(ours); do kill "$p" 2>/dev/null || true; done
+    sleep 0.3
+    rm -rf "$T"
+}
+trap cleanup EXIT
+DOS="C:${T//\//\\}"
+ROMS="$T/ROMS"
+mkdir -p "$T/KIV" "$ROMS" "$T/cfg"
+cp -r "$ready"/. "$T/KIV/"
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+
+fail() {
+    echo "FAIL: $*"
+    for f in "$T"/run.log "$T/KIV/emulator.log" "$T/kivalto.log"; do
+        if [ -f "$f" ]; then echo "--- $f"; tail -n 30 "$f"; fi
+    done
+    exit 1
+}
+
+# The probe: a 32 KiB LoROM SNES image with 2 KiB of battery-backed RAM.
+sig=KIVALTO-SRAM-PROBE-OK
+make_probe() {  # $1: file
+    local f=$1
+    head -c 32768 /dev/zero > "$f"
+    patch() { printf "$2" | dd of="$f" bs=1 seek=$(($1)) conv=notrunc status=none; }
+    # sei; clc; xce (native mode); rep #$10; sep #$20; ldx #0
+    patch 0x0000 '\x78\x18\xFB\xC2\x10\xE2\x20\xA2\x00\x00'
+    # copy: lda $8040,x; sta $700000,x; inx; cpx #length; bne copy; then wait: bra wait
+    patch 0x000A "\\xBD\\x40\\x80\\x9F\\x00\\x00\\x70\\xE8\\xE0\\x$(printf %02X ${#sig})\\x00\\xD0\\xF3\\x80\\xFE"
+    patch 0x0040 "$sig"
+    patch 0x7FC0 'KIVALTO PROBE        '
+    # LoROM; ROM, RAM and battery; 32 KiB ROM; 2 KiB RAM; checksum pair FFFF/0000
+    patch 0x7FD5 '\x20\x02\x05\x01\x01\x00\x00\xFF\xFF\x00\x00'
+    patch 0x7FFC '\x00\x80'  # reset at $8000
+}
+make_probe "$ROMS/PROBE.SFC"
+(cd "$ROMS" && cp PROBE.SFC ZPROBE.SFC && zip -q PROBEZIP.ZIP ZPROBE.SFC && rm ZPROBE.SFC)
+
+# The mednafen processes of this test: those running with one of its
+# private MEDNAFEN_HOME folders.
+ours() {
+    local p
+    for p in $(pgrep -x mednafen || true); do
+        if tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -q "^MEDNAFEN_HOME=$T/"; then echo "$p"; fi
+    done
+}
+
+# Lets the running mednafen play for a moment, stops it with SIGTERM and
+# checks the save file. $1: its MEDNAFEN_HOME; $2: what ran; $3: words its
+# command line must hold, if any.
+stop_and_check() {
+    local home=$1 what=$2 words=${3:-} pid=
+    for _ in $(seq 100); do
+        pid=$(ours)
+        [ -n "$pid" ] && break
+        sleep 0.1
+    done
+    [ -n "$pid" ] || fail "mednafen did not start ($what)"
+    local args
+    args=$(tr '\0' ' ' < "/proc/$pid/cmdline")
+    [[ "$args" == *"$words"* ]] || fail "mednafen was started with [$args] ($what)"
+    sleep 2
+    kill -0 "$pid" 2>/dev/null || fail "mednafen ended by itself ($what)"
+    kill -TERM "$pid"
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "mednafen did not stop on SIGTERM ($what)"
+    grep -lqs "$sig" "$home"/sav/* || fail "no save file holds the signature ($what)"
+    echo "ok: $what"
+}
+
+run=0
+direct() {  # $1: ROM file
+    run=$((run + 1))
+    local home="$T/home$run"
+    mkdir -p "$home"
+    MEDNAFEN_HOME="$home" "$mednafen" -sound 0 -force_module snes "$ROMS/$1" > "$T/run.log" 2>&1 &
+    stop_and_check "$home" "mednafen alone, $1"
+    wait 2>/dev/null || true
+}
+direct PROBE.SFC
+direct PROBEZIP.ZIP
+
+# Every switch of the shipped mednafen plugins, one run per plugin: mednafen
+# stops at the first switch it does not know, before opening the ROM.
+crlf() { printf '%s\r\n' "$@"; }
+for xpl in "$T"/KIV/MED*.XPL; do
+    switches=$(tr -d '\r' < "$xpl" | awk '
+        NR == 5 { print }                                          # fixed switches
+        NR > 6 && !done { if ($0 == "ENDOPTS" || $0 == "ENDDISP") { if ($0 == "ENDDISP") done = 1; odd = 0; next }
+                          if (odd) print; odd = !odd; next }
+        done { key++; if (key > 60) print }                       # the SWITCH row')
+    home="$T/check"
+    mkdir -p "$home"
+    # shellcheck disable=SC2086 # plugin switches are words separated by blanks
+    out=$(MEDNAFEN_HOME="$home" "$mednafen" -sound 0 $switches "$T/no such rom" 2>&1 || true)
+    echo "$out" | grep -q "Error opening file" || fail "mednafen refused a switch of $(basename "$xpl"): $(echo "$out" | tail -n 2)"
+done
+echo "ok: every switch of the mednafen plugins is accepted"
+
+# Through Kivalto: the settings file selects the shipped SNES plugin with
+# its "Sound Off" option and "Window 2x" display mode.
+gpf() {  # $1: plugin file in the Kivalto folder
+    tr -d '\r' < "$T/KIV/$1" | awk -v plugin="$1" '
+        BEGIN { printf "%s\r\n", plugin }
+        NR > 6 && section < 2 {
+            if ($0 == "ENDOPTS" || $0 == "ENDDISP") { section++; odd = 0; next }
+            if (!odd) name = $0
+            else if (substr(name, 1, 1) != "#" || section == 1)
+                printf "%s\r\n", (name == "Sound Off" || name == "Window 2x") ? "True" : "False"
+            odd = !odd
+        }'
+    crlf " 1 " False False False "" "" "" False False
+}
+crlf "$DOS\\ROMS\\" "" "$DOS\\KIV\\" "$DOS\\UNZ\\" "" "" "" > "$T/KIV/paths.dat"
+gpf MEDSNES.XPL > "$ROMS/PROBE.GPF"
+cp "$ROMS/PROBE.GPF" "$ROMS/PROBEZIP.GPF"
+
+through_kivalto() {  # $1: ROM file
+    run=$((run + 1))
+    local home="$T/home$run"
+    mkdir -p "$home"
+    (cd "$ROMS" && MEDNAFEN_HOME="$home" XDG_CONFIG_HOME="$T/cfg" QT_QPA_PLATFORM=offscreen \
+        exec "$T/KIV/kivalto" "$ROMS/$1") > "$T/kivalto.log" 2>&1 &
+    kivalto_pid=$!
+    stop_and_check "$home" "started by Kivalto, $1" \
+        "-snes.input.port2 gamepad -snes.input.port1 gamepad -sound 0 -video.fs 0 -snes.stretch aspect -snes.xscale 2"
+    kill "$kivalto_pid" 2>/dev/null || true
+    wait "$kivalto_pid" 2>/dev/null || true
+    kivalto_pid=
+}
+through_kivalto PROBE.SFC
+through_kivalto PROBEZIP.ZIP
+echo "mednafen end to end: 4 runs and the plugin switches passed"
