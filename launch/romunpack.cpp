@@ -127,6 +127,8 @@ UnpackedRom unpackRom(const fs::path& archivePath, UnpackKind kind, const std::s
     fs::path first, rom;
     if (archive_read_open_filename(a.get(), archivePath.c_str(), 65536) != ARCHIVE_OK) {
         error = archiveError(a.get());
+    } else if (kind == UnpackKind::Gzip && archive_filter_code(a.get(), 0) != ARCHIVE_FILTER_GZIP) {
+        error = "it is not a GZip file";
     } else {
         std::int64_t total = 0;
         archive_entry* entry;
