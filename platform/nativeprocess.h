@@ -1,8 +1,7 @@
-// Starting a program of this system detached from Kivalto. A small watcher
-// process, itself detached, starts the program in a session of its own,
-// waits for it, removes the folder it was given and reports the end on a
-// pipe. So the program outlives Kivalto and its unpacked ROM is cleaned up
-// even when Kivalto was closed first.
+// Starting a program of this system detached from Kivalto: in a session of
+// its own, with its output in a log. When it was given a folder to remove
+// (an unpacked ROM), a small watcher process waits for the program's end
+// and removes it, even when Kivalto was closed first.
 #pragma once
 
 #include "platform/services.h"
@@ -13,18 +12,21 @@ namespace kivalto {
 
 struct DetachedStart {
     StartResult result;
-    int pid = -1;        // the program's process
-    int statusFd = -1;   // the watcher's report of the end; the caller closes it
+    int pid = -1;    // the program's process, a child of Kivalto until it ends
+    int pidFd = -1;  // readable once the program has ended; -1 where the system has none. The caller closes it.
+    // The watcher that removes the folder, also a child of Kivalto; -1 when
+    // there is nothing to remove.
+    int cleanerPid = -1;
+    int cleanerPidFd = -1;
 };
 
-// Returns once the program runs (or has failed to start). Never waits for
-// the program itself.
+// Returns as soon as the program runs (or has failed to start).
 DetachedStart startDetached(const NativeStart& start);
 
-// The program's end status once the watcher has reported it (exit code, or
-// 128 + signal); nullopt while it runs. `closed` is set when the watcher is
-// gone without a report.
-std::optional<int> readEndStatus(int statusFd, bool& closed);
+// The program's end status once it has ended (exit code, or 128 + signal),
+// collecting the ended process; nullopt while it runs; 0 when it was
+// collected elsewhere.
+std::optional<int> endStatus(int pid);
 
 // Removes a folder and everything in it; a no-op for an empty path.
 void removeFolderTree(const std::string& folder);

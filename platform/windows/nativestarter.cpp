@@ -1,62 +1,77 @@
-// Native programs: started detached (platform/nativeprocess.h); for about
-// three seconds the event loop listens for an early end, so that a program
-// that fails at once is reported instead of vanishing silently.
+// Native programs: started detached (platform/nativeprocess.h). The event
+// loop collects each started process when it ends, and a program that
+// fails within about three seconds is reported instead of vanishing
+// silently.
 #include "platform/nativeprocess.h"
 #include "platform/windows/qtplatform.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <memory>
 #include <unistd.h>
 
 namespace kivalto {
 
 namespace {
 
-constexpr int kEarlyEndMs = 3000;
+constexpr qint64 kEarlyEndMs = 3000;
 
-// Owns the status pipe while it is listened to; closes it when done.
-class EarlyEndWatch final : public QObject {
+// Waits for one child process to end (through its pid descriptor, or by
+// polling where there is none), collects it and deletes itself.
+class ChildWatch final : public QObject {
 public:
-    EarlyEndWatch(int fd, std::function<void(int)> onFailure)
-        : QObject(QCoreApplication::instance()), fd_(fd), notifier_(fd, QSocketNotifier::Read, this),
-          onFailure_(std::move(onFailure))
+    ChildWatch(int pid, int pidFd, std::function<void(int)> onEarlyFailure)
+        : QObject(QCoreApplication::instance()), pid_(pid), pidFd_(pidFd), onEarlyFailure_(std::move(onEarlyFailure))
     {
-        connect(&notifier_, &QSocketNotifier::activated, this, &EarlyEndWatch::readStatus);
-        QTimer::singleShot(kEarlyEndMs, this, [this] { finish(); });
-    }
-    ~EarlyEndWatch() override { ::close(fd_); }
-
-private:
-    void readStatus()
-    {
-        bool closed = false;
-        if (auto status = readEndStatus(fd_, closed)) {
-            finish();
-            if (*status != 0 && onFailure_)
-                onFailure_(*status);
-        } else if (closed) {
-            finish();
+        since_.start();
+        if (pidFd_ >= 0) {
+            notifier_ = std::make_unique<QSocketNotifier>(pidFd_, QSocketNotifier::Read);
+            connect(notifier_.get(), &QSocketNotifier::activated, this, &ChildWatch::check);
+        } else {
+            auto* poll = new QTimer(this);
+            connect(poll, &QTimer::timeout, this, &ChildWatch::check);
+            poll->start(250);
         }
     }
-    void finish()
+    ~ChildWatch() override
     {
-        notifier_.setEnabled(false);
-        deleteLater();
+        notifier_.reset();
+        if (pidFd_ >= 0)
+            ::close(pidFd_);
     }
 
-    int fd_;
-    QSocketNotifier notifier_;
-    std::function<void(int)> onFailure_;
+private:
+    void check()
+    {
+        const auto status = endStatus(pid_);
+        if (!status)
+            return;
+        if (notifier_)
+            notifier_->setEnabled(false);
+        deleteLater();
+        if (*status != 0 && since_.elapsed() <= kEarlyEndMs && onEarlyFailure_)
+            onEarlyFailure_(*status);
+    }
+
+    int pid_;
+    int pidFd_;
+    std::function<void(int)> onEarlyFailure_;
+    QElapsedTimer since_;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 } // namespace
 
 StartResult HostProcessStarter::startNative(const NativeStart& start)
 {
-    DetachedStart started = startDetached(start);
-    if (started.result.ok)
-        new EarlyEndWatch(started.statusFd, start.earlyFailure);
+    const DetachedStart started = startDetached(start);
+    if (!started.result.ok)
+        return started.result;
+    new ChildWatch(started.pid, started.pidFd, start.earlyFailure);
+    if (started.cleanerPid > 0)
+        new ChildWatch(started.cleanerPid, started.cleanerPidFd, {});
     return started.result;
 }
 

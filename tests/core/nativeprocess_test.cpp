@@ -173,16 +173,17 @@ TEST_F(NativeTemp, ADetachedProgramGetsItsWordsFolderAndLogAndIsCleanedUpAfter)
     DetachedStart d = startDetached(s);
     ASSERT_TRUE(d.result.ok) << d.result.error;
     EXPECT_GT(d.pid, 0);
-    bool closed = false;
     std::optional<int> status;
-    ASSERT_TRUE(eventually([&] { return (status = readEndStatus(d.statusFd, closed)).has_value(); }));
-    ::close(d.statusFd);
+    ASSERT_TRUE(eventually([&] { return (status = endStatus(d.pid)).has_value(); }));
     EXPECT_EQ(*status, 3);
     EXPECT_EQ(readAll(root / "emu.args"), "a b||$(touch PWNED)|'; rm -rf ~|");
     EXPECT_EQ(readAll(root / "emu.cwd"), (root / "roms").string() + "\n");
     EXPECT_EQ(readAll(root / "emu.log"), "out\nerr\n");
     EXPECT_TRUE(eventually([&] { return !fs::exists(root / "tmp" / "unpacked"); }));
+    EXPECT_TRUE(eventually([&] { return endStatus(d.cleanerPid).has_value(); }));
     EXPECT_FALSE(fs::exists(root / "roms" / "PWNED"));
+    for (int fd : {d.pidFd, d.cleanerPidFd})
+        ::close(fd);
 }
 
 TEST_F(NativeTemp, AProgramThatCannotStartIsReported)
@@ -190,7 +191,6 @@ TEST_F(NativeTemp, AProgramThatCannotStartIsReported)
     NativeStart s;
     s.program = (root / "missing").string();
     s.workingDir = root.string();
-    s.removeAfterwards = (root / "tmp").string();
     DetachedStart d = startDetached(s);
     EXPECT_FALSE(d.result.ok);
     EXPECT_EQ(d.result.error, "The program " + s.program + " could not be started: No such file or directory.");
@@ -199,5 +199,4 @@ TEST_F(NativeTemp, AProgramThatCannotStartIsReported)
     s.workingDir = (root / "nowhere").string();
     d = startDetached(s);
     EXPECT_EQ(d.result.error, "The folder " + s.workingDir + " could not be entered: No such file or directory.");
-    EXPECT_TRUE(eventually([&] { return !fs::exists(root / "tmp"); }));
 }
