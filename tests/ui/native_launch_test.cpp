@@ -3,7 +3,10 @@
 #include "fixture.h"
 
 #include "launch/windows/nativerun.h"
+#include "platform/windows/qtplatform.h"
 #include "ui/windows/errorfrm.h"
+
+#include <QElapsedTimer>
 
 using namespace kivalto;
 using test::crlf;
@@ -157,4 +160,29 @@ TEST_F(NativeLaunching, AnEarlyFailureShowsTheLastLinesOfTheLog)
     writeFile("C:\\KIVALTO\\emulator.log", "");
     process.nativeCalls[0].earlyFailure(139);
     EXPECT_EQ(errorText(), "The emulator ended at once with status 139. It wrote nothing to " + logPath + ".");
+}
+
+TEST(NativeStarter, OnlyAnEarlyFailureIsReported)
+{
+    DosFs dos(DriveTable::hostDefault(), "C:\\");
+    HostProcessStarter starter(dos);
+    std::vector<int> failures;
+    auto start = [&](const std::string& script) {
+        NativeStart s;
+        s.program = "/bin/sh";
+        s.arguments = {"-c", script};
+        s.workingDir = "/";
+        s.earlyFailure = [&failures](int status) { failures.push_back(status); };
+        ASSERT_TRUE(starter.startNative(s).ok);
+    };
+    start("exit 0");
+    start("exit 4");
+    start("kill -9 $$");
+    QElapsedTimer t;
+    t.start();
+    while (failures.size() < 2 && t.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QApplication::processEvents(QEventLoop::AllEvents, 100);
+    std::sort(failures.begin(), failures.end());
+    EXPECT_EQ(failures, (std::vector<int>{4, 137}));
 }
