@@ -106,7 +106,8 @@ ProgramSearch findProgram(const DosFs& fs, const std::string& emulatorDir, const
 
 bool missingProgramIsDos(const DosFs& fs, const std::string& emulatorDir, const std::string& exeName)
 {
-    if (fileNameOfDos(exeName).find('.') != std::string::npos)
+    const std::string name = fileNameOfDos(exeName);
+    if (name.empty() || name.find('.') != std::string::npos)
         return true;
     for (const char* ext : {".EXE", ".COM", ".BAT"})
         if (fs.fileExists(joinDos(emulatorDir, exeName + ext)))

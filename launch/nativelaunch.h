@@ -34,9 +34,9 @@ struct ProgramSearch {
 ProgramSearch findProgram(const DosFs& fs, const std::string& emulatorDir, const std::string& exeName,
                           std::string_view pathList);
 
-// Whether a program that is nowhere to be found still belongs to DOS: a name
-// with an extension, or one DOS completes with .EXE, .COM or .BAT in the
-// emulator directory. Such a launch keeps the batch file road, where DOS
+// Whether a program that is nowhere to be found still belongs to DOS: no
+// name, a name with an extension, or one DOS completes with .EXE, .COM or
+// .BAT in the emulator directory. Such a launch keeps the batch file road, where DOS
 // reports the missing program itself.
 bool missingProgramIsDos(const DosFs& fs, const std::string& emulatorDir, const std::string& exeName);
 

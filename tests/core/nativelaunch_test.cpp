@@ -171,6 +171,7 @@ TEST_F(NativeFiles, AMissingProgramStaysWithDosWhenItLooksLikeADosProgram)
     write(root / "EMU" / "ZSNES.EXE", "MZ");
     EXPECT_TRUE(missingProgramIsDos(dos, "C:\\EMU\\", "TEST.EXE"));
     EXPECT_TRUE(missingProgramIsDos(dos, "C:\\EMU\\", "zsnes"));
+    EXPECT_TRUE(missingProgramIsDos(dos, "C:\\EMU\\", ""));
     EXPECT_FALSE(missingProgramIsDos(dos, "C:\\EMU\\", "mednafen"));
 }
 
