@@ -27,4 +27,42 @@ void addTrailingBackslashes(PathValues& values)
     }
 }
 
+namespace {
+
+std::string withBackslash(std::string_view dir)
+{
+    std::string out(dir);
+    if (out.empty() || out.back() != '\\')
+        out += '\\';
+    return out;
+}
+
+} // namespace
+
+std::string defaultPathsFile(std::string_view kivaltoDir)
+{
+    const std::string dir = withBackslash(kivaltoDir);
+    return writePathsFile({dir + "ROMS\\", "C:\\SPCPLAY\\", dir, "C:\\UTILS\\", "", "C:\\SNESKEY\\", ""});
+}
+
+std::optional<std::string> pathsFileForFolder(const std::optional<std::string>& current, std::string_view dosDir)
+{
+    if (!current)
+        return defaultPathsFile(dosDir);
+    // The third line names the folder the file was made for; the Paths
+    // window's Save upper-cases, so the comparison ignores case.
+    const std::string upper = toUpper(*current);
+    std::size_t start = 0;
+    for (int line = 0; line < 2; ++line) {
+        const std::size_t end = upper.find("\r\n", start);
+        if (end == std::string::npos)
+            return std::nullopt;
+        start = end + 2;
+    }
+    const std::string madeFor = upper.substr(start, upper.find("\r\n", start) - start);
+    if (madeFor == toUpper(withBackslash(dosDir)) || upper != toUpper(defaultPathsFile(madeFor)))
+        return std::nullopt;
+    return defaultPathsFile(dosDir);
+}
+
 } // namespace kivalto

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,16 @@ std::string writePathsFile(const PathValues& values);
 // ROMPath, snespath, GUIDIr, unZipdir and skeydir.
 void upperCasePaths(PathValues& values);
 void addTrailingBackslashes(PathValues& values);
+
+// The paths.dat a Kivalto folder starts with: ROMPath its ROMS folder,
+// GUIDIr the folder itself (a DOS path), the other fields the usual
+// defaults.
+std::string defaultPathsFile(std::string_view kivaltoDir);
+// What start-up writes to the paths.dat of the Kivalto folder dosDir,
+// given the file's bytes (nullopt: no file): the default when there is
+// none, or when it is still the untouched default of another folder (the
+// folder was copied or moved, so its demo keeps opening its own ROMS).
+// nullopt: keep the file as it is.
+std::optional<std::string> pathsFileForFolder(const std::optional<std::string>& current, std::string_view dosDir);
 
 } // namespace kivalto

@@ -50,7 +50,8 @@ private:
 
 std::vector<RomEntry> scanRomFolder(const std::filesystem::path& hostFolder, const std::vector<std::string>& files,
                                     const std::vector<std::string>& folderPaths,
-                                    const std::vector<std::string>& headerPositions)
+                                    const std::vector<std::string>& headerPositions,
+                                    const std::function<void(std::size_t)>& filesRead)
 {
     std::vector<RomEntry> entries;
     entries.reserve(std::min(files.size() + folderPaths.size() + 1, kMaxRomEntries));
@@ -73,6 +74,8 @@ std::vector<RomEntry> scanRomFolder(const std::filesystem::path& hostFolder, con
             return entries;
         }
         file.close();
+        if (filesRead)
+            filesRead(entries.size());
     }
     for (const std::string& path : folderPaths) {
         if (full())

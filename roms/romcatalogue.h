@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,10 +32,14 @@ struct RomEntry {
 // (by their upper-cased names) and "UP". A file that cannot be opened or
 // read ends the scan where it is: no further files, folders or "UP". The
 // list stops in the same way when it is full (kMaxRomEntries), so that the
-// position rule between the two lists still holds.
+// position rule between the two lists still holds. filesRead, when given,
+// is told the count of files read after each file.
 std::vector<RomEntry> scanRomFolder(const std::filesystem::path& hostFolder, const std::vector<std::string>& files,
                                     const std::vector<std::string>& folderPaths,
-                                    const std::vector<std::string>& headerPositions);
+                                    const std::vector<std::string>& headerPositions,
+                                    const std::function<void(std::size_t)>& filesRead = {});
+// True when a scan of that many files and folders cannot list them all.
+inline bool scanOverflows(std::size_t files, std::size_t folders) { return files + folders + 1 > kMaxRomEntries; }
 
 // static.dat: one entry text per CR LF line; read back field by field,
 // every entry with the ROM icon, at most kMaxRomEntries.

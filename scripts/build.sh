@@ -1,9 +1,9 @@
 #!/bin/bash
 # Configures and builds Kivalto in build/ (the ready folder is build/kivalto).
-# ccache, when installed, keeps rebuilds of other checkouts short.
+# Warnings are errors here. ccache, when installed, keeps rebuilds of other checkouts short.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVALTO_WERROR=ON "${launcher[@]}"
 cmake --build build -j "$(nproc)"

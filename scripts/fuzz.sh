@@ -3,7 +3,7 @@
 # runs each for a few seconds (FUZZ_SECONDS, default 10).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-fuzz -G Ninja -DKIVALTO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-fuzz -G Ninja -DKIVALTO_FUZZ=ON -DKIVALTO_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j "$(nproc)"
 for src in fuzz/*.cpp; do
     name=$(basename "$src" .cpp)

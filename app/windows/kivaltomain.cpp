@@ -1,12 +1,15 @@
 #include "app/windows/kivaltomain.h"
 
+#include "app/pathsettings.h"
 #include "app/textfield.h"
+#include "app/userfolder.h"
 #include "app/windows/SnesStart.h"
 #include "platform/drives.h"
 #include "platform/windows/qtplatform.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <cstdlib>
 #include <filesystem>
 
 namespace kivalto {
@@ -31,6 +34,24 @@ std::string commandLineArgument(const DosFs& fs, int argc, char** argv)
     return dos.empty() ? arg : dos;
 }
 
+// A folder without paths.dat gets one that opens its own ROMS folder; so
+// does a copied folder whose paths.dat is still the default of the old one.
+void preparePathsFile(const DosFs& fs, Dialogs& dialogs, const std::string& dosDir)
+{
+    const bool exists = fs.fileExists("paths.dat");
+    const auto current = exists ? fs.readAll("paths.dat") : std::nullopt;
+    if (exists && !current)
+        return;
+    const auto bytes = pathsFileForFolder(current, dosDir);
+    if (!bytes)
+        return;
+    try {
+        fs.writeWhole("paths.dat", *bytes);
+    } catch (const FileError& e) {
+        dialogs.ok(std::string("The paths file paths.dat could not be written in ") + dosDir + ": " + e.what());
+    }
+}
+
 } // namespace
 
 int runKivalto(int argc, char** argv)
@@ -40,11 +61,17 @@ int runKivalto(int argc, char** argv)
     const std::string appName = QFileInfo(exe).completeBaseName().toStdString();
     QtSettingsStore settings;
     DosFs fs(loadDriveTable(settings, appName), "C:\\");
-    const std::string programDir = QFileInfo(exe).absolutePath().toStdString();
+    const ProgramFolder folder = chooseProgramFolder(QFileInfo(exe).absolutePath().toStdString(),
+                                                     userKivaltoFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    const std::string programDir = folder.dir.string();
     auto programDos = fs.hostToDos(programDir);
     if (programDos)
         fs.setCurrentDir(*programDos);
     QtDialogs dialogs(fs);
+    if (!folder.problem.empty())
+        dialogs.ok(folder.problem + " Kivalto runs from " + programDir + " and may not be able to save its settings.");
+    else if (programDos)
+        preparePathsFile(fs, dialogs, *programDos);
     if (!programDos)
         dialogs.ok("The Kivalto directory " + programDir +
                    " is on none of Kivalto's drives, so its files cannot be found. Add a drive for it to the "

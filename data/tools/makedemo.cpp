@@ -1,11 +1,12 @@
-// Build-time generator of the demo ROM folder and paths.dat of the ready
-// Kivalto folder. Every image is made up here (democonsoles.cpp): a tiny
-// program that shows its game's picture and title, with a valid header, so
+// Build-time generator of the demo ROM folder of the ready Kivalto folder
+// (its paths.dat is written by the program's first start, so that it names
+// the folder wherever the folder was copied). Every image is made up here
+// (democonsoles.cpp): a tiny program that shows its game's picture and title, with a valid header, so
 // the ROM list has real header titles to show and an emulator has
 // something to run. Beside each ROM lies a settings file that selects the
 // mednafen plugin, so a double-click on the title and Run start it.
 //
-//   makedemo <Kivalto folder on the host> <the same folder as a DOS path>
+//   makedemo <Kivalto folder on the host>
 
 #include "democonsoles.h"
 #include "launch/romsettings.h"
@@ -157,15 +158,12 @@ void writeSettings(const std::filesystem::path& rom, const std::string& pluginFi
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: makedemo <Kivalto folder> <its DOS path>\n";
+    if (argc != 2) {
+        std::cerr << "usage: makedemo <Kivalto folder>\n";
         return 2;
     }
     try {
         const std::filesystem::path dir = argv[1];
-        std::string dos = argv[2];
-        if (dos.empty() || dos.back() != '\\')
-            dos += '\\';
         const std::filesystem::path roms = dir / "ROMS";
 
         const Bytes starlight = snes("STARLIGHT COURIER", Map::LoRom, 128, false);
@@ -198,10 +196,6 @@ int main(int argc, char** argv)
         write(games[7].first, demo::nesImage(demo::paintScene("LANTERN", 256, 240), {0x0F, 0x28, 0x16, 0x30}));
         for (const auto& [rom, plugin] : games)
             writeSettings(rom, plugin);
-
-        const std::string paths = dos + "ROMS\\\r\n" + "C:\\SPCPLAY\\\r\n" + dos + "\r\n" + "C:\\UTILS\\\r\n" +
-                                  "\r\n" + "C:\\SNESKEY\\\r\n" + "\r\n";
-        write(dir / "paths.dat", text(paths));
     } catch (const std::exception& e) {
         std::cerr << "makedemo: " << e.what() << "\n";
         return 1;

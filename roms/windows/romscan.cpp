@@ -3,6 +3,7 @@
 #include "app/windows/Snesmain.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/romcataloguemodel.h"
+#include "roms/windows/scanprogress.h"
 
 namespace kivalto {
 
@@ -22,7 +23,17 @@ void ScanRomDirectory(App& app)
     for (int i = 0; i < m.Dir1->ListCount(); ++i)
         folders.push_back(m.Dir1->List(i));
     const auto host = app.fs.resolveExisting(m.File1->Path());
-    m.romCatalogue->setEntries(host ? scanRomFolder(*host, files, folders, m.Headerlst) : std::vector<RomEntry>{});
+    std::vector<RomEntry> entries;
+    if (host) {
+        ScanProgress progress(m, files.size());
+        entries = scanRomFolder(*host, files, folders, m.Headerlst,
+                                [&progress](std::size_t done) { progress.filesRead(done); });
+    }
+    const bool cut = scanOverflows(files.size(), folders.size()) && entries.size() == kMaxRomEntries;
+    m.romCatalogue->setEntries(std::move(entries));
+    if (cut)
+        app.dialogs.ok("This folder holds more entries than the ROM list can show: only the first 32 767 entries "
+                       "are listed.");
 }
 
 void LoadStaticRomList(App& app)

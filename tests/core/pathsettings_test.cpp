@@ -52,3 +52,31 @@ TEST(PathsFile, ShortFilesLeaveTheLaterFieldsEmpty)
     EXPECT_EQ(readPaths("   C:\\ROMS\\\r\n\"C:\\QUOTED\\\"\r\n"),
               (PathValues{"C:\\ROMS\\", "C:\\QUOTED\\", "", "", "", "", ""}));
 }
+
+TEST(PathsFile, StartWritesTheDefaultOfItsOwnFolderOnlyWhenNoneOrAnUntouchedOneOfAnotherFolder)
+{
+    const std::string here = "C:\\HOME\\ME\\KIV";
+    const std::string mine = defaultPathsFile(here);
+    EXPECT_EQ(mine, "C:\\HOME\\ME\\KIV\\ROMS\\\r\nC:\\SPCPLAY\\\r\nC:\\HOME\\ME\\KIV\\\r\nC:\\UTILS\\\r\n\r\n"
+                    "C:\\SNESKEY\\\r\n\r\n");
+    std::string edited = defaultPathsFile("C:\\BUILD\\KIVALTO");
+    edited.replace(edited.find("SPCPLAY"), 7, "SPC");
+    const struct {
+        std::optional<std::string> file;
+        bool rewritten;
+    } cases[] = {
+        {std::nullopt, true},
+        {defaultPathsFile("C:\\BUILD\\KIVALTO\\"), true},            // copied folder, untouched demo paths
+        {toUpper(defaultPathsFile("c:\\build\\kivalto")), true},    // the same after Save upper-cased it
+        {mine, false},                                             // already this folder's
+        {toUpper(mine), false},
+        {edited, false},                                           // the user's own paths stay
+        {std::string(), false},
+        {std::string("C:\\ROMS\\\r\n"), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file ? *c.file : "<none>");
+        const auto out = pathsFileForFolder(c.file, here);
+        EXPECT_EQ(out.value_or("<kept>"), c.rewritten ? mine : "<kept>");
+    }
+}

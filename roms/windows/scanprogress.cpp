@@ -1,0 +1,47 @@
+#include "roms/windows/scanprogress.h"
+
+#include "app/windows/Snesmain.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QStatusBar>
+
+namespace kivalto {
+
+ScanProgress::ScanProgress(Snesmain& window, std::size_t fileCount) : window_(window), total_(fileCount)
+{
+    started_.start();
+}
+
+ScanProgress::~ScanProgress()
+{
+    if (bar_) {
+        bar_->hide();
+        window_.statusBar()->hide();
+    }
+}
+
+void ScanProgress::filesRead(std::size_t done)
+{
+    const qint64 now = started_.elapsed();
+    if (now < kShowAfterMs || now - lastPaint_ < kPaintIntervalMs)
+        return;
+    lastPaint_ = now;
+    if (!bar_) {
+        bar_ = window_.findChild<QProgressBar*>("scanProgress");
+        if (!bar_) {
+            bar_ = new QProgressBar;
+            bar_->setObjectName("scanProgress");
+            bar_->setAccessibleName("ROM directory scan");
+            bar_->setFormat("Reading ROM titles: %v of %m files");
+            window_.statusBar()->addWidget(bar_, 1);
+        }
+        bar_->setRange(0, static_cast<int>(total_));
+        bar_->show();
+        window_.statusBar()->show();
+    }
+    bar_->setValue(static_cast<int>(done));
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace kivalto

@@ -1,0 +1,72 @@
+// A scan beyond the list's capacity, and a slow scan's progress.
+#include "fixture.h"
+#include "roms/romcatalogue.h"
+#include "roms/windows/romcataloguemodel.h"
+#include "roms/windows/scanprogress.h"
+
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QThread>
+
+namespace kivalto {
+namespace {
+
+class RomScan : public test::KivaltoTest {
+protected:
+    void SetUp() override
+    {
+        app.Snesmain = new Snesmain(app);
+        makeFolder("C:\\ROMS");
+    }
+    void scan()
+    {
+        main().File1->setPath("C:\\ROMS");
+        main().File1->setPattern("*.ZIP");
+        ScanRomDirectory(app);
+    }
+};
+
+TEST_F(RomScan, AFolderBeyondTheListSaysOncePerScanThatOnlyTheFirstEntriesAreListed)
+{
+    const std::string notice =
+        "This folder holds more entries than the ROM list can show: only the first 32 767 entries are listed.";
+    const auto folder = host("C:\\ROMS");
+    char name[16];
+    for (std::size_t i = 0; i + 1 < kMaxRomEntries; ++i) {
+        std::snprintf(name, sizeof name, "%05zu.ZIP", i);
+        std::ofstream(folder / name);
+    }
+    scan();  // 32 766 files and "UP" fill the list exactly
+    EXPECT_EQ(main().romCatalogue->text(static_cast<int>(kMaxRomEntries)), "UP");
+    EXPECT_TRUE(dialogs.boxes.empty());
+
+    std::ofstream(folder / "99999.ZIP");
+    scan();
+    EXPECT_EQ(main().romCatalogue->count(), static_cast<int>(kMaxRomEntries));
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.lastText(), notice);
+    scan();
+    EXPECT_EQ(dialogs.boxes.size(), 2u);
+}
+
+TEST_F(RomScan, ASlowScanShowsItsProgressInTheStatusAreaUntilItEnds)
+{
+    {
+        ScanProgress progress(main(), 40);
+        progress.filesRead(1);
+        EXPECT_EQ(main().findChild<QProgressBar*>("scanProgress"), nullptr);  // quick scans show nothing
+        QThread::msleep(ScanProgress::kShowAfterMs + 20);
+        progress.filesRead(25);
+        auto* bar = main().findChild<QProgressBar*>("scanProgress");
+        ASSERT_NE(bar, nullptr);
+        EXPECT_FALSE(bar->isHidden());
+        EXPECT_FALSE(main().statusBar()->isHidden());
+        EXPECT_EQ(bar->maximum(), 40);
+        EXPECT_EQ(bar->value(), 25);
+        EXPECT_EQ(bar->text(), "Reading ROM titles: 25 of 40 files");
+    }
+    EXPECT_TRUE(main().statusBar()->isHidden());
+}
+
+} // namespace
+} // namespace kivalto
