@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-image-formats-plugins
           libgtest-dev googletest libbenchmark-dev dosbox nasm zip fp-utils xchm
           clang libclang-rt-14-dev xvfb procps
-          libarchive-dev mednafen)
+          libarchive-dev mednafen
+          dpkg-dev lintian desktop-file-utils appstream libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

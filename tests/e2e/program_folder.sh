@@ -48,3 +48,37 @@ rm "$T/COPY/sneswin.pif"
 XDG_CONFIG_HOME="$T/cfg" run_until "$T/COPY/sneswin.pif" "$T/COPY/kivalto"
 cmp -s "$T/COPY/paths.dat" <(paths_for "$T/COPY") || fail "paths.dat of a copied folder: $(cat -A "$T/COPY/paths.dat")"
 echo "portable folder: passed"
+
+# Installed: read-only bin/ and share/kivalto/, started as an ordinary user
+# (nobody, when the test runs as root) with an empty home.
+cmake --install "$build" --prefix "$T/inst" >/dev/null
+chmod -R a+rX,a-w "$T/inst"
+mkdir -p "$T/home"
+as_user=(env)
+if [ "$(id -u)" -eq 0 ]; then
+    chown nobody "$T/home"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups env)
+fi
+start_installed() {
+    run_until "$T/home/.local/share/Kivalto/sneswin.pif" "${as_user[@]}" HOME="$T/home" \
+        XDG_CONFIG_HOME="$T/home/.config" QT_QPA_PLATFORM=offscreen "$T/inst/bin/kivalto"
+}
+before=$(cd "$T/inst" && find . -printf '%p %s %T@\n' | sort)
+start_installed
+user="$T/home/.local/share/Kivalto"
+(cd "$T/inst/share/kivalto" && find . -type f) | while read -r f; do
+    cmp -s "$T/inst/share/kivalto/$f" "$user/$f" || fail "the per-user folder lacks $f"
+done
+cmp -s "$user/paths.dat" <(paths_for "$user") || fail "paths.dat of the per-user folder: $(cat -A "$user/paths.dat")"
+[ "$(cd "$T/inst" && find . -printf '%p %s %T@\n' | sort)" = "$before" ] || fail "the start wrote beside the program"
+
+# A second start, after a newer package added a file, keeps the user's own.
+printf 'mine\r\n' > "$user/ZSNES.XPL"
+printf 'C:\\MY\\ROMS\\\r\n' > "$user/paths.dat"
+chmod u+w "$T/inst/share/kivalto"; printf 'new\r\n' > "$T/inst/share/kivalto/NEWER.TXT"; chmod a-w "$T/inst/share/kivalto"
+rm "$user/sneswin.pif"
+start_installed
+[ "$(cat "$user/ZSNES.XPL")" = $'mine\r' ] || fail "the second start replaced the user's plugin"
+[ "$(cat "$user/paths.dat")" = $'C:\\MY\\ROMS\\\r' ] || fail "the second start replaced the user's paths.dat"
+[ -f "$user/NEWER.TXT" ] || fail "a newly shipped file did not reach the per-user folder"
+echo "installed layout: passed"
