@@ -23,7 +23,9 @@ cleanup() {
 trap cleanup EXIT
 DOS="C:${T//\//\\}"
 ROMS="$T/my roms"
-mkdir -p "$T/KIV" "$T/EMU" "$ROMS" "$T/cfg"
+mkdir -p "$T/KIV" "$T/EMU" "$ROMS" "$T/cfg/Kivalto"
+# Shorten Long Filenames on: a native emulator still gets the whole name.
+printf '[Options]\nMenuShorten=1\n' > "$T/cfg/Kivalto/kivalto.ini"
 cp -r "$ready"/. "$T/KIV/"
 
 cat > "$T/EMU/standin" <<'EOF'
