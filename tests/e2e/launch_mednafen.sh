@@ -69,10 +69,10 @@ ours() {
 }
 
 # Lets the running mednafen play for a moment, stops it with SIGTERM and
-# checks the save file. $1: its MEDNAFEN_HOME; $2: what ran; $3: words its
-# command line must hold, if any.
+# checks the save file. $1: its MEDNAFEN_HOME; $2: its output; $3: what
+# ran; $4: words its command line must hold, if any.
 stop_and_check() {
-    local home=$1 what=$2 words=${3:-} pid=
+    local home=$1 log=$2 what=$3 words=${4:-} pid=
     for _ in $(seq 100); do
         pid=$(ours)
         [ -n "$pid" ] && break
@@ -82,7 +82,12 @@ stop_and_check() {
     local args
     args=$(tr '\0' ' ' < "/proc/$pid/cmdline")
     [[ "$args" == *"$words"* ]] || fail "mednafen was started with [$args] ($what)"
-    sleep 2
+    # The video output is set up once the game is loaded; then it runs.
+    for _ in $(seq 100); do
+        grep -qs "Destination Rectangle" "$log" && break
+        sleep 0.1
+    done
+    sleep 1
     kill -0 "$pid" 2>/dev/null || fail "mednafen ended by itself ($what)"
     kill -TERM "$pid"
     for _ in $(seq 100); do
@@ -100,7 +105,7 @@ direct() {  # $1: ROM file
     local home="$T/home$run"
     mkdir -p "$home"
     MEDNAFEN_HOME="$home" "$mednafen" -sound 0 -force_module snes "$ROMS/$1" > "$T/run.log" 2>&1 &
-    stop_and_check "$home" "mednafen alone, $1"
+    stop_and_check "$home" "$T/run.log" "mednafen alone, $1"
     wait 2>/dev/null || true
 }
 direct PROBE.SFC
@@ -148,7 +153,7 @@ through_kivalto() {  # $1: ROM file
     (cd "$ROMS" && MEDNAFEN_HOME="$home" XDG_CONFIG_HOME="$T/cfg" QT_QPA_PLATFORM=offscreen \
         exec "$T/KIV/kivalto" "$ROMS/$1") > "$T/kivalto.log" 2>&1 &
     kivalto_pid=$!
-    stop_and_check "$home" "started by Kivalto, $1" \
+    stop_and_check "$home" "$T/KIV/emulator.log" "started by Kivalto, $1" \
         "-snes.input.port2 gamepad -snes.input.port1 gamepad -sound 0 -video.fs 0 -snes.stretch aspect -snes.xscale 2"
     kill "$kivalto_pid" 2>/dev/null || true
     wait "$kivalto_pid" 2>/dev/null || true
