@@ -41,6 +41,13 @@ void Snesmain::connectRoms()
     romCatalogue = new RomCatalogueModel(*this, this);
     ListView1->setModel(romCatalogue);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A new list (another folder, a rescan) has no clicked entry yet; the
+    // position of the old one must not carry over to whatever now sits there.
+    connect(romCatalogue, &QAbstractItemModel::modelReset, this, [this] {
+        selectedItem = 0;
+        ROMNAME->clear();
+        romimage->clear();
+    });
     connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())

@@ -5,6 +5,8 @@
 #include "roms/windows/romcataloguemodel.h"
 #include "ui/windows/errorfrm.h"
 
+#include <QTest>
+
 namespace kivalto {
 namespace {
 
@@ -69,6 +71,49 @@ TEST_F(RomLists, StartupScanFillsTheListAndClicksFollowThePositionRule)
     main().File1->setListIndex(1);
     emit main().ListView1->clicked(main().romCatalogue->index(2));
     EXPECT_EQ(romName(), "SNES");
+}
+
+// What a window system delivers for a double-click: press, release, press,
+// double-click, release.
+void doubleClick(QAbstractItemView* view, const QModelIndex& index)
+{
+    const QPoint at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Opening a folder or "UP" by mouse or keyboard leaves no ROM selected,
+// although the pressed row of the old list now holds a ROM of the new one.
+TEST_F(RomLists, OpeningAFolderSelectsNoRom)
+{
+    writeFile("C:\\ROMS\\Top.zip", "PK");
+    makeFolder("C:\\ROMS\\ALPHA");
+    for (const char* name : {"a.zip", "b.zip", "c.zip"})
+        writeFile(std::string("C:\\ROMS\\Snes\\") + name, "PK");
+    settings.save("Kivalto", "Options", "Show Filenames", "0");
+    startup();
+    QListView* view = main().ListView1;
+    const auto row = [&](const std::string& text) {
+        for (int p = 1; p <= main().romCatalogue->count(); ++p)
+            if (main().romCatalogue->text(p) == text)
+                return main().romCatalogue->index(p - 1);
+        return QModelIndex();
+    };
+    for (const char* folder : {"SNES", "UP"}) {
+        doubleClick(view, row(folder));
+        EXPECT_EQ(main().selectedItem, 0) << folder;
+        EXPECT_FALSE(view->currentIndex().isValid());
+        EXPECT_EQ(romName(), "");
+        EXPECT_TRUE(main().romimage->pixmap().isNull());
+        main().ListView1_DblClick();  // Enter on the list opens nothing now
+        main().Run_Click();
+        EXPECT_TRUE(app.errorfrm->isVisible());
+        EXPECT_TRUE(process.calls.empty());
+        app.errorfrm->hide();
+    }
+    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
 }
 
 TEST_F(RomLists, DynamicRomsOffSavesTheListAndTheNextStartShowsIt)
