@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -146,8 +147,24 @@ void sneskeycon::Combo1_Click()
     }
     if (app.nonadv)
         app.nonadv->setButtons(profile.buttons);
+    markLoadedController();
     if (!complete)
         app.showError(kTemplateError + fileName);
+}
+
+// An editable box whose text matches none of its rows "picks" the matching
+// row when it loses the focus, which would reload the profile over the
+// user's mapping. Marking the loaded profile's row prevents that; the text
+// keeps its stored spelling.
+void sneskeycon::markLoadedController()
+{
+    const QString name = Combo1->currentText();
+    const int row = Combo1->findText(name, Qt::MatchFixedString);
+    if (row < 0 || row == Combo1->currentIndex())
+        return;
+    const QSignalBlocker quiet(Combo1);
+    Combo1->setCurrentIndex(row);
+    Combo1->setEditText(name);
 }
 
 std::vector<std::string> sneskeycon::buttonNames() const

@@ -50,6 +50,7 @@ public:
 
 private:
     void restoreSetup();
+    void markLoadedController();
 };
 
 } // namespace kivalto

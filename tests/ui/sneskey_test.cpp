@@ -6,6 +6,8 @@
 #include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
 
+#include <QLineEdit>
+
 using namespace kivalto;
 using SnesKeyConfig = test::KivaltoTest;
 
@@ -125,6 +127,22 @@ TEST_F(SnesKeyConfig, PlayerTwoAndMappingAreRestoredAfterARestart)
     EXPECT_EQ(texts(app.nonadv->List1), (Lines{"Fire", "Jump", "Select"}));
     EXPECT_EQ(texts(app.nonadv->List2), (Lines{"0", "1", "2"}));
     EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
+}
+
+// The restored setup stays until the user picks another controller: the
+// controller box losing the focus does not reload the profile.
+TEST_F(SnesKeyConfig, RestoredSetupSurvivesTheControllerBoxLosingFocus)
+{
+    const std::string saved = "PAD\r\nFalse\r\n 1 \r\n0\r\n3\r\n";
+    writeFile("C:\\KIVALTO\\PAD.SKP", "BUTS\r\nFire\r\nJump\r\nDONEBUTS\r\n");
+    writeFile("C:\\KIVALTO\\SnesKey.dat", saved);
+    startup();
+    sneskeycon& w = *app.sneskeycon;
+    w.show();
+    emit w.Combo1->lineEdit()->editingFinished();  // what a focus change raises
+    EXPECT_EQ(w.List4, (Lines{"0", "3"}));
+    w.Command1_Click();
+    EXPECT_EQ(readFile("C:\\KIVALTO\\SnesKey.dat"), saved);
 }
 
 TEST_F(SnesKeyConfig, DoneWithoutAControllerThenRestartShowsTheTemplateError)
