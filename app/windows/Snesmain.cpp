@@ -262,7 +262,6 @@ void Snesmain::buildMenus()
     addnewwiz = menuItem(emus, "addnewwiz", "Add New Emulator Wizard");
     emuplugedit = menuItem(emus, "emuplugedit", "Emulator Plugin Editor");
     refplug = menuItem(emus, "refplug", "Refresh Plugins List");
-    refplug->setEnabled(false);
 
     QMenu* snesk = menuBar()->addMenu("&SnesKey");
     snesk->setObjectName("MenuSnesk");

@@ -274,14 +274,16 @@ TEST_F(PluginSelection, EditorMenuMakesTheEmulatorInactive)
     EXPECT_FALSE(main().Run->isEnabled());
 }
 
-TEST_F(PluginSelection, RefreshListsNewPluginsButKeepsTheTree)
+TEST_F(PluginSelection, RefreshFromTheMenuListsNewAndDeletedPluginsButKeepsTheTree)
 {
+    install("GONE.XPL", plugin("GONE", "*.SMC"));
     startup();
     install("LATE.XPL", plugin("LATE", "*.SMC"));
-    EXPECT_EQ(main().Plugins->ListCount(), 0);
-    main().refplug_Click();
-    EXPECT_EQ(main().Plugins->ListCount(), 1);
-    EXPECT_TRUE(children("SNES").empty());
+    std::filesystem::remove(host("C:\\KIVALTO\\GONE.XPL"));
+    main().refplug->trigger();
+    ASSERT_EQ(main().Plugins->ListCount(), 1);
+    EXPECT_EQ(main().Plugins->List(0), "LATE.XPL");
+    EXPECT_EQ(children("SNES").size(), 1u);
 }
 
 TEST_F(PluginSelection, ControllerPictureFollowsTheSelector)

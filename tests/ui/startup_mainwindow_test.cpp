@@ -53,7 +53,7 @@ TEST_F(MainWindow, MenuBarCaptionsAndDesignStates)
         {"ROMMame", "Mame ROM", 0, true},
         {"addnewwiz", "Add New Emulator Wizard", 0, true},
         {"emuplugedit", "Emulator Plugin Editor", 0, true},
-        {"refplug", "Refresh Plugins List", 0, false},
+        {"refplug", "Refresh Plugins List", 0, true},
         {"sneskconf", "Configure", 0, true},
         {"sneskadv", "Advanced Support", 1, true},
         {"nonadvcon", "Non-advanced Config", 0, false},
