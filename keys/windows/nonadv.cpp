@@ -125,8 +125,15 @@ std::vector<std::string> nonadv::keys() const
 
 bool nonadv::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
+    // The window also becomes active again when a file dialog or message
+    // box over it closes; only the activation that follows an opening
+    // selects the first button, so the user's pick survives those.
+    if (e->type() == QEvent::Show && !e->spontaneous())
+        opening_ = true;
+    if (e->type() == QEvent::WindowActivate && opening_) {
+        opening_ = false;
         Form_Activate();
+    }
     return QWidget::event(e);
 }
 

@@ -33,7 +33,7 @@ public:
     // Takes the buttons of the profile sneskeycon loaded before this window
     // existed.
     void Form_Load();
-    // Each time the window becomes active: selects the first button.
+    // The first activation after the window is opened: selects the first button.
     void Form_Activate();
     // A newly loaded profile: button k starts on the key text "k".
     void setButtons(const std::vector<std::string>& buttons);
@@ -51,6 +51,9 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+
+private:
+    bool opening_ = false;  // shown, not yet activated
 };
 
 } // namespace kivalto

@@ -60,6 +60,27 @@ TEST_F(ManualMapping, ActivationSelectsTheFirstButtonAndAcceptUpperCases)
     EXPECT_EQ(texts(w().List2), (Lines{"NUM8", "1", "2", "3", "4", "5", "6", "7"}));
 }
 
+// The window becomes active again when a Save or Load dialog closes; only
+// an opening of the window selects the first button again.
+TEST_F(ManualMapping, OnlyOpeningTheWindowSelectsTheFirstButton)
+{
+    const auto activate = [&] {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(&w(), &activation);
+    };
+    w().show();
+    activate();
+    EXPECT_EQ(w().List2->currentRow(), 0);
+    w().List1->setCurrentRow(3);
+    w().Command6_Click();  // the dialog is cancelled
+    activate();
+    EXPECT_EQ(w().List2->currentRow(), 3);
+    w().Command1_Click();
+    w().show();
+    activate();
+    EXPECT_EQ(w().List2->currentRow(), 0);
+}
+
 TEST_F(ManualMapping, EmptyButtonListIsHarmless)
 {
     app.sneskeycon->Combo1->setEditText("NONE");
