@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,16 @@ public:
     virtual ~ProcessStarter() = default;
     virtual StartResult start(const std::string& commandLine, const std::string& workingDir, ShowMode mode) = 0;
     virtual StartResult startNative(const NativeStart&) { return {false, "Programs of this system cannot be started here."}; }
+
+    // A program Kivalto stops again itself: it runs until its handle is
+    // destroyed (stopped then, if still running). No handle, and `result`
+    // says why, when it could not be started.
+    class Stoppable {
+    public:
+        virtual ~Stoppable() = default;
+    };
+    virtual std::unique_ptr<Stoppable> startStoppable(const std::string& commandLine, const std::string& workingDir,
+                                                      ShowMode mode, StartResult& result) = 0;
 };
 
 class RecordingProcessStarter final : public ProcessStarter {
@@ -137,6 +148,23 @@ public:
     std::vector<Call> calls;
     std::vector<NativeStart> nativeCalls;
     StartResult result;
+
+    // Stoppable starts are recorded in `calls` too; `stopped` counts the
+    // handles destroyed.
+    std::unique_ptr<Stoppable> startStoppable(const std::string& commandLine, const std::string& workingDir,
+                                              ShowMode mode, StartResult& started) override
+    {
+        started = start(commandLine, workingDir, mode);
+        if (!started.ok)
+            return nullptr;
+        struct Recorded final : Stoppable {
+            int& stopped;
+            explicit Recorded(int& s) : stopped(s) {}
+            ~Recorded() override { ++stopped; }
+        };
+        return std::make_unique<Recorded>(stopped);
+    }
+    int stopped = 0;
 };
 
 } // namespace kivalto

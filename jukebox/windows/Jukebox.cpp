@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -150,7 +151,10 @@ void Jukebox::Picture1_Click()
     Text1->setText("  0:00");
     Timer1->start();
     setWindowTitle("Press enter to stop playing.");
-    const StartResult started = app.process.start(commandLine, app.fs.currentDir(), ShowMode::Hidden);
+    // The new song replaces the one playing.
+    player.reset();
+    StartResult started;
+    player = app.process.startStoppable(commandLine, app.fs.currentDir(), ShowMode::Hidden, started);
     if (!started.ok) {
         Timer1->stop();
         // Nothing is playing, so the caption must not tell the user to stop it.
@@ -167,6 +171,19 @@ void Jukebox::Picture2_Click()
 
 void Jukebox::Image1_Click()
 {
+    Timer1->stop();
+    setWindowTitle(kCaption);
+}
+
+// The player runs without a window, so the key its caption asks for is
+// taken here: Enter stops it and the clock.
+void Jukebox::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) || !player) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    player.reset();
     Timer1->stop();
     setWindowTitle(kCaption);
 }

@@ -43,6 +43,13 @@ public:
     void Timer1_Timer();
 
     SpcPlaySettings settings() const;
+
+    // The player last started; destroying it stops it (Enter, a new Play,
+    // the end of Kivalto). Close leaves it playing.
+    std::unique_ptr<ProcessStarter::Stoppable> player;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace kivalto

@@ -210,17 +210,18 @@ StartResult HostProcessStarter::startPif(const std::string& pifPath, const std::
     return startDosbox(pif.program, folder, pif.fullscreen, false);
 }
 
-StartResult HostProcessStarter::startDos(const std::string& commandLine, const std::string& workingDir, ShowMode mode)
+StartResult HostProcessStarter::startDos(const std::string& commandLine, const std::string& workingDir, ShowMode mode,
+                                         QProcess* owned)
 {
     const std::string program = splitCommand(commandLine).first;
     const std::string folder = workingDir.empty() ? fs_.currentDir() : workingDir;
     if (!extensionOf(program).empty() && !fs_.fileExists(inFolder(folder, program)))
         return {false, "The program " + fs_.absolute(inFolder(folder, program)) + " was not found."};
-    return startDosbox(commandLine, fs_.absolute(folder), false, mode == ShowMode::Hidden);
+    return startDosbox(commandLine, fs_.absolute(folder), false, mode == ShowMode::Hidden, owned);
 }
 
 StartResult HostProcessStarter::startDosbox(const std::string& command, const std::string& dosFolder, bool fullscreen,
-                                            bool hidden)
+                                            bool hidden, QProcess* owned)
 {
     const QString dosbox = QStandardPaths::findExecutable("dosbox");
     if (dosbox.isEmpty())
@@ -236,7 +237,8 @@ StartResult HostProcessStarter::startDosbox(const std::string& command, const st
         !conf.flush())
         return {false, "The DOSBox configuration could not be written to " + bytes(QDir::tempPath()) + "."};
     conf.close();
-    QProcess p;
+    QProcess detached;
+    QProcess& p = owned ? *owned : detached;
     p.setProgram(dosbox);
     QStringList args;
     for (const auto& a : dosboxArguments(conf.fileName().toStdString(), fullscreen))
@@ -251,6 +253,12 @@ StartResult HostProcessStarter::startDosbox(const std::string& command, const st
     }
     p.setStandardOutputFile(QProcess::nullDevice());
     p.setStandardErrorFile(QProcess::nullDevice());
+    if (owned) {
+        p.start();
+        if (!p.waitForStarted())
+            return {false, "DOSBox could not be started."};
+        return {};
+    }
     if (!p.startDetached())
         return {false, "DOSBox could not be started."};
     return {};

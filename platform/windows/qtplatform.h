@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <memory>
 
+class QProcess;
+
 class QWidget;
 
 namespace kivalto {
@@ -51,11 +53,17 @@ public:
     explicit HostProcessStarter(DosFs& fs) : fs_(fs) {}
     StartResult start(const std::string& commandLine, const std::string& workingDir, ShowMode mode) override;
     StartResult startNative(const NativeStart& start) override;  // nativestarter.cpp
+    // DOS programs only (hostprogram.cpp).
+    std::unique_ptr<Stoppable> startStoppable(const std::string& commandLine, const std::string& workingDir,
+                                              ShowMode mode, StartResult& result) override;
 
 private:
     StartResult startPif(const std::string& pifPath, const std::string& workingDir);
-    StartResult startDos(const std::string& commandLine, const std::string& workingDir, ShowMode mode);
-    StartResult startDosbox(const std::string& command, const std::string& dosFolder, bool fullscreen, bool hidden);
+    // With `owned`, DOSBox runs as that process instead of detached.
+    StartResult startDos(const std::string& commandLine, const std::string& workingDir, ShowMode mode,
+                         QProcess* owned = nullptr);
+    StartResult startDosbox(const std::string& command, const std::string& dosFolder, bool fullscreen, bool hidden,
+                            QProcess* owned = nullptr);
     StartResult openDocument(const std::string& dosPath);
     DosFs& fs_;
 };

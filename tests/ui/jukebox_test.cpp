@@ -3,6 +3,8 @@
 #include "app/windows/Paths.h"
 #include "jukebox/windows/Jukebox.h"
 
+#include <QTest>
+
 using namespace kivalto;
 
 class JukeboxWindow : public test::KivaltoTest {
@@ -81,12 +83,32 @@ TEST_F(JukeboxWindow, PlayStartsSpcPlayHiddenAndRunsTheClock)
         juke->Timer1_Timer();
     EXPECT_EQ(clock(), "  1:5");
 
-    // A second Play starts another player and the clock from zero.
+    // A second Play replaces the player and starts the clock from zero.
     play("C:\\MUSIC\\B.ZST");
     EXPECT_EQ(process.calls.size(), 2u);
+    EXPECT_EQ(process.stopped, 1);
     EXPECT_EQ(clock(), "  0:00");
     juke->Timer1_Timer();
     EXPECT_EQ(clock(), "  0:1");
+}
+
+// The caption asks for Enter: Enter in the window stops the player and the
+// clock; Close leaves it playing; the end of Kivalto stops it.
+TEST_F(JukeboxWindow, EnterStopsThePlayerCloseKeepsItQuittingStopsIt)
+{
+    play("C:\\MUSIC\\SONG.SPC");
+    QTest::keyClick(juke->Check1, Qt::Key_Return);
+    EXPECT_EQ(process.stopped, 1);
+    EXPECT_FALSE(juke->Timer1->isActive());
+    EXPECT_EQ(caption(), "SPC-Jukebox");
+    QTest::keyClick(juke, Qt::Key_Enter);  // nothing left to stop
+    EXPECT_EQ(process.stopped, 1);
+
+    play("C:\\MUSIC\\SONG.SPC");
+    juke->Picture2->click();
+    EXPECT_EQ(process.stopped, 1);
+    destroyWindows(app);
+    EXPECT_EQ(process.stopped, 2);
 }
 
 TEST_F(JukeboxWindow, ControlsChooseTheSwitches)

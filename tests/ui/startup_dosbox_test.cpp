@@ -30,6 +30,18 @@ std::string slurp(const fs::path& p)
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// Processes whose working folder is `dir`.
+int processesIn(const fs::path& dir)
+{
+    int n = 0;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        std::error_code ec;
+        if (fs::equivalent(fs::read_symlink(entry.path() / "cwd", ec), dir, ec))
+            ++n;
+    }
+    return n;
+}
+
 } // namespace
 
 TEST(HostProcessStarter, PifRunsTheBatchFileInDosbox)
@@ -83,5 +95,32 @@ TEST(HostProcessStarter, ReportsWhatCannotBeStarted)
     r = starter.start("start Kivalto.chm", dosPath, ShowMode::Maximized);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, "The file " + dosPath + "\\Kivalto.chm was not found.");
+    fs::remove_all(dir);
+}
+
+// The jukebox's player: it runs until its handle goes.
+TEST(HostProcessStarter, StoppableProgramEndsWithItsHandle)
+{
+    if (QStandardPaths::findExecutable("dosbox").isEmpty())
+        GTEST_SKIP() << "dosbox is not installed";
+    const fs::path dir = shortTempFolder();
+    std::string dosPath = "C:" + dir.string();
+    for (char& c : dosPath)
+        if (c == '/')
+            c = '\\';
+    std::ofstream(dir / "forever.bat", std::ios::binary) << ":top\r\ngoto top\r\n";
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    DosFs dosFs(DriveTable::hostDefault(), dosPath);
+    HostProcessStarter starter(dosFs);
+    StartResult r;
+    auto player = starter.startStoppable("FOREVER.BAT", dosPath, ShowMode::Hidden, r);
+    ASSERT_TRUE(r.ok) << r.error;
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(processesIn(dir), 1);
+    player.reset();
+    EXPECT_EQ(processesIn(dir), 0);
+
+    EXPECT_EQ(starter.startStoppable("NONE.EXE", dosPath, ShowMode::Hidden, r), nullptr);
+    EXPECT_EQ(r.error, "The program " + dosPath + "\\NONE.EXE was not found.");
     fs::remove_all(dir);
 }
