@@ -3,7 +3,8 @@
 # a signature into its battery-backed RAM; after a clean stop (SIGTERM)
 # mednafen's save file must hold it, which proves the ROM really ran.
 # First mednafen alone, then started by Kivalto from a ROM path whose
-# settings file selects the shipped plugin; plain and zipped each time.
+# settings file selects the shipped plugin, with Kivalto closed mid-game;
+# plain and zipped each time.
 # Also every switch of the shipped mednafen plugins must be one mednafen
 # accepts.
 # $1: the ready Kivalto folder (build/kivalto).
@@ -89,6 +90,16 @@ stop_and_check() {
     done
     sleep 1
     kill -0 "$pid" 2>/dev/null || fail "mednafen ended by itself ($what)"
+    # Kivalto closed mid-game: the emulator plays on.
+    if [ -n "$kivalto_pid" ]; then
+        kill "$kivalto_pid" 2>/dev/null || true
+        wait "$kivalto_pid" 2>/dev/null || true
+        kivalto_pid=
+        sleep 0.3
+        kill -0 "$pid" 2>/dev/null || fail "mednafen ended with Kivalto ($what)"
+    fi
+    local rom
+    rom=$(tr '\0' '\n' < "/proc/$pid/cmdline" | tail -n 1)
     kill -TERM "$pid"
     for _ in $(seq 100); do
         kill -0 "$pid" 2>/dev/null || break
@@ -96,6 +107,14 @@ stop_and_check() {
     done
     kill -0 "$pid" 2>/dev/null && fail "mednafen did not stop on SIGTERM ($what)"
     grep -lqs "$sig" "$home"/sav/* || fail "no save file holds the signature ($what)"
+    # An unpacked ROM's folder goes once the emulator has ended.
+    if [ "$(dirname "$rom")" != "$ROMS" ]; then
+        for _ in $(seq 50); do
+            [ -e "$rom" ] || break
+            sleep 0.1
+        done
+        [ ! -e "$rom" ] || fail "the unpacked $rom is left after mednafen ended ($what)"
+    fi
     echo "ok: $what"
 }
 
@@ -155,10 +174,10 @@ through_kivalto() {  # $1: ROM file
     kivalto_pid=$!
     stop_and_check "$home" "$T/KIV/emulator.log" "started by Kivalto, $1" \
         "-snes.input.port2 gamepad -snes.input.port1 gamepad -sound 0 -video.fs 0 -snes.stretch aspect -snes.xscale 2"
-    kill "$kivalto_pid" 2>/dev/null || true
-    wait "$kivalto_pid" 2>/dev/null || true
-    kivalto_pid=
 }
+folder() { (cd "$ROMS" && find . -printf '%p %s %T@\n' | sort && md5sum -- * | sort); }
+before=$(folder)
 through_kivalto PROBE.SFC
 through_kivalto PROBEZIP.ZIP
+[ "$(folder)" == "$before" ] || fail "the ROM folder changed"
 echo "mednafen end to end: 4 runs and the plugin switches passed"
