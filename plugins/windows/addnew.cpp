@@ -5,6 +5,7 @@
 #include "plugins/windows/Editor.h"
 
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QVBoxLayout>
 #include <array>
 
@@ -113,6 +114,16 @@ void addnew::setStep(int s)
     Label1->setText(kPrompts[static_cast<std::size_t>(s)]);
 }
 
+// A window's minimum size ignores how tall a wrapped label must be at its
+// width, so a longer prompt would lose lines: the window grows to fit it.
+void addnew::fitPrompt()
+{
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
+}
+
 void addnew::showStoreBoxes(bool on)
 {
     Label2->setVisible(on);
@@ -134,6 +145,7 @@ void addnew::start()
     showStoreBoxes(false);  // a run cancelled in steps 7 to 9 left them shown
     Label1->setBuddy(Text1);
     show();
+    fitPrompt();
     raise();
     activateWindow();
 }
@@ -189,6 +201,7 @@ void addnew::Command2_Click()
     }
     app.Editor->showPlugin();
     setStep(s + 1);
+    fitPrompt();
     if (Text1->isVisibleTo(this))
         Text1->setFocus();
     else if (Combo1->isVisibleTo(this))

@@ -41,6 +41,7 @@ public:
 private:
     void setStep(int step);
     void showStoreBoxes(bool on);
+    void fitPrompt();
 };
 
 } // namespace kivalto

@@ -104,6 +104,18 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
     EXPECT_EQ(boxes(), "----");
 }
 
+TEST_F(Wizard, EveryPromptShowsInFull)
+{
+    startup();
+    addnew& w = *app.addnew;
+    main().addnewwiz_Click();
+    for (int step = 0; step <= 10; ++step) {
+        QApplication::processEvents();
+        EXPECT_GE(w.Label1->height(), w.Label1->heightForWidth(w.Label1->width())) << "step " << step;
+        w.Command2_Click();
+    }
+}
+
 TEST_F(Wizard, AStoredRunWritesOptionsThenCheatsThenDisplayModes)
 {
     startup();
