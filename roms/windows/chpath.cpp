@@ -46,6 +46,17 @@ chpath::chpath(App& a) : app(a)
     Dir1 = new DirListBox(app.fs);
     Dir1->setObjectName("Dir1");
     Dir1->setAccessibleName("Directory");
+    // The list shows only ".." and sub-folders: the folder it is on is
+    // shown above it, and told to screen readers with the list.
+    DirPath = new QLabel;
+    DirPath->setObjectName("DirPath");
+    DirPath->setTextFormat(Qt::PlainText);
+    DirPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    DirPath->setWordWrap(true);
+    connect(Dir1, &DirListBox::Change, this, [this] {
+        DirPath->setText(qs(Dir1->Path()));
+        Dir1->setAccessibleDescription(qs(Dir1->Path()));
+    });
     Label1 = new QLabel("Preset");
     Label1->setObjectName("Label1");
     Text1 = new QLineEdit("1");
@@ -76,6 +87,7 @@ chpath::chpath(App& a) : app(a)
     buttons->addWidget(Command1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Drive1);
+    layout->addWidget(DirPath);
     layout->addWidget(Dir1, 1);
     layout->addLayout(presetRow);
     layout->addWidget(List1);

@@ -25,6 +25,7 @@ public:
 
     DriveListBox* Drive1 = nullptr;
     DirListBox* Dir1 = nullptr;
+    QLabel* DirPath = nullptr;  // the folder Dir1 is on
     QLabel* Label1 = nullptr;
     QLineEdit* Text1 = nullptr;   // the preset number n
     QToolButton* Image1 = nullptr;  // "Previous Preset"

@@ -63,6 +63,19 @@ TEST_F(Presets, ChoosingADriveShowsItsCurrentDirectory)
     EXPECT_EQ(window().Dir1->Path(), "C:\\KIVALTO");  // the program directory, current on C:
 }
 
+TEST_F(Presets, TheWindowShowsTheFolderItIsOn)
+{
+    writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\n");
+    startup();
+    EXPECT_EQ(window().DirPath->text(), "C:\\ROMS");
+    window().Text1->setText("2");
+    window().Text1->setText("1");  // preset 1
+    EXPECT_EQ(window().DirPath->text(), "C:\\A");
+    window().Dir1->setPath("C:\\");
+    EXPECT_EQ(window().DirPath->text(), "C:\\");
+    EXPECT_EQ(window().Dir1->accessibleDescription(), "C:\\");
+}
+
 TEST_F(Presets, WithoutPresetsNextReappliesTheShownFolder)
 {
     startup();
