@@ -117,6 +117,8 @@ void StartupLoad(App& app)
     m.show();
     app.frmTip = new frmTip(app);
     app.frmTip->Form_Load();
+    // The splash returns as the About box, which has no progress to show.
+    app.Splash->loadbar->hide();
     app.Splash->hide();
 }
 

@@ -152,4 +152,5 @@ TEST_F(HelpMenu, AboutShowsTheSplashAgain)
     EXPECT_FALSE(app.Splash->isVisible());
     main().Aboutbox->trigger();
     EXPECT_TRUE(app.Splash->isVisible());
+    EXPECT_TRUE(app.Splash->loadbar->isHidden());  // start-up is over
 }
