@@ -4,9 +4,12 @@ namespace kivalto {
 
 std::array<QLabel*, 12> layOutPadKeyBoxes(QGridLayout* grid, const std::array<QLineEdit*, 12>& boxes, QWidget* picture)
 {
-    // (row, column) of each box's caption; the box sits below it.
-    static constexpr int place[12][2] = {{6, 4}, {6, 3}, {0, 4}, {0, 0}, {4, 4}, {2, 4},
-                                         {0, 3}, {0, 2}, {0, 1}, {6, 1}, {2, 0}, {4, 0}};
+    // (row, column) of each box's caption, the box below it, as on the pad:
+    // shoulders on top, the directions around Up/Down on the left, the face
+    // buttons X, Y, A, B as a diamond on the right, Select and Start under
+    // the picture in the middle column.
+    static constexpr int place[12][2] = {{4, 6}, {6, 5}, {0, 6}, {0, 0}, {4, 4}, {2, 5},
+                                         {8, 4}, {8, 2}, {2, 1}, {6, 1}, {4, 0}, {4, 2}};
     std::array<QLabel*, 12> labels{};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         auto* label = new QLabel(kPadKeyCaptions[i]);
@@ -16,7 +19,7 @@ std::array<QLabel*, 12> layOutPadKeyBoxes(QGridLayout* grid, const std::array<QL
         grid->addWidget(boxes[i], place[i][0] + 1, place[i][1]);
         labels[i] = label;
     }
-    grid->addWidget(picture, 2, 1, 4, 3, Qt::AlignCenter);
+    grid->addWidget(picture, 2, 3, 6, 1, Qt::AlignCenter);
     return labels;
 }
 

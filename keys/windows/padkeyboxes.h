@@ -15,8 +15,8 @@ inline const std::array<const char*, 12> kPadKeyCaptions = {
     "Button A", "Button B", "Right Shoulder", "Left Shoulder", "Button Y", "Button X",
     "Start",    "Select",   "Up",             "Down",          "Left",     "Right"};
 
-// Lays the twelve boxes out around `picture` (rows 0 to 7 of `grid`:
-// shoulders, Up, Start and Select on top, face buttons on the right). Each
+// Lays the twelve boxes out around `picture` like the pad (rows 0 to 9 of
+// `grid`: directions on the left, face buttons on the right). Each
 // box gets its caption as a buddy label and accessible name; returns the
 // labels.
 std::array<QLabel*, 12> layOutPadKeyBoxes(QGridLayout* grid, const std::array<QLineEdit*, 12>& boxes, QWidget* picture);

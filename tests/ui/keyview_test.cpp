@@ -91,3 +91,35 @@ TEST_F(KeyViewer, LaidOutAndLabelledLikeTheKeyConfiguration)
     }
     EXPECT_EQ(gridPlace(v().joypic1), gridPlace(config.joypic1));
 }
+
+// The boxes sit as the keys do on the pad: the directions around a cross,
+// A, B, X, Y as a diamond, L and R on top at the far ends.
+TEST_F(KeyViewer, BoxesFollowThePad)
+{
+    enum { A, B, R, L, Y, X, Start, Select, Up, Down, Left, Right };
+    for (QWidget* window : {static_cast<QWidget*>(&v()), static_cast<QWidget*>(app.keyconfig)}) {
+        window->show();
+        QApplication::processEvents();
+        const auto& boxes = window == &v() ? v().Text1 : app.keyconfig->Text1;
+        const auto at = [&](int i) { return boxes[static_cast<std::size_t>(i)]->mapTo(window, QPoint(0, 0)); };
+        // Each row: a box to the left of another on the same line.
+        const std::pair<int, int> sideBySide[] = {{Left, Right}, {Y, A}, {L, R}, {Select, Start}, {Right, Y}};
+        for (const auto& [left, right] : sideBySide) {
+            EXPECT_LT(at(left).x(), at(right).x()) << left << " " << right;
+            EXPECT_EQ(at(left).y(), at(right).y()) << left << " " << right;
+        }
+        // Each row: a box above another in the same column.
+        const std::pair<int, int> above[] = {{Up, Down}, {X, B}};
+        for (const auto& [top, bottom] : above) {
+            EXPECT_LT(at(top).y(), at(bottom).y()) << top << " " << bottom;
+            EXPECT_EQ(at(top).x(), at(bottom).x()) << top << " " << bottom;
+        }
+        EXPECT_LT(at(Left).x(), at(Up).x());
+        EXPECT_LT(at(Up).x(), at(Right).x());
+        EXPECT_LT(at(Up).y(), at(Left).y());
+        EXPECT_LT(at(Left).y(), at(Down).y());
+        EXPECT_LT(at(Y).x(), at(X).x());
+        EXPECT_LT(at(X).x(), at(A).x());
+        EXPECT_LT(at(L).y(), at(X).y());
+    }
+}
