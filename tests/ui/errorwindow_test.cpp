@@ -1,7 +1,9 @@
 #include "app/windows/Paths.h"
 #include "fixture.h"
 #include "ui/windows/errorfrm.h"
+#include "ui/windows/frmTip.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 
 using namespace kivalto;
@@ -78,4 +80,23 @@ TEST_F(ErrorWindows, MessageWindowShowsItsTextUntilOk)
     app.mesage->Command1->click();
     EXPECT_FALSE(app.mesage->isVisible());
     EXPECT_EQ(app.mesage->Label1->text(), "Done.");
+}
+
+// A screen reader reads the message itself, in every reporting window.
+TEST_F(ErrorWindows, ScreenReadersReadTheTextItself)
+{
+    writeFile("C:\\KIVALTO\\TIPOFDAY.TXT", "Tips wrap around.\r\n");
+    startup();
+    app.showError("The folder C:\\X cannot be opened.");
+    app.showMessage("Your ROM headers have been written.");
+    const std::pair<QWidget*, const char*> labels[] = {
+        {app.errorfrm->Label1, "The folder C:\\X cannot be opened."},
+        {app.mesage->Label1, "Your ROM headers have been written."},
+        {app.frmTip->lblTipText, "Tips wrap around."},
+    };
+    for (const auto& [label, text] : labels) {
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(seen, nullptr);
+        EXPECT_EQ(seen->text(QAccessible::Name).toStdString(), text);
+    }
 }

@@ -4,6 +4,10 @@
 #include "ui/tips.h"
 #include "ui/windows/frmTip.h"
 
+#include <QAccessible>
+#include <QTest>
+#include <functional>
+
 using namespace kivalto;
 
 class TipsWindow : public test::KivaltoTest {
@@ -30,6 +34,29 @@ TEST_F(TipsWindow, ThreeTipsCycleInFileOrder)
     EXPECT_EQ(seen, "first,second,third,first,second");
     tip().cmdOK->click();
     EXPECT_FALSE(tip().isVisible());
+}
+
+// Whatever toggles the box (mouse, keyboard, assistive technology) stores
+// the option and clears the menu's check mark.
+TEST_F(TipsWindow, EveryToggleOfTheBoxStoresTheOption)
+{
+    startup();
+    QCheckBox* box = tip().chkLoadTipsAtStartup;
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(box)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    const std::function<void()> toggles[] = {
+        [&] { box->click(); },
+        [&] { QTest::keyClick(box, Qt::Key_Space); },
+        [&] { actions->doAction(QAccessibleActionInterface::toggleAction()); },
+    };
+    for (const auto& toggle : toggles) {
+        main().tipstrt->setChecked(true);
+        const bool wasChecked = box->isChecked();
+        toggle();
+        EXPECT_EQ(box->isChecked(), !wasChecked);
+        EXPECT_EQ(stored(), wasChecked ? "0" : "1");
+        EXPECT_FALSE(main().tipstrt->isChecked());
+    }
 }
 
 TEST_F(TipsWindow, EmptyLinesAreTipsToo)

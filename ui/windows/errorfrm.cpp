@@ -16,7 +16,6 @@ errorfrm::errorfrm(App& a) : app(a)
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(360);
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Label1->setAccessibleName("Error text");
     Label1->setTextFormat(Qt::PlainText);  // callers' texts may hold file names with '<'
     Command1 = new QPushButton("Continue");
     Command2 = new QPushButton("Close Kivalto");
@@ -68,7 +67,6 @@ mesage::mesage(App& a) : app(a)
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(360);
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Label1->setAccessibleName("Message text");
     Label1->setTextFormat(Qt::PlainText);  // callers' texts may hold file names with '<'
     Command1 = new QPushButton("OK");
     Command1->setDefault(true);

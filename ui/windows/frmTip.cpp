@@ -4,6 +4,7 @@
 #include "platform/windows/text.h"
 
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -32,7 +33,6 @@ frmTip::frmTip(App& a) : app(a)
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTipText->setTextFormat(Qt::PlainText);
     lblTipText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    lblTipText->setAccessibleName("Tip text");
 
     chkLoadTipsAtStartup = new QCheckBox("&Show Tips at Startup");
     cmdNextTip = new QPushButton("&Next Tip");
@@ -59,8 +59,9 @@ frmTip::frmTip(App& a) : app(a)
 
     connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::cmdNextTip_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmTip::cmdOK_Click);
-    // clicked, not toggled: only the user's click stores the option.
-    connect(chkLoadTipsAtStartup, &QCheckBox::clicked, this, &frmTip::chkLoadTipsAtStartup_Click);
+    // Every toggle by the user (mouse, keyboard, assistive technology)
+    // stores the option; the window's own setting of the box is silent.
+    connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &frmTip::chkLoadTipsAtStartup_Click);
 }
 
 void frmTip::Form_Load()
@@ -68,7 +69,10 @@ void frmTip::Form_Load()
     if (!tipsShownAtStartup(app.option(kShowTipsKey)))
         return;
     show();
-    chkLoadTipsAtStartup->setChecked(true);
+    {
+        const QSignalBlocker quiet(chkLoadTipsAtStartup);
+        chkLoadTipsAtStartup->setChecked(true);
+    }
     if (!loadTips())
         lblTipText->setText(qs(missingTipsText()));
     app.Snesmain->tipstrt->setChecked(true);
