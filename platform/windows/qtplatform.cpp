@@ -1,5 +1,7 @@
 #include "platform/windows/qtplatform.h"
 
+#include "platform/windows/desktophandler.h"
+
 #include "app/textfield.h"
 #include "platform/dosbox.h"
 #include "platform/windows/text.h"
@@ -269,9 +271,12 @@ StartResult HostProcessStarter::openDocument(const std::string& dosPath)
     auto host = fs_.resolveExisting(dosPath);
     if (!host)
         return {false, "The file " + fs_.absolute(dosPath) + " was not found."};
+    const QString file = QString::fromStdString(host->string());
     for (const char* viewer : {"xdg-open", "xchm"}) {
         QString exe = QStandardPaths::findExecutable(viewer);
-        if (!exe.isEmpty() && QProcess::startDetached(exe, {QString::fromStdString(host->string())}))
+        if (exe.isEmpty() || (exe.endsWith("xdg-open") && !desktopHasHandlerFor(file)))
+            continue;
+        if (QProcess::startDetached(exe, {file}))
             return {};
     }
     return {false, "No program was found to open " + fs_.absolute(dosPath) +

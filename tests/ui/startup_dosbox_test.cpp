@@ -124,3 +124,41 @@ TEST(HostProcessStarter, StoppableProgramEndsWithItsHandle)
     EXPECT_EQ(r.error, "The program " + dosPath + "\\NONE.EXE was not found.");
     fs::remove_all(dir);
 }
+
+// xdg-open is used only when the desktop names a program for the file;
+// otherwise the help file is reported like a missing viewer.
+TEST(HostProcessStarter, DocumentWithoutADesktopHandlerIsReported)
+{
+    const fs::path dir = shortTempFolder();
+    std::string dosPath = "C:" + dir.string();
+    for (char& c : dosPath)
+        if (c == '/')
+            c = '\\';
+    std::ofstream(dir / "HELP.CHM", std::ios::binary) << "ITSF";
+    const fs::path bin = dir / "bin";
+    fs::create_directories(bin);
+    const auto script = [&](const char* name, const std::string& body) {
+        std::ofstream(bin / name) << "#!/bin/sh\n" << body << "\n";
+        fs::permissions(bin / name, fs::perms::owner_all);
+    };
+    script("xdg-open", "echo \"$1\" > " + (dir / "opened").string());
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(bin.string()));  // the scripts need only the shell
+    DosFs dosFs(DriveTable::hostDefault(), dosPath);
+    HostProcessStarter starter(dosFs);
+    const std::pair<const char*, bool> handlers[] = {{"", false}, {"viewer.desktop", true}};
+    for (const auto& [handler, opens] : handlers) {
+        SCOPED_TRACE(handler);
+        script("xdg-mime", std::string("[ \"$2\" = filetype ] && echo application/vnd.ms-htmlhelp || echo ") + handler);
+        const StartResult r = starter.start("start HELP.CHM", dosPath, ShowMode::Maximized);
+        EXPECT_EQ(r.ok, opens) << r.error;
+        if (!opens)
+            EXPECT_EQ(r.error.rfind("No program was found to open", 0), 0u);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (opens && !fs::exists(dir / "opened") && std::chrono::steady_clock::now() < deadline)
+            QThread::msleep(20);
+        EXPECT_EQ(fs::exists(dir / "opened"), opens);
+    }
+    qputenv("PATH", oldPath);
+    fs::remove_all(dir);
+}
