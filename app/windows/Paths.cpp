@@ -1,6 +1,7 @@
 #include "app/windows/Paths.h"
 
 #include "app/textfield.h"
+#include "platform/windows/defaultbutton.h"
 #include "app/windows/Snesmain.h"
 #include "platform/windows/text.h"
 
@@ -30,9 +31,9 @@ Paths::Paths(App& a) : app(a)
         l->setBuddy(buddy);
         return l;
     };
-    Command2 = new QPushButton("Save");
-    Command1 = new QPushButton("Back");
-    Command3 = new QPushButton("Info");
+    Command2 = new QPushButton("S&ave");
+    Command1 = new QPushButton("&Back");
+    Command3 = new QPushButton("&Info");
     Label2 = new QLabel("All paths must end with '\\'.");
 
     auto* grid = new QGridLayout(this);
@@ -57,6 +58,7 @@ Paths::Paths(App& a) : app(a)
     grid->setColumnMinimumWidth(0, 280);
 
     connect(Command2, &QPushButton::clicked, this, &Paths::Command2_Click);
+    makeDefaultButton(this, Command2);
     connect(Command1, &QPushButton::clicked, this, &Paths::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &Paths::Command3_Click);
 }

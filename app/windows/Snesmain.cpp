@@ -69,12 +69,12 @@ void Snesmain::buildControls()
     Dirtext->setToolTip("ROM Directory");
     Dirtext->setAccessibleName("ROM Directory");
     Dirtext->setReadOnly(true);
-    nextpreset = new QPushButton("Next");
+    nextpreset = new QPushButton("Ne&xt");
     nextpreset->setToolTip("Next Preset ROM Directory");
     Command2 = new QPushButton("?");
     Command2->setFixedWidth(Command2->fontMetrics().horizontalAdvance("??") + 24);
     Command2->setAccessibleName("About the ROM directory");
-    ChangeDir = new QPushButton("Change Directory");
+    ChangeDir = new QPushButton("Chan&ge Directory");
     auto* dirRow = new QHBoxLayout;
     dirRow->addWidget(labelFor("ROM &Directory:", Dirtext));
     dirRow->addWidget(Dirtext, 1);
@@ -111,7 +111,7 @@ void Snesmain::buildControls()
     ROMNAME->setText("FILENAME (ROMNAME)");
     ROMNAME->setToolTip("ROM Filename (ROM Header)");
     ROMNAME->setReadOnly(true);
-    lists->addWidget(labelFor("Selected &ROM:", ROMNAME));
+    lists->addWidget(labelFor("Se&lected ROM:", ROMNAME));
     lists->addWidget(ROMNAME);
     romimage = new QLabel;
     romimage->setObjectName("romimage");
@@ -153,7 +153,7 @@ void Snesmain::buildControls()
     Text1->setObjectName("Text1");
     Text1->setToolTip("Set the Correct Directory");
     Label4 = labelFor("D&irectory:", Text1);
-    Command1 = new QPushButton("Save");
+    Command1 = new QPushButton("S&ave");
     Command1->setToolTip("Save the altered directory permanantly to the Plugin fie.");
     emu->addWidget(EMUName, 0, 0, 1, 3);
     emu->addWidget(Label4, 1, 0);
@@ -197,8 +197,8 @@ void Snesmain::buildControls()
     Play1select->setToolTip("Player 1 Contoller");
     Play1select->setAccessibleName("Player 1 Contoller");
     Play1select->setFocusPolicy(Qt::StrongFocus);
-    Play1keys = new QPushButton("View Keys/Buttons");
-    PLAY2Keys = new QPushButton("View Player 2 Keys");
+    Play1keys = new QPushButton("View &Keys/Buttons");
+    PLAY2Keys = new QPushButton("View &Player 2 Keys");
     auto* ctl = new QHBoxLayout;
     ctl->addWidget(play1pad);
     ctl->addWidget(Play1select);
@@ -212,9 +212,9 @@ void Snesmain::buildControls()
     grid->addLayout(sys, 1, 1);
 
     // Actions
-    SaveGPF = new QPushButton("Save ROM Settings");
-    Run = new QPushButton("Run");
-    QUIT = new QPushButton("Quit");
+    SaveGPF = new QPushButton("Sa&ve ROM Settings");
+    Run = new QPushButton("&Run");
+    QUIT = new QPushButton("&Quit");
     for (auto* b : {Run, SaveGPF, Command1})
         b->setEnabled(false);
     auto* actions = new QHBoxLayout;

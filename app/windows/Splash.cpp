@@ -35,7 +35,7 @@ Splash::Splash(App& a) : app(a)
     loadbar = new QProgressBar;
     loadbar->setRange(0, 100);
     loadbar->setAccessibleName("Start-up progress");
-    Command1 = new QPushButton("Click to Close");
+    Command1 = new QPushButton("&Click to Close");
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(lblCompanyProduct);

@@ -27,8 +27,9 @@ QToolButton* pictureButton(QWidget* parent, QStyle::StandardPixmap pixmap, const
     b->setIcon(parent->style()->standardIcon(pixmap));
     b->setIconSize(QSize(32, 32));
     b->setText(caption);
-    b->setToolTip(caption);
-    b->setAccessibleName(caption);
+    const QString plain = QString(caption).remove('&');
+    b->setToolTip(plain);
+    b->setAccessibleName(plain);
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setFocusPolicy(Qt::StrongFocus);
     b->setAutoRaise(true);
@@ -42,13 +43,13 @@ Jukebox::Jukebox(App& a) : app(a)
     setObjectName("Jukebox");
     setWindowTitle(kCaption);
 
-    Check1 = new QCheckBox("Stereo");
-    Check2 = new QCheckBox("Advanced Effects");
-    Check3 = new QCheckBox("8 Bit Sound");
+    Check1 = new QCheckBox("&Stereo");
+    Check2 = new QCheckBox("&Advanced Effects");
+    Check3 = new QCheckBox("&8 Bit Sound");
     Check2->setChecked(true);
     Check3->setChecked(true);
-    Option1 = new QRadioButton("22 KHz");
-    Option2 = new QRadioButton("44 KHz");
+    Option1 = new QRadioButton("&22 KHz");
+    Option2 = new QRadioButton("&44 KHz");
     Option2->setChecked(true);
 
     HScroll1 = new QScrollBar(Qt::Horizontal);
@@ -57,21 +58,21 @@ Jukebox::Jukebox(App& a) : app(a)
     HScroll1->setPageStep(10);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     HScroll1->setAccessibleName("Volume");
-    auto* volumeLabel = new QLabel("Volume");
+    auto* volumeLabel = new QLabel("&Volume");
     volumeLabel->setBuddy(HScroll1);
 
     Text1 = new QLineEdit("  0:00");
     Text1->setReadOnly(true);
     Text1->setAccessibleName("Play time");
-    auto* clockLabel = new QLabel("Play time");
+    auto* clockLabel = new QLabel("Play &time");
     clockLabel->setBuddy(Text1);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
 
-    Picture1 = pictureButton(this, QStyle::SP_MediaPlay, "Play");
-    Picture2 = pictureButton(this, QStyle::SP_DialogCloseButton, "Close");
-    Image1 = pictureButton(this, QStyle::SP_MediaStop, "Stop the Clock");
+    Picture1 = pictureButton(this, QStyle::SP_MediaPlay, "&Play");
+    Picture2 = pictureButton(this, QStyle::SP_DialogCloseButton, "&Close");
+    Image1 = pictureButton(this, QStyle::SP_MediaStop, "Stop the C&lock");
 
     auto* sound = new QGroupBox("Sound");
     auto* soundLay = new QVBoxLayout(sound);

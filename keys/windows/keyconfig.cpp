@@ -75,11 +75,11 @@ keyconfig::keyconfig(App& a) : app(a)
         Text1[static_cast<std::size_t>(i)] = box;
     }
 
-    Command3 = new QPushButton("Save Player 1 Keys", this);
-    Command4 = new QPushButton("Save Player 2 Keys", this);
-    Command2 = new QPushButton("Reset", this);
-    Command5 = new QPushButton("What keys are Valid?", this);
-    Command1 = new QPushButton("Close", this);
+    Command3 = new QPushButton("Save Player &1 Keys", this);
+    Command4 = new QPushButton("Save Player &2 Keys", this);
+    Command2 = new QPushButton("&Reset", this);
+    Command5 = new QPushButton("&What keys are Valid?", this);
+    Command1 = new QPushButton("&Close", this);
 
     auto* pad = new QGridLayout;
     layOutPadKeyBoxes(pad, Text1, joypic1);

@@ -32,7 +32,7 @@ keyview::keyview(App& a) : app(a)
     Label13 = new QLabel("If the keys shown here are not the correct ones for the emulator, you must change them "
                          "using the plugin editor, otherwise SnesKey will not work correctly.");
     Label13->setWordWrap(true);
-    Command1 = new QPushButton("Close");
+    Command1 = new QPushButton("&Close");
 
     auto* grid = new QGridLayout;
     boxLabels = layOutPadKeyBoxes(grid, Text1, joypic1);

@@ -1,6 +1,7 @@
 #include "keys/windows/nonadv.h"
 
 #include "app/pathsettings.h"
+#include "platform/windows/defaultbutton.h"
 #include "app/textfield.h"
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
@@ -62,12 +63,12 @@ nonadv::nonadv(App& a) : app(a)
     Text3->setToolTip("Enter the key to map to, then press accept.");
     auto* keyLabel = new QLabel("&Key:");
     keyLabel->setBuddy(Text3);
-    Command4 = new QPushButton("Accept");
-    Command3 = new QPushButton("Valid Keys");
-    Command2 = new QPushButton("Help");
-    Command5 = new QPushButton("Load");
-    Command6 = new QPushButton("Save");
-    Command1 = new QPushButton("Close");
+    Command4 = new QPushButton("&Accept");
+    Command3 = new QPushButton("&Valid Keys");
+    Command2 = new QPushButton("&Help");
+    Command5 = new QPushButton("&Load");
+    Command6 = new QPushButton("&Save");
+    Command1 = new QPushButton("&Close");
 
     auto* lists = new QGridLayout;
     lists->addWidget(buttonsHeading, 0, 0);
@@ -89,6 +90,7 @@ nonadv::nonadv(App& a) : app(a)
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
     connect(List2, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    makeDefaultButton(this, Command4);
     connect(Text3, &QLineEdit::returnPressed, this, [this] { Command4_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -44,7 +44,7 @@ sneskeycon::sneskeycon(App& a) : app(a)
     setObjectName("sneskeycon");
     setWindowTitle("SnesKey Configuration");
 
-    auto* prompt = new QLabel("Please select your controller:");
+    auto* prompt = new QLabel("&Please select your controller:");
     Combo1 = new QComboBox;
     Combo1->setObjectName("Combo1");
     Combo1->setEditable(true);
@@ -55,24 +55,24 @@ sneskeycon::sneskeycon(App& a) : app(a)
     List2 = titledList("Click here to select this button.");
     List2->setObjectName("List2");
     List2->setAccessibleName("Available Buttons");
-    Text2 = new QLabel("Available Buttons");
+    Text2 = new QLabel("&Available Buttons");
     Text2->setBuddy(List2);
     List1 = titledList("Click here to map the selected button to this key.");
     List1->setObjectName("List1");
     List1->setAccessibleName("Map To");
     for (const char* slot : {"A", "B", "TR", "TL", "Y", "X", "Start", "Select"})
         List1->addItem(slot);
-    Text1 = new QLabel("Map To");
+    Text1 = new QLabel("&Map To");
     Text1->setBuddy(List1);
 
-    Option1 = new QRadioButton("Player 1 Keys");
+    Option1 = new QRadioButton("Player &1 Keys");
     Option1->setToolTip("Map to player 1 keys.");
     Option1->setChecked(true);
-    Option2 = new QRadioButton("Player 2 Keys");
+    Option2 = new QRadioButton("Player &2 Keys");
     Option2->setToolTip("Map to player 2 keys.");
-    Command1 = new QPushButton("Done");
+    Command1 = new QPushButton("&Done");
     Command1->setToolTip("Save these settings.");
-    Command2 = new QPushButton("Help");
+    Command2 = new QPushButton("&Help");
     auto* note = new QLabel("If you are using a controller attached to the joystick port, please select the keyboard "
                             "from the slider on the main screen.");
     note->setWordWrap(true);

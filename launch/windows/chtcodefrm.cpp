@@ -1,6 +1,7 @@
 #include "launch/windows/chtcodefrm.h"
 
 #include "platform/windows/text.h"
+#include "platform/windows/defaultbutton.h"
 
 #include <QGridLayout>
 
@@ -30,9 +31,9 @@ chtcodefrm::chtcodefrm(App& a) : app(a)
     Text1->setToolTip("Enter the code to place after the switch.");
     Label2 = new QLabel("&Cheat Code:");
     Label2->setBuddy(Text1);
-    Command1 = new QPushButton("Done");
+    Command1 = new QPushButton("&Done");
     Command1->setDefault(true);
-    Command2 = new QPushButton("Help");
+    Command2 = new QPushButton("&Help");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0, 1, 2);
@@ -48,6 +49,7 @@ chtcodefrm::chtcodefrm(App& a) : app(a)
     // Editing the switch after a pick keeps the typed text.
     connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, [this] { jstclickd = false; });
     connect(Command1, &QPushButton::clicked, this, &chtcodefrm::Command1_Click);
+    makeDefaultButton(this, Command1);
     connect(Command2, &QPushButton::clicked, this, &chtcodefrm::Command2_Click);
 }
 

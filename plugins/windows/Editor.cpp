@@ -140,16 +140,16 @@ Editor::Editor(App& a) : app(a)
     List6 = list("List6", 0);
     List7 = list("List7", 0);
     Text11 = edit("Text11");
-    Command7 = button("Command7", "Clear");
-    Command8 = button("Command8", "Accept");
-    Check1 = new QCheckBox("Link Lists", this);
+    Command7 = button("Command7", "&Clear");
+    Command8 = button("Command8", "&Accept");
+    Check1 = new QCheckBox("Lin&k Lists", this);
     Check1->setObjectName("Check1");
     addopt = button("addopt", "Add");
-    Command10 = button("Command10", "Remove");
+    Command10 = button("Command10", "Re&move");
     Command9 = button("Command9", "Add");
-    Command11 = button("Command11", "Remove");
+    Command11 = button("Command11", "Remo&ve");
 
-    Command12 = button("Command12", "Help");
+    Command12 = button("Command12", "&Help");
     Text4 = list("Text4", kKeyRows);
     Text4->setFocusPolicy(Qt::NoFocus);
     Text4->setSelectionMode(QAbstractItemView::NoSelection);
@@ -164,13 +164,21 @@ Editor::Editor(App& a) : app(a)
         keyLists[static_cast<std::size_t>(c)] = list(("List" + n).c_str(), kKeyRows);
     }
     Text10 = edit("Text10");
-    Command5 = button("Command5", "Clear");
-    Command6 = button("Command6", "Accept");
+    Command5 = button("Command5", "C&lear");
+    Command6 = button("Command6", "Acce&pt");
 
-    Command2 = button("Command2", "Save Plugin");
-    Command3 = button("Command3", "Import Plugin");
-    Command4 = button("Command4", "Reset");
+    Command2 = button("Command2", "Save Pl&ugin");
+    Command3 = button("Command3", "&Import Plugin");
+    Command4 = button("Command4", "Rese&t");
     Command1 = button("Command1", "Close");
+
+    // Buttons that share a caption are told apart for assistive technology.
+    const std::pair<QPushButton*, const char*> buttonNames[] = {
+        {addopt, "Add option"},       {Command10, "Remove option"}, {Command9, "Add display mode"},
+        {Command11, "Remove display mode"}, {Command7, "Clear option"}, {Command8, "Accept option"},
+        {Command5, "Clear key"},      {Command6, "Accept key"}};
+    for (const auto& [b, name] : buttonNames)
+        b->setAccessibleName(name);
 
     // Lists are named by their headers for assistive technology.
     for (int n = 1; n <= 9; ++n)

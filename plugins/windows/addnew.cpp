@@ -70,12 +70,12 @@ addnew::addnew(App& a) : app(a)
     Text2 = new QLineEdit("0", this);
     Text2->setObjectName("Text2");
     Text2->hide();
-    Command1 = new QPushButton("Store", this);
+    Command1 = new QPushButton("&Store", this);
     Command1->setObjectName("Command1");
-    Command2 = new QPushButton("Next >>", this);
+    Command2 = new QPushButton("&Next >>", this);
     Command2->setObjectName("Command2");
     Command2->setDefault(true);
-    Command3 = new QPushButton("Cancel", this);
+    Command3 = new QPushButton("&Cancel", this);
     Command3->setObjectName("Command3");
 
     auto* buttons = new QHBoxLayout;
@@ -139,7 +139,7 @@ void addnew::start()
     p.displayModes.clear();
     app.Editor->showPlugin();
     setStep(0);
-    Command2->setText("Next >>");
+    Command2->setText("&Next >>");
     Text1->hide();
     Combo1->hide();
     showStoreBoxes(false);  // a run cancelled in steps 7 to 9 left them shown
@@ -189,7 +189,7 @@ void addnew::Command2_Click()
         Text1->hide();
         Combo1->hide();
         Label1->setBuddy(Text1);
-        Command2->setText("Finish");
+        Command2->setText("&Finish");
         break;
     case 11:
         // A plugin that was not written keeps the wizard open to try again.

@@ -57,7 +57,7 @@ chpath::chpath(App& a) : app(a)
         DirPath->setText(qs(Dir1->Path()));
         Dir1->setAccessibleDescription(qs(Dir1->Path()));
     });
-    Label1 = new QLabel("Preset");
+    Label1 = new QLabel("&Preset");
     Label1->setObjectName("Label1");
     Text1 = new QLineEdit("1");
     Text1->setObjectName("Text1");
@@ -69,9 +69,9 @@ chpath::chpath(App& a) : app(a)
     List1->setObjectName("List1");
     List1->setAccessibleName("Presets");
     List1->hide();
-    Command3 = button("Save Preset", "Command3");
-    Command2 = button("OK", "Command2");
-    Command1 = button("Cancel", "Command1");
+    Command3 = button("&Save Preset", "Command3");
+    Command2 = button("&OK", "Command2");
+    Command1 = button("&Cancel", "Command1");
     Command2->setDefault(true);
 
     auto* presetRow = new QHBoxLayout;

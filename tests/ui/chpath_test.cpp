@@ -175,15 +175,15 @@ TEST_F(Presets, ControlsAreNamedForKeyboardAndScreenReaders)
 {
     startup();
     EXPECT_EQ(window().windowTitle(), "Change ROM Path");
-    EXPECT_EQ(window().Label1->text(), "Preset");
+    EXPECT_EQ(window().Label1->text().remove('&'), "Preset");
     EXPECT_EQ(window().Label1->buddy(), window().Text1);
     EXPECT_EQ(window().Image1->toolTip(), "Previous Preset");
     EXPECT_EQ(window().Image1->accessibleName(), "Previous Preset");
     EXPECT_EQ(window().Image2->accessibleName(), "Next Preset");
     EXPECT_NE(window().Image2->focusPolicy() & Qt::TabFocus, 0);
-    EXPECT_EQ(window().Command3->text(), "Save Preset");
-    EXPECT_EQ(window().Command2->text(), "OK");
-    EXPECT_EQ(window().Command1->text(), "Cancel");
+    EXPECT_EQ(window().Command3->text().remove('&'), "Save Preset");
+    EXPECT_EQ(window().Command2->text().remove('&'), "OK");
+    EXPECT_EQ(window().Command1->text().remove('&'), "Cancel");
     EXPECT_TRUE(window().List1->isHidden());
 }
 

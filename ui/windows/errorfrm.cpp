@@ -17,8 +17,8 @@ errorfrm::errorfrm(App& a) : app(a)
     Label1->setMinimumWidth(360);
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Label1->setTextFormat(Qt::PlainText);  // callers' texts may hold file names with '<'
-    Command1 = new QPushButton("Continue");
-    Command2 = new QPushButton("Close Kivalto");
+    Command1 = new QPushButton("&Continue");
+    Command2 = new QPushButton("C&lose Kivalto");
     Command1->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -68,7 +68,7 @@ mesage::mesage(App& a) : app(a)
     Label1->setMinimumWidth(360);
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Label1->setTextFormat(Qt::PlainText);  // callers' texts may hold file names with '<'
-    Command1 = new QPushButton("OK");
+    Command1 = new QPushButton("&OK");
     Command1->setDefault(true);
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(Label1, 1);

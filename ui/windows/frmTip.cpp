@@ -36,7 +36,7 @@ frmTip::frmTip(App& a) : app(a)
 
     chkLoadTipsAtStartup = new QCheckBox("&Show Tips at Startup");
     cmdNextTip = new QPushButton("&Next Tip");
-    cmdOK = new QPushButton("OK");
+    cmdOK = new QPushButton("&OK");
     cmdOK->setDefault(true);
 
     auto* text = new QVBoxLayout;

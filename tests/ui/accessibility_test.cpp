@@ -1,0 +1,76 @@
+// Buttons as assistive technology and the keyboard reach them: distinct
+// names, one access key per letter in each window, default buttons.
+#include "fixture.h"
+
+#include "app/windows/Paths.h"
+#include "plugins/windows/Editor.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QKeySequence>
+#include <QTest>
+#include <set>
+
+using namespace kivalto;
+using Accessibility = test::KivaltoTest;
+
+namespace {
+
+std::string nameOf(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString(); }
+
+// The access key of a caption ("S&ave" -> 'A'), 0 without one.
+char accessKey(const QString& caption)
+{
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    return key.isEmpty() ? 0 : static_cast<char>(key[0].key());
+}
+
+} // namespace
+
+TEST_F(Accessibility, EditorButtonsThatShareACaptionHaveDistinctNames)
+{
+    startup();
+    const Editor& e = *app.Editor;
+    const std::pair<QWidget*, const char*> names[] = {
+        {e.addopt, "Add option"},         {e.Command9, "Add display mode"}, {e.Command10, "Remove option"},
+        {e.Command11, "Remove display mode"}, {e.Command7, "Clear option"}, {e.Command5, "Clear key"},
+        {e.Command8, "Accept option"},    {e.Command6, "Accept key"},
+    };
+    for (const auto& [button, name] : names)
+        EXPECT_EQ(nameOf(button), name);
+}
+
+TEST_F(Accessibility, EveryWindowNamesItsButtonsOnceAndGivesEachAccessKeyOnce)
+{
+    startup();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName().isEmpty())
+            continue;
+        SCOPED_TRACE(window->objectName().toStdString());
+        std::set<std::string> names;
+        std::set<char> keys;
+        for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+            if (b->text().isEmpty() && b->toolTip().isEmpty())
+                continue;  // the tab and scroll arrows Qt makes itself
+            const std::string name = nameOf(b);
+            EXPECT_FALSE(name.empty());
+            EXPECT_TRUE(names.insert(name).second) << name;
+            if (char k = accessKey(b->text()))
+                EXPECT_TRUE(keys.insert(k).second) << name << ": " << k;
+        }
+        for (QLabel* l : window->findChildren<QLabel*>())
+            if (char k = l->buddy() ? accessKey(l->text()) : 0)
+                EXPECT_TRUE(keys.insert(k).second) << l->text().toStdString();
+    }
+}
+
+TEST_F(Accessibility, EnterInAPathsFieldSaves)
+{
+    startup();
+    Paths& p = *app.Paths;
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(p.Command2)->state().defaultButton);
+    p.show();
+    p.ROMPath->setText("c:\\roms");
+    QTest::keyClick(p.ROMPath, Qt::Key_Return);
+    EXPECT_EQ(readFile("C:\\KIVALTO\\paths.dat").substr(0, 10), "C:\\ROMS\\\r\n");
+}
