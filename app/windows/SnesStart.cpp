@@ -9,6 +9,7 @@
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
 #include "launch/windows/chtcodefrm.h"
+#include "platform/windows/windowrole.h"
 #include "plugins/windows/Editor.h"
 #include "plugins/windows/addnew.h"
 #include "roms/windows/chpath.h"
@@ -49,6 +50,7 @@ W* load(App& app, W*& slot, int progressAfter)
 
 void EntryRoutine(App& app)
 {
+    reportPlainWindowsAsWindows();
     if (!app.quit)
         app.quit = [&app] {
             app.quitRequested = true;
@@ -65,6 +67,7 @@ void EntryRoutine(App& app)
 
 void StartupLoad(App& app)
 {
+    reportPlainWindowsAsWindows();
     if (!app.Splash) {
         app.Splash = new Splash(app);
         app.Splash->Form_Load();

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QKeySequence>
+#include <QMenu>
 #include <QTest>
 #include <set>
 
@@ -73,4 +74,17 @@ TEST_F(Accessibility, EnterInAPathsFieldSaves)
     p.ROMPath->setText("c:\\roms");
     QTest::keyClick(p.ROMPath, Qt::Key_Return);
     EXPECT_EQ(readFile("C:\\KIVALTO\\paths.dat").substr(0, 10), "C:\\ROMS\\\r\n");
+}
+
+// Plain top-level windows are announced as windows, by their captions.
+TEST_F(Accessibility, SecondaryWindowsAreWindows)
+{
+    startup();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName().isEmpty() || qobject_cast<QMenu*>(window))
+            continue;
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(window);
+        EXPECT_EQ(seen->role(), QAccessible::Window) << window->objectName().toStdString();
+        EXPECT_EQ(seen->text(QAccessible::Name), window->windowTitle());
+    }
 }

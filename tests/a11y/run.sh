@@ -1,0 +1,31 @@
+#!/bin/bash
+# Runs a copy of the ready Kivalto folder under Xvfb with AT-SPI and walks
+# its windows (walk.py). Arguments after the folder go to walk.py.
+# Usage: run.sh <ready folder> [--noplugins] [walk.py arguments]
+set -uo pipefail
+ready=$1; shift
+here=$(cd "$(dirname "$0")" && pwd)
+# The system's Python has the AT-SPI bindings (python3-pyatspi).
+py=/usr/bin/python3
+for tool in Xvfb dbus-run-session $py; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+$py -c "import pyatspi" 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+cp -r "$ready" "$work/kivalto"
+if [ "${1:-}" = "--noplugins" ]; then rm -f "$work"/kivalto/*.XPL; shift; fi
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+export DISPLAY=$display HOME=$work XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+dbus-run-session -- bash -c '
+    "$0/kivalto/kivalto" >/dev/null 2>&1 &
+    k=$!
+    /usr/bin/python3 "$1/${WALK:-walk.py}" "${@:2}"
+    rc=$?
+    [ -n "${SHOT:-}" ] && xwd -root -silent | convert xwd:- "$SHOT"
+    kill $k 2>/dev/null
+    exit $rc' "$work" "$here" "$@"
