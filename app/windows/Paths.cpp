@@ -1,8 +1,8 @@
 #include "app/windows/Paths.h"
 
 #include "app/textfield.h"
-#include "platform/windows/defaultbutton.h"
 #include "app/windows/Snesmain.h"
+#include "platform/windows/defaultbutton.h"
 #include "platform/windows/text.h"
 
 #include <QGridLayout>

@@ -1,13 +1,13 @@
 #include "keys/windows/nonadv.h"
 
 #include "app/pathsettings.h"
-#include "platform/windows/defaultbutton.h"
 #include "app/textfield.h"
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "keys/sneskey.h"
 #include "keys/windows/sneskeycon.h"
+#include "platform/windows/defaultbutton.h"
 #include "platform/windows/text.h"
 
 #include <QEvent>

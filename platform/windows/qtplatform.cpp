@@ -1,9 +1,8 @@
 #include "platform/windows/qtplatform.h"
 
-#include "platform/windows/desktophandler.h"
-
 #include "app/textfield.h"
 #include "platform/dosbox.h"
+#include "platform/windows/desktophandler.h"
 #include "platform/windows/text.h"
 
 #include <QApplication>

@@ -174,9 +174,10 @@ Editor::Editor(App& a) : app(a)
 
     // Buttons that share a caption are told apart for assistive technology.
     const std::pair<QPushButton*, const char*> buttonNames[] = {
-        {addopt, "Add option"},       {Command10, "Remove option"}, {Command9, "Add display mode"},
-        {Command11, "Remove display mode"}, {Command7, "Clear option"}, {Command8, "Accept option"},
-        {Command5, "Clear key"},      {Command6, "Accept key"}};
+        {addopt, "Add option"},         {Command10, "Remove option"},
+        {Command9, "Add display mode"}, {Command11, "Remove display mode"},
+        {Command7, "Clear option"},     {Command8, "Accept option"},
+        {Command5, "Clear key"},        {Command6, "Accept key"}};
     for (const auto& [b, name] : buttonNames)
         b->setAccessibleName(name);
 

@@ -26,6 +26,10 @@ dbus-run-session -- bash -c '
     k=$!
     /usr/bin/python3 "$1/${WALK:-walk.py}" "${@:2}"
     rc=$?
-    [ -n "${SHOT:-}" ] && xwd -root -silent | convert xwd:- "$SHOT"
+    # SHOT=file.png [SHOTWIN=caption]: a picture of the screen or one window.
+    if [ -n "${SHOT:-}" ]; then
+        sleep 1
+        if [ -n "${SHOTWIN:-}" ]; then xwd -name "$SHOTWIN" -silent; else xwd -root -silent; fi | convert xwd:- "$SHOT"
+    fi
     kill $k 2>/dev/null
     exit $rc' "$work" "$here" "$@"
