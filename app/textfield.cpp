@@ -50,6 +50,14 @@ void TextFieldReader::skipRestOfField()
     }
 }
 
+void TextFieldReader::keep(std::string& out, int c)
+{
+    if (out.size() < limit_)
+        out.push_back(static_cast<char>(c));
+    else
+        cut_ = true;
+}
+
 std::string TextFieldReader::field()
 {
     std::string out;
@@ -67,12 +75,12 @@ bool TextFieldReader::tryField(std::string& out)
     if (c == '"') {
         src_.get();
         while ((c = src_.get()) >= 0 && c != '"')
-            out.push_back(static_cast<char>(c));
+            keep(out, c);
         skipRestOfField();
         return true;
     }
     while ((c = src_.get()) >= 0 && !endsField(c))
-        out.push_back(static_cast<char>(c));
+        keep(out, c);
     while (!out.empty() && out.back() == ' ')
         out.pop_back();
     return true;
@@ -124,6 +132,31 @@ std::vector<std::string> readAllFields(std::string_view data)
     while (reader.tryField(f))
         fields.push_back(f);
     return fields;
+}
+
+FieldList readFieldList(std::string_view data)
+{
+    FieldList list;
+    StringCharSource src(data);
+    TextFieldReader reader(src);
+    reader.setFieldLimit(kMaxFieldBytes);
+    std::string f;
+    while (reader.tryField(f)) {
+        if (list.fields.size() == kMaxListEntries) {
+            list.cut = true;
+            break;
+        }
+        list.fields.push_back(f);
+    }
+    list.cut = list.cut || reader.cut();
+    return list;
+}
+
+std::string oversizeNotice(std::string_view file)
+{
+    return "The file " + std::string(file) + " is larger than Kivalto reads (" + std::to_string(kMaxTextFileBytes / 1024) +
+           " KiB, " + std::to_string(kMaxListEntries) + " entries, " + std::to_string(kMaxFieldBytes) +
+           " characters a value): only its first part was read.";
 }
 
 TextFileBuilder& TextFileBuilder::line(std::string_view value)

@@ -37,6 +37,17 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Limits of the text files Kivalto reads. Its own files hold a few KiB at
+// most (a value is a path or a switch, a list at most what a list control
+// can hold), so anything beyond these is damage or an attack and is cut,
+// with one notice to the user, rather than read into memory.
+inline constexpr std::size_t kMaxTextFileBytes = 1024 * 1024;  // the part of a file that is read
+inline constexpr std::size_t kMaxFieldBytes = 4096;            // a value or a line; the rest is dropped
+inline constexpr std::size_t kMaxListEntries = 32767;          // entries of a list read from a file
+
+// The notice for a file that was cut at one of these limits.
+std::string oversizeNotice(std::string_view file);
+
 // Reads fields: skip spaces and tabs; a double-quoted stretch is the field
 // and the rest of the line up to the next comma or line end is skipped;
 // otherwise the field runs to the next comma, CR, LF or end of file and
@@ -50,6 +61,11 @@ public:
     std::string field();
     // Like field(), but reports the end of file by returning false.
     bool tryField(std::string& out);
+    // Keeps at most `limit` bytes of each field read by field() and
+    // tryField() from now on, dropping the rest of it; cut() tells whether
+    // any field lost bytes.
+    void setFieldLimit(std::size_t limit) { limit_ = limit; }
+    bool cut() const { return cut_; }
     // Reads a field and stops as soon as `limit` characters are settled;
     // the rest of a longer field is left unread. A field that ends within
     // the limit is consumed with its delimiter, as field() does. Throws
@@ -61,11 +77,22 @@ private:
     int skipBlanks();
     bool endsField(int c);
     void skipRestOfField();
+    void keep(std::string& out, int c);
     CharSource& src_;
+    std::size_t limit_ = static_cast<std::size_t>(-1);
+    bool cut_ = false;
 };
 
 // Convenience: all fields of a buffer, in order.
 std::vector<std::string> readAllFields(std::string_view data);
+
+// The fields of a list file, at most kMaxListEntries of at most
+// kMaxFieldBytes each; `cut` tells whether anything was left out.
+struct FieldList {
+    std::vector<std::string> fields;
+    bool cut = false;
+};
+FieldList readFieldList(std::string_view data);
 
 // Writer side of the conventions: values on lines of their own, CR LF.
 class TextFileBuilder {

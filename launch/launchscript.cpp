@@ -1,6 +1,7 @@
 #include "launch/launchscript.h"
 
 #include "app/textfield.h"
+#include "platform/dosbox.h"
 
 namespace kivalto {
 
@@ -41,6 +42,62 @@ bool isZipLaunch(const LaunchInputs& in) { return toUpper(lastChars(in.romFile, 
 
 bool isGzipLaunch(const LaunchInputs& in) { return toUpper(lastChars(in.romFile, 2)) == "GZ"; }
 
+namespace {
+
+// Every value that goes into the script, with its source; only those the
+// script will hold.
+std::vector<std::pair<const std::string*, std::string>> scriptValues(const LaunchInputs& in)
+{
+    const LaunchSources& src = in.sources;
+    std::vector<std::pair<const std::string*, std::string>> v;
+    v.emplace_back(&in.emulatorDir, src.emulatorDir);
+    if (in.runSnesKey)
+        v.emplace_back(&in.sneskeyDir, src.sneskeyDir);
+    if (in.runVesa)
+        v.emplace_back(&in.vesaCommand, src.vesaCommand);
+    if (isZipLaunch(in) || (isGzipLaunch(in) && in.unpackGzip))
+        v.emplace_back(&in.unzipDir, src.unzipDir);
+    v.emplace_back(&in.exeName, "the emulator file name of " + src.plugin);
+    if (!in.frameskip.empty() && !in.frameskipSwitch.empty()) {
+        v.emplace_back(&in.frameskipSwitch, "the frameskip switch of " + src.plugin);
+        v.emplace_back(&in.frameskip, src.frameskip);
+    }
+    if (in.enableCheat) {
+        v.emplace_back(&in.cheatSwitch, src.cheatSwitch);
+        v.emplace_back(&in.cheatCode, src.cheatCode);
+    }
+    v.emplace_back(&in.player2Switch, "the player 2 switch of " + src.plugin);
+    if (in.hasControllerSwitch)
+        v.emplace_back(&in.controllerSwitch, "the controller switch of " + src.plugin);
+    for (std::size_t i = 0; i < in.optionSwitches.size(); ++i)
+        v.emplace_back(&in.optionSwitches[i], "the switch of selected option " + std::to_string(i + 1) + " of " + src.plugin);
+    for (const auto& s : in.displaySwitches)
+        v.emplace_back(&s, "the switch of the selected display mode of " + src.plugin);
+    v.emplace_back(&in.fixedSwitches, "the non-optional switches of " + src.plugin);
+    return v;
+}
+
+LaunchScript buildScript(const LaunchInputs& in, bool forBatch);
+
+// The programs the script runs, each with the length of its command tail
+// as DOS will pass it ("%%" already read back as "%").
+std::optional<std::string> longCommandTail(const LaunchInputs& in)
+{
+    const LaunchScript raw = buildScript(in, false);
+    const std::size_t count = raw.lines.size();
+    const std::size_t emulatorLine = count - (isZipLaunch(in) || (isGzipLaunch(in) && in.unpackGzip) ? 2 : 1);
+    const std::string& cmd = raw.lines[emulatorLine];
+    if (cmd.size() - in.exeName.size() > kMaxCommandTail)
+        return commandTailMessage(in.exeName, cmd.size() - in.exeName.size());
+    for (const std::string& tool : {in.unzipDir + "pkunzip", in.unzipDir + "gzip"})
+        for (std::size_t i = 0; i < emulatorLine; ++i)
+            if (raw.lines[i].rfind(tool + " ", 0) == 0 && raw.lines[i].size() - tool.size() > kMaxCommandTail)
+                return commandTailMessage(fileNameOfDos(tool), raw.lines[i].size() - tool.size());
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<std::string> launchProblem(const LaunchInputs& in)
 {
     if (in.emulatorDir.size() < 3)
@@ -53,10 +110,13 @@ std::optional<std::string> launchProblem(const LaunchInputs& in)
     if (in.mameRom && in.romFile.size() < 4)
         return "The ROM file name \"" + in.romFile + "\" is too short to give a MAME set name.";
     if (unsafeForBatch(in.romFile) || unsafeForBatch(in.romDir))
-        return "The ROM \"" + in.romDir + "\\" + in.romFile +
+        return "The ROM \"" + printable(in.romDir + "\\" + in.romFile) +
                "\" cannot be started: its name holds a character (<, > or | or a control character) that DOS "
                "cannot pass to an emulator. Rename the file or folder and try again.";
-    return std::nullopt;
+    for (const auto& [value, source] : scriptValues(in))
+        if (auto problem = dosValueProblem(*value, source))
+            return problem;
+    return longCommandTail(in);
 }
 
 std::string shortRomName(const std::string& romFile)
@@ -77,15 +137,31 @@ std::string escapePercent(const std::string& text)
     return out;
 }
 
-LaunchScript buildLaunchScript(const LaunchInputs& in)
+namespace {
+
+LaunchScript buildScript(const LaunchInputs& raw, bool forBatch)
 {
+    // The batch interpreter reads "%%" as "%": every value is written so.
+    LaunchInputs in = raw;
+    if (forBatch)
+        for (std::string* v : {&in.emulatorDir, &in.frameskip, &in.romDir, &in.romFile, &in.sneskeyDir, &in.vesaCommand,
+                               &in.unzipDir, &in.exeName, &in.frameskipSwitch, &in.fixedSwitches, &in.player2Switch,
+                               &in.controllerSwitch, &in.cheatSwitch, &in.cheatCode}) {
+            *v = escapePercent(*v);
+        }
+    if (forBatch) {
+        for (auto& v : in.optionSwitches)
+            v = escapePercent(v);
+        for (auto& v : in.displaySwitches)
+            v = escapePercent(v);
+    }
     LaunchScript script;
     auto& lines = script.lines;
     const std::string& U = in.unzipDir;
-    const std::string F = escapePercent(in.romFile);
+    const std::string& F = in.romFile;
     // The ROM folder and the separator before a name; a drive root such
     // as C:\ already ends with one.
-    std::string Dsep = escapePercent(in.romDir);
+    std::string Dsep = in.romDir;
     if (Dsep.empty() || Dsep.back() != '\\')
         Dsep += '\\';
 
@@ -138,7 +214,10 @@ LaunchScript buildLaunchScript(const LaunchInputs& in)
         if (unpacked)
             part(U + B + "1");
         else
-            part(Dsep + escapePercent(in.shortenNames ? shortRomName(in.romFile) : in.romFile));
+        {
+            const std::string name = raw.shortenNames ? shortRomName(raw.romFile) : raw.romFile;
+            part(Dsep + (forBatch ? escapePercent(name) : name));
+        }
     }
     lines.push_back(cmd);
     if (unpacked)
@@ -147,5 +226,9 @@ LaunchScript buildLaunchScript(const LaunchInputs& in)
     script.pif = in.runInDos ? "SNESDOS.PIF" : "SNESWIN.PIF";
     return script;
 }
+
+} // namespace
+
+LaunchScript buildLaunchScript(const LaunchInputs& in) { return buildScript(in, true); }
 
 } // namespace kivalto

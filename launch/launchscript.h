@@ -3,6 +3,8 @@
 // that starts it.
 #pragma once
 
+#include "launch/launchvalues.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +41,8 @@ struct LaunchInputs {
 
     // The answer to the GZip question: unpack before running.
     bool unpackGzip = false;
+
+    LaunchSources sources;  // for messages that name a refused value
 };
 
 struct LaunchScript {
@@ -53,15 +57,19 @@ bool isZipLaunch(const LaunchInputs& in);
 bool isGzipLaunch(const LaunchInputs& in);
 
 // What makes a launch impossible, as a message for the user; nullopt when
-// the script can be written. Checked before anything is written.
+// the script can be written. Checked before anything is written: besides
+// missing directories, a value written into the script that holds a line
+// break, another control character, "<", ">" or "|" (named with its
+// source), and a program's command tail longer than DOS passes. For a
+// GZip launch the tail is the one of the answer in `unpackGzip`.
 std::optional<std::string> launchProblem(const LaunchInputs& in);
 
 LaunchScript buildLaunchScript(const LaunchInputs& in);
 
 // The name the emulator is given when long names are shortened.
 std::string shortRomName(const std::string& romFile);
-// The batch interpreter expands "%": a name from the disk must reach the
-// emulator unchanged.
+// The batch interpreter expands "%": every value is written with its "%"
+// doubled, so it reaches the emulator unchanged.
 std::string escapePercent(const std::string& text);
 
 } // namespace kivalto

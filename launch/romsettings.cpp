@@ -47,4 +47,45 @@ std::optional<std::string> commandLineSettingsPath(const std::string& gpfDir, co
     return path;
 }
 
+std::optional<std::string> settingsPluginName(std::string_view bytes)
+{
+    StringCharSource src(bytes);
+    TextFieldReader reader(src);
+    reader.setFieldLimit(kMaxFieldBytes);
+    std::string name;
+    if (!reader.tryField(name))
+        return std::nullopt;
+    return name;
+}
+
+ParsedRomSettings parseRomSettings(std::string_view bytes, std::size_t options, std::size_t displayModes)
+{
+    ParsedRomSettings out;
+    RomSettings& v = out.values;
+    StringCharSource src(bytes);
+    TextFieldReader reader(src);
+    reader.setFieldLimit(kMaxFieldBytes);
+    try {
+        v.pluginFile = reader.field();
+        // Each value counts once it has been read and converted.
+        auto count = [&out] { ++out.read; };
+        for (std::size_t i = 0; i < options; ++i, count())
+            v.options.push_back(parseTruth(reader.field()));
+        for (std::size_t i = 0; i < displayModes; ++i, count())
+            v.displayModes.push_back(parseTruth(reader.field()));
+        v.controller = parseNumber(reader.field()), count();
+        v.runInDos = parseTruth(reader.field()), count();
+        v.runVesa = parseTruth(reader.field()), count();
+        v.runSnesKey = parseTruth(reader.field()), count();
+        v.frameskip = reader.field(), count();
+        v.cheatCode = reader.field(), count();
+        v.cheatSwitch = reader.field(), count();
+        v.enableCheat = parseTruth(reader.field()), count();
+        v.mameRom = parseTruth(reader.field()), count();
+    } catch (const std::exception&) {
+        // What was read so far stays; the rest keeps its defaults.
+    }
+    return out;
+}
+
 } // namespace kivalto

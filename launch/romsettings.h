@@ -38,6 +38,27 @@ std::optional<std::string> settingsFilePath(const std::string& gpfDir, const std
 // characters, or GPFDir + that path's last component in upper case.
 std::optional<std::string> commandLineSettingsPath(const std::string& gpfDir, const std::string& argument);
 
+// The plugin file named on the first line of a settings file; nullopt when
+// the file is empty or holds no first value.
+std::optional<std::string> settingsPluginName(std::string_view bytes);
+
+// The values after the plugin line, read for a plugin whose lists hold
+// `options` and `displayModes` entries. Reading stops at the first value
+// that is missing or cannot be converted: `read` counts the values read,
+// in file order (the option lines, the display lines, then the controller,
+// the three toggles, frameskip, cheat code, cheat switch, Enable Cheat and
+// Mame ROM), so a caller applies exactly those.
+struct ParsedRomSettings {
+    RomSettings values;
+    std::size_t read = 0;
+};
+ParsedRomSettings parseRomSettings(std::string_view bytes, std::size_t options, std::size_t displayModes);
+// How many values follow the plugin line in a complete file.
+inline std::size_t romSettingsValueCount(std::size_t options, std::size_t displayModes)
+{
+    return options + displayModes + 9;
+}
+
 // Reads a settings file value by value, since how many option and display
 // lines it holds is known only after its plugin was loaded. Every read
 // throws TextReadError or std::invalid_argument on bad input.

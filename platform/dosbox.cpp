@@ -3,6 +3,8 @@
 #include "app/textfield.h"
 
 #include <algorithm>
+#include <optional>
+#include <stdexcept>
 
 namespace kivalto {
 
@@ -61,11 +63,46 @@ bool allShortNames(const std::string& dosFolder)
     return true;
 }
 
+// DOSBox runs its [autoexec] section as a batch file: "%" would expand.
+std::string doublePercent(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        out.push_back(c);
+        if (c == '%')
+            out.push_back('%');
+    }
+    return out;
+}
+
+bool hasControlCharacter(std::string_view text)
+{
+    for (unsigned char c : text)
+        if (c < 32 || c == 127)
+            return true;
+    return false;
+}
+
+// A text the shell would split or redirect even inside a mount line's quotes.
+bool hasShellCharacter(std::string_view text) { return text.find_first_of("\"<>|") != std::string_view::npos; }
+
+std::optional<std::string> refusal(const std::string& what, const std::string& text, bool shellCharacters)
+{
+    if (hasControlCharacter(text))
+        return "DOSBox cannot be started for " + what + " \"" + printable(text) +
+               "\": it holds a line break or another control character. Rename it and try again.";
+    if (shellCharacters && hasShellCharacter(text))
+        return "DOSBox cannot be started for " + what + " \"" + text +
+               "\": it holds a character (\", <, > or |) that DOSBox would not take as part of a name. Rename it "
+               "and try again.";
+    return std::nullopt;
+}
+
 std::string mountLine(char letter, const std::string& host)
 {
     std::string line = "mount ";
     line += letter;
-    line += " \"" + host + "\"";
+    line += " \"" + doublePercent(host) + "\"";
     // DOSBox mounts "/" but prints "Mounting / is NOT recommended" over
     // the program's screen; the drive works all the same.
     if (host == "/")
@@ -75,15 +112,49 @@ std::string mountLine(char letter, const std::string& host)
 
 } // namespace
 
+std::string printable(std::string_view text)
+{
+    std::string out;
+    for (unsigned char c : text) {
+        if (c < 32 || c == 127) {
+            static const char* hex = "0123456789ABCDEF";
+            out += "<";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+            out += ">";
+        } else {
+            out.push_back(static_cast<char>(c));
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> dosboxConfigProblem(const DriveTable& drives, const std::string& dosFolder,
+                                               const std::string& hostFolder, const std::string& command)
+{
+    for (const auto& [letter, host] : drives.drives())
+        if (auto p = refusal("the folder of drive " + std::string(1, letter) + ":", host.string(), true))
+            return p;
+    if (auto p = refusal("the folder", dosFolder, true))
+        return p;
+    if (auto p = refusal("the folder", hostFolder, true))
+        return p;
+    if (auto p = refusal("the command", command, true))
+        return p;
+    return std::nullopt;
+}
+
 std::string dosboxConfig(const DriveTable& drives, const std::string& dosFolder, const std::string& hostFolder,
                          const std::string& command)
 {
+    if (auto problem = dosboxConfigProblem(drives, dosFolder, hostFolder, command))
+        throw std::invalid_argument(*problem);
     std::string out = "# Written by Kivalto for one start of DOSBox.\n[autoexec]\n";
     for (const auto& [letter, host] : drives.drives())
         out += mountLine(letter, host.string()) + "\n";
     if (allShortNames(dosFolder) || hostFolder.empty()) {
         out += dosFolder.substr(0, 2) + "\n";
-        out += "cd " + (dosFolder.size() > 3 ? dosFolder.substr(2) : std::string("\\")) + "\n";
+        out += "cd " + (dosFolder.size() > 3 ? doublePercent(dosFolder.substr(2)) : std::string("\\")) + "\n";
     } else {
         // A spare letter from Y downwards (Z: is DOSBox's own drive).
         char spare = 'Y';
@@ -94,7 +165,7 @@ std::string dosboxConfig(const DriveTable& drives, const std::string& dosFolder,
     }
     // CALL returns from a batch file, so the EXIT after it runs and DOSBox
     // closes when the program ends (a plain batch name would never return).
-    out += "call " + command + "\n";
+    out += "call " + doublePercent(command) + "\n";
     out += "exit\n";
     return out;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/dosfs.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,11 +27,23 @@ PifTemplate parsePifTemplate(std::string_view text);
 // True when `name` is a valid DOS 8.3 name that DOSBox can address as is.
 bool isShortDosName(std::string_view name);
 
+// Why no safe configuration can be written for these: a folder or the
+// command holding a line break or another control character, or a
+// double quote, "<", ">" or "|" (a mount line cannot quote them); a
+// sentence for the user, nullopt when the configuration can be written.
+std::optional<std::string> dosboxConfigProblem(const DriveTable& drives, const std::string& dosFolder,
+                                               const std::string& hostFolder, const std::string& command);
+
+// Control characters shown as <0D>, so a message stays on its line.
+std::string printable(std::string_view text);
+
 // The DOSBox configuration that mounts the drive table, changes to
 // `dosFolder` (absolute DOS path) and runs `command`, then quits DOSBox.
 // `hostFolder` is where dosFolder lives on the host: DOSBox addresses long
 // names only by generated short aliases, so a folder whose path is not all
 // 8.3 names is reached through a spare drive letter instead.
+// Every "%" is doubled, since DOSBox runs these lines as a batch file.
+// Throws std::invalid_argument when dosboxConfigProblem finds one.
 std::string dosboxConfig(const DriveTable& drives, const std::string& dosFolder, const std::string& hostFolder,
                          const std::string& command);
 

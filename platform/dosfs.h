@@ -72,6 +72,13 @@ public:
 
     // Whole file, or nullopt when it cannot be read.
     std::optional<std::string> readAll(std::string_view dosPath) const;
+    // A text file Kivalto reads: at most `limit` bytes of it; `cut` tells
+    // that the file is longer. nullopt when it cannot be read.
+    struct Text {
+        std::string bytes;
+        bool cut = false;
+    };
+    std::optional<Text> readText(std::string_view dosPath, std::size_t limit = 1024 * 1024) const;
     std::unique_ptr<ReadFile> openRead(std::string_view dosPath) const;
     // Writes a temporary file beside the target and renames it over the
     // old one, so that a failed write never leaves half a file. Throws.
@@ -91,6 +98,13 @@ private:
     DriveTable drives_;
     std::string current_;
 };
+
+// Replaces a host file whole: the bytes go to a new temporary file beside
+// it (created exclusively under an unpredictable name, never through a
+// link), are flushed to disk, and the temporary file is renamed over the
+// target; the folder is synced after. A link at the target is replaced,
+// not followed. Throws FileError.
+void writeHostFileWhole(const std::filesystem::path& target, std::string_view bytes);
 
 // DOS wildcard match ("*" and "?"), without regard to case. "*.*" matches
 // every name, with or without a dot.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/windows/App.h"
+#include "launch/launchvalues.h"
 #include "platform/windows/listcontrols.h"
 
 #include <QAction>
@@ -121,6 +122,7 @@ public:
     int selectedItem = 0;           // position (from 1) of the last clicked ListView1 entry
     bool commandLineStart = false;  // the next plugin selection neither sets the pattern nor rescans
     bool settingsLoaded = false;    // set by loadGPF on success
+    ValueOrigins launchOrigins;     // launch values loaded from a settings file
 
     QIcon image2(int index) const;  // ImageList2 by its 1-based index
 

@@ -95,6 +95,10 @@ void Snesmain::runPLugin()
     in.shortenNames = MenuShorten->isChecked();
     in.cheatSwitch = bytes(app.chtcodefrm->Combo1->currentText());
     in.cheatCode = bytes(app.chtcodefrm->Text1->text());
+    in.sources.plugin = "the plugin " + plugin.pluginName + ".XPL";
+    in.sources.frameskip = launchOrigins.sourceOf("frameskip", in.frameskip, in.sources.frameskip);
+    in.sources.cheatSwitch = launchOrigins.sourceOf("cheatSwitch", in.cheatSwitch, in.sources.cheatSwitch);
+    in.sources.cheatCode = launchOrigins.sourceOf("cheatCode", in.cheatCode, in.sources.cheatCode);
 
     // A program of this system starts directly; none of the batch file
     // applies to it.
@@ -109,8 +113,14 @@ void Snesmain::runPLugin()
     // question is asked.
     if (in.runSnesKey)
         sneskmake();
-    if (isGzipLaunch(in))
+    if (isGzipLaunch(in)) {
         in.unpackGzip = askUnpackGzip(app);
+        // Unpacking changes the command lines: their length is checked again.
+        if (auto problem = launchProblem(in)) {
+            app.dialogs.ok(*problem, app.title);
+            return;
+        }
+    }
 
     const LaunchScript script = buildLaunchScript(in);
     try {
@@ -196,30 +206,39 @@ static void selectPluginByName(Snesmain& m, const std::string& name)
     m.Plugins->setPattern("*.XPL");
 }
 
+namespace {
+
+// The start that loading by double-click and the command-line start share:
+// the settings file and the plugin its first line names, or nullopt after
+// reporting why not (`unreadable` is the text for a missing or empty file).
+std::optional<std::string> openSettingsFile(App& app, const std::optional<std::string>& path, const std::string& unreadable)
+{
+    auto data = path ? app.fs.readText(*path) : std::nullopt;
+    if (data && data->cut)
+        app.dialogs.ok(oversizeNotice(*path), app.title);
+    auto plugin = data ? settingsPluginName(data->bytes) : std::nullopt;
+    if (!plugin) {
+        app.dialogs.ok(unreadable, app.title);
+        return std::nullopt;
+    }
+    if (!pluginAvailable(app, *plugin)) {
+        reportMissingPlugin(app, *plugin);
+        return std::nullopt;
+    }
+    return data->bytes;
+}
+
+} // namespace
+
 void Snesmain::loadGPF()
 {
     const std::string rom = File1->FileName();
-    auto path = settingsFilePath(app.Paths->value(PathField::GPFDir), File1->Path(), rom);
-    auto data = path ? app.fs.readAll(*path) : std::nullopt;
-    std::string pluginFile;
-    std::optional<RomSettingsReader> reader;
-    if (data) {
-        reader.emplace(*data);
-        try {
-            pluginFile = reader->text();
-        } catch (const TextReadError&) {
-            data.reset();
-        }
-    }
-    if (!data) {
-        app.dialogs.ok("There are no saved settings associated with this ROM or they are not valid.", app.title);
+    const auto path = settingsFilePath(app.Paths->value(PathField::GPFDir), File1->Path(), rom);
+    const auto data =
+        openSettingsFile(app, path, "There are no saved settings associated with this ROM or they are not valid.");
+    if (!data)
         return;
-    }
-    if (!pluginAvailable(app, pluginFile)) {
-        reportMissingPlugin(app, pluginFile);
-        return;
-    }
-    selectPluginByName(*this, pluginFile);
+    selectPluginByName(*this, *settingsPluginName(*data));
     // A selection that rescans the ROM list loses the ROM's selection: keep it.
     if (File1->FileName() != rom)
         for (int i = 0; i < File1->ListCount(); ++i)
@@ -227,26 +246,51 @@ void Snesmain::loadGPF()
                 File1->setListIndex(i);
                 break;
             }
-    try {
-        for (int i = 0; i < optionslist->count(); ++i)
-            optionslist->item(i)->setSelected(reader->truth());
-        for (int i = 0; i < List2->count(); ++i)
-            List2->item(i)->setSelected(reader->truth());
-        const long controller = reader->number();
-        if (controller < Play1select->minimum() || controller > Play1select->maximum())
+    const auto options = static_cast<std::size_t>(optionslist->count());
+    const auto displays = static_cast<std::size_t>(List2->count());
+    const ParsedRomSettings parsed = parseRomSettings(*data, options, displays);
+    const RomSettings& v = parsed.values;
+    // Values are applied in file order up to the first one that failed.
+    std::size_t left = parsed.read;
+    auto next = [&left] { return left > 0 ? (--left, true) : false; };
+    for (std::size_t i = 0; i < options; ++i)
+        if (next())
+            optionslist->item(static_cast<int>(i))->setSelected(v.options[i]);
+        else
             return;
-        Play1select->setValue(static_cast<int>(controller));
-        rundos->setChecked(reader->truth());
-        runvesa->setChecked(reader->truth());
-        runsnesk->setChecked(reader->truth());
-        Text2->setText(qs(reader->text()));
-        app.chtcodefrm->Text1->setText(qs(reader->text()));
-        app.chtcodefrm->Combo1->setEditText(qs(reader->text()));
-        chten->setChecked(reader->truth());
-        ROMMame->setChecked(reader->truth());
-    } catch (const std::exception&) {
-        return;  // what was applied so far stays in effect
-    }
+    for (std::size_t i = 0; i < displays; ++i)
+        if (next())
+            List2->item(static_cast<int>(i))->setSelected(v.displayModes[i]);
+        else
+            return;
+    if (!next() || v.controller < Play1select->minimum() || v.controller > Play1select->maximum())
+        return;
+    Play1select->setValue(static_cast<int>(v.controller));
+    const std::string file = fileNameOfDos(*path);
+    const std::pair<QAction*, bool> toggles1[] = {{rundos, v.runInDos}, {runvesa, v.runVesa}, {runsnesk, v.runSnesKey}};
+    for (const auto& [action, on] : toggles1)
+        if (next())
+            action->setChecked(on);
+        else
+            return;
+    if (!next())
+        return;
+    Text2->setText(qs(v.frameskip));
+    launchOrigins.note("frameskip", v.frameskip, "the frameskip in " + file);
+    if (!next())
+        return;
+    app.chtcodefrm->Text1->setText(qs(v.cheatCode));
+    launchOrigins.note("cheatCode", v.cheatCode, "the cheat code in " + file);
+    if (!next())
+        return;
+    app.chtcodefrm->Combo1->setEditText(qs(v.cheatSwitch));
+    launchOrigins.note("cheatSwitch", v.cheatSwitch, "the cheat switch in " + file);
+    const std::pair<QAction*, bool> toggles2[] = {{chten, v.enableCheat}, {ROMMame, v.mameRom}};
+    for (const auto& [action, on] : toggles2)
+        if (next())
+            action->setChecked(on);
+        else
+            return;
     settingsLoaded = true;
 }
 
@@ -278,27 +322,12 @@ void Snesmain::CheckCOMMAND()
 void Snesmain::commandGPF()
 {
     const std::string& A = app.commandLine;
-    auto path = commandLineSettingsPath(app.Paths->value(PathField::GPFDir), A);
-    auto data = path ? app.fs.readAll(*path) : std::nullopt;
-    std::string pluginFile;
-    if (data) {
-        RomSettingsReader reader(*data);
-        try {
-            pluginFile = reader.text();
-        } catch (const TextReadError&) {
-            data.reset();
-        }
-    }
-    if (!data) {
-        app.dialogs.ok("There are no saved settings associated with this ROM or they are not valid. The ROM being loaded is " + A,
-                       app.title);
+    const auto data = openSettingsFile(app, commandLineSettingsPath(app.Paths->value(PathField::GPFDir), A),
+                                       "There are no saved settings associated with this ROM or they are not valid. "
+                                       "The ROM being loaded is " + A);
+    if (!data)
         return;
-    }
-    if (!pluginAvailable(app, pluginFile)) {
-        reportMissingPlugin(app, pluginFile);
-        return;
-    }
-    selectPluginByName(*this, pluginFile);
+    selectPluginByName(*this, *settingsPluginName(*data));
     settingsLoaded = true;
 }
 

@@ -7,7 +7,7 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -231,18 +231,20 @@ StartResult HostProcessStarter::startDosbox(const std::string& command, const st
     if (!host)
         return {false, "The folder " + dosFolder + " was not found."};
     removeOldDosboxConfigs();
-    QTemporaryFile conf(QDir::tempPath() + "/kivalto-dosbox-XXXXXX.conf");
-    conf.setAutoRemove(false);
-    const std::string text = dosboxConfig(fs_.driveTable(), dosFolder, host->string(), command);
-    if (!conf.open() || conf.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
-        !conf.flush())
+    if (auto problem = dosboxConfigProblem(fs_.driveTable(), dosFolder, host->string(), command))
+        return {false, *problem};
+    const std::string conf = bytes(QDir::tempPath()) + "/kivalto-dosbox-" +
+                             std::to_string(QRandomGenerator::system()->generate64()) + ".conf";
+    try {
+        writeHostFileWhole(conf, dosboxConfig(fs_.driveTable(), dosFolder, host->string(), command));
+    } catch (const FileError&) {
         return {false, "The DOSBox configuration could not be written to " + bytes(QDir::tempPath()) + "."};
-    conf.close();
+    }
     QProcess detached;
     QProcess& p = owned ? *owned : detached;
     p.setProgram(dosbox);
     QStringList args;
-    for (const auto& a : dosboxArguments(conf.fileName().toStdString(), fullscreen))
+    for (const auto& a : dosboxArguments(conf, fullscreen))
         args << QString::fromStdString(a);
     p.setArguments(args);
     p.setWorkingDirectory(QString::fromStdString(host->string()));

@@ -91,12 +91,6 @@ TEST_F(DosFsTest, ReadingAndWritingIgnoreCaseAndNewFilesKeepTheGivenCase)
 TEST_F(DosFsTest, WriteWholeIsAtomic)
 {
     put("c/KIV/paths.dat", "old contents");
-    // The temporary name is taken by a folder: the write fails, the old file stays.
-    fs::create_directories(root / "c/KIV/.paths.dat.kivalto-tmp");
-    EXPECT_THROW(dos.writeWhole("paths.dat", "new"), FileError);
-    EXPECT_EQ(get("c/KIV/paths.dat"), "old contents");
-    fs::remove(root / "c/KIV/.paths.dat.kivalto-tmp");
-
     // A target that is a folder, or in a missing folder.
     fs::create_directories(root / "c/KIV/FOLDER");
     EXPECT_THROW(dos.writeWhole("folder", "x"), FileError);
@@ -107,6 +101,19 @@ TEST_F(DosFsTest, WriteWholeIsAtomic)
     dos.writeWhole("paths.dat", std::string("a\0\r\n", 4));
     EXPECT_EQ(get("c/KIV/paths.dat"), std::string("a\0\r\n", 4));
     EXPECT_EQ(hostNames("c/KIV"), (std::vector<std::string>{"FOLDER", "paths.dat"}));
+}
+
+TEST_F(DosFsTest, WriteWholeNeverFollowsALink)
+{
+    put("precious.txt", "precious");
+    put("c/KIV/sneswin.pit", "program=snesexec.bat");
+    // Links planted at the temporary name of earlier versions and at the target.
+    fs::create_symlink(root / "precious.txt", root / "c/KIV/.sneswin.pif.kivalto-tmp");
+    fs::create_symlink(root / "precious.txt", root / "c/KIV/sneswin.pif");
+    dos.copyFile("sneswin.pit", "sneswin.pif");
+    EXPECT_EQ(get("precious.txt"), "precious");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(root / "c/KIV/sneswin.pif")));
+    EXPECT_EQ(get("c/KIV/sneswin.pif"), "program=snesexec.bat");
 }
 
 TEST_F(DosFsTest, PatchCopyAndPositionedReads)
@@ -254,4 +261,30 @@ TEST(LaunchTemplates, ShortDosNames)
         EXPECT_TRUE(isShortDosName(ok)) << ok;
     for (const char* bad : {"", "kivalto-test1", "123456789", "a.1234", "a.b.c", "my roms", "a.", ".x", "a+b"})
         EXPECT_FALSE(isShortDosName(bad)) << bad;
+}
+
+TEST(LaunchTemplates, DosboxConfigNeverGainsALine)
+{
+    DriveTable t = DriveTable::hostDefault();
+    struct Case {
+        std::string drive, dosFolder, hostFolder, command;
+    };
+    const Case refused[] = {
+        {"/media/a\nb", "C:\\KIV", "/kiv", "X.BAT"},
+        {"/media/a\"b", "C:\\KIV", "/kiv", "X.BAT"},
+        {"/media/roms", "C:\\KIV\r", "/kiv", "X.BAT"},
+        {"/media/roms", "C:\\My Kiv", "/my\nkiv", "X.BAT"},
+        {"/media/roms", "C:\\KIV", "/kiv", "C:\\SPC\\spcplay C:\\A\r\nECHO X.SPC -r 3"},
+        {"/media/roms", "C:\\KIV", "/kiv", "spcplay A>B.SPC"},
+    };
+    for (const Case& c : refused) {
+        t.set('D', c.drive);
+        EXPECT_TRUE(dosboxConfigProblem(t, c.dosFolder, c.hostFolder, c.command)) << c.command;
+        EXPECT_THROW(dosboxConfig(t, c.dosFolder, c.hostFolder, c.command), std::invalid_argument);
+    }
+    t.set('D', "/media/100%");
+    EXPECT_EQ(dosboxConfig(t, "C:\\A%B", "/a%b", "spcplay 50%.SPC"),
+              "# Written by Kivalto for one start of DOSBox.\n[autoexec]\n"
+              "mount C \"/\" >NUL\nmount D \"/media/100%%\"\n"
+              "mount Y \"/a%%b\"\nY:\ncall spcplay 50%%.SPC\nexit\n");
 }

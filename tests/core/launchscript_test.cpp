@@ -179,3 +179,63 @@ TEST(LaunchScript, ProblemsAreFoundBeforeWriting)
         EXPECT_TRUE(launchProblem(in)) << bad;
     }
 }
+
+TEST(LaunchScript, HostileValuesAreRefusedNamingTheirSource)
+{
+    struct Case {
+        void (*set)(LaunchInputs&);
+        const char* start;  // the message names the value's source
+    };
+    const Case cases[] = {
+        {[](LaunchInputs& in) { in.frameskip = "3\r\nECHO Z>C:\\PWNED.TXT\r\nREM "; }, "The frameskip in MARIO.GPF (\"3<0D><0A>"},
+        {[](LaunchInputs& in) { in.frameskip = "2>C:\\NOTES.TXT"; }, "The frameskip in MARIO.GPF (\"2>C:"},
+        {[](LaunchInputs& in) { in.enableCheat = true, in.cheatCode = "1|DEL X"; }, "The cheat code box"},
+        {[](LaunchInputs& in) { in.enableCheat = true, in.cheatSwitch = "-c\n"; }, "The cheat switch box"},
+        {[](LaunchInputs& in) { in.emulatorDir = "C:\\EMU<\\"; }, "The emulator directory box"},
+        {[](LaunchInputs& in) { in.runVesa = true, in.vesaCommand = "VESA.EXE >NUL"; }, "The Vesa 2 path"},
+        {[](LaunchInputs& in) { in.romFile = "A.ZIP", in.unzipDir = "C:\\U\\\x1a"; }, "The ROM unzip directory"},
+        {[](LaunchInputs& in) { in.fixedSwitches = "-v\rdel *.*"; }, "The non-optional switches of the plugin ZSNES.XPL"},
+        {[](LaunchInputs& in) { in.optionSwitches = {"-a", "-b>x"}; }, "The switch of selected option 2 of the plugin"},
+    };
+    for (const Case& c : cases) {
+        LaunchInputs in = plainZsnes();
+        in.frameskipSwitch = "-f n";
+        in.sources.frameskip = "the frameskip in MARIO.GPF";
+        in.sources.plugin = "the plugin ZSNES.XPL";
+        c.set(in);
+        auto problem = launchProblem(in);
+        ASSERT_TRUE(problem) << c.start;
+        EXPECT_EQ(problem->rfind(c.start, 0), 0u) << *problem;
+    }
+}
+
+TEST(LaunchScript, PercentIsDoubledInEveryValue)
+{
+    LaunchInputs in = plainZsnes();
+    in.frameskipSwitch = "-f n";
+    in.frameskip = "%PATH%";
+    in.emulatorDir = "C:\\100%\\";
+    in.fixedSwitches = "-x %1";
+    EXPECT_FALSE(launchProblem(in));
+    auto lines = buildLaunchScript(in).lines;
+    EXPECT_EQ(lines[3], "cd\\100%%");
+    EXPECT_EQ(lines[4], "ZSNES.EXE -f %%PATH%% -x %%1 C:\\ROMS\\MARIO.SMC");
+}
+
+TEST(LaunchScript, ACommandTailLongerThanDosPassesIsRefused)
+{
+    LaunchInputs in = plainZsnes();
+    // " " + D + "\" + F: 126 characters pass, 127 do not.
+    in.romDir = "C:\\" + std::string(126 - 1 - 3 - 1 - 9, 'A');
+    EXPECT_FALSE(launchProblem(in));
+    in.romDir += "%";  // counted as DOS will see it: one character
+    auto problem = launchProblem(in);
+    ASSERT_TRUE(problem);
+    EXPECT_NE(problem->find("127 characters"), std::string::npos) << *problem;
+    EXPECT_NE(problem->find("Drives section"), std::string::npos);
+    // The unpacker's own command line counts too, and the unpacked ROM is short.
+    in.romFile = "MARIO.ZIP";
+    problem = launchProblem(in);
+    ASSERT_TRUE(problem);
+    EXPECT_NE(problem->find("for pkunzip"), std::string::npos) << *problem;
+}

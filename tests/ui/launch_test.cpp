@@ -264,3 +264,59 @@ TEST_F(Launching, CommandLineStartWithoutSettingsOpensNormally)
     EXPECT_TRUE(process.calls.empty());
     EXPECT_TRUE(main().isVisible());
 }
+
+TEST_F(Launching, HostileSettingsFilesRunNothing)
+{
+    // The frameskip, the cheat code and the cheat switch of a settings file
+    // beside the ROM; the quoted field runs across line ends.
+    struct Case {
+        int line;  // 9 frameskip, 10 cheat code, 11 cheat switch
+        const char* value;
+        const char* message;
+    };
+    const Case cases[] = {
+        {9, "\"3\r\nECHO Z>C:\\PWNED.TXT\r\nREM \"", "The frameskip in MARIO.GPF (\"3<0D><0A>ECHO Z>C:"},
+        {9, "2>C:\\NOTES.TXT", "The frameskip in MARIO.GPF (\"2>C:\\NOTES.TXT\") holds <, > or |"},
+        {10, "\"1\r\nECHO Z>C:\\PWNED.TXT\"", "The cheat code in MARIO.GPF"},
+        {11, "-c|ECHO", "The cheat switch in MARIO.GPF"},
+    };
+    writeFile("C:\\NOTES.TXT", "keep");
+    for (const Case& c : cases) {
+        std::vector<std::string> gpf{"TEST.XPL", "False", "False", "False", "False", " 1 ", "False", "False", "False",
+                                     "5",        "0",     "-c",    "True",  "False"};
+        gpf[static_cast<std::size_t>(c.line)] = c.value;
+        writeFile("C:\\ROMS\\MARIO.GPF", crlf(gpf));
+        app.commandLine = "C:\\ROMS\\MARIO.SMC";
+        startup();
+        bool named = false;
+        for (const auto& box : dialogs.boxes)
+            named = named || box.text.rfind(c.message, 0) == 0;
+        EXPECT_TRUE(named) << c.message << "\ngot: " << dialogs.lastText();
+        EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat")) << c.message;
+        EXPECT_FALSE(exists("C:\\PWNED.TXT"));
+        EXPECT_EQ(readFile("C:\\NOTES.TXT"), "keep");
+        EXPECT_TRUE(process.calls.empty());
+        // Typed over, the value is named as the box's.
+        main().Text2->setText("1>X");
+        main().Run_Click();
+        EXPECT_EQ(dialogs.lastText().rfind("The frameskip box", 0), 0u) << dialogs.lastText();
+        destroyWindows(app);
+        dialogs.boxes.clear();
+    }
+}
+
+TEST_F(Launching, ARomFolderTooDeepForDosIsRefused)
+{
+    std::string deep = "C:\\ROMS";
+    for (int i = 0; i < 14; ++i)
+        deep += "\\FOLDER" + std::to_string(i);
+    writeFile(deep + "\\MARIO.SMC", std::string(70000, '\0'));
+    startup();
+    selectPlugin();
+    main().File1->setPath(deep);
+    selectRom("MARIO.SMC");
+    main().Run_Click();
+    EXPECT_NE(dialogs.lastText().find("DOS passes at most 126"), std::string::npos) << dialogs.lastText();
+    EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat"));
+    EXPECT_TRUE(process.calls.empty());
+}
