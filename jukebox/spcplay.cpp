@@ -1,5 +1,7 @@
 #include "jukebox/spcplay.h"
 
+#include "launch/launchvalues.h"
+
 namespace kivalto {
 
 std::string buildSpcPlayCommand(const std::string& spcDir, const std::string& file, const SpcPlaySettings& s)
@@ -18,6 +20,18 @@ std::string buildSpcPlayCommand(const std::string& spcDir, const std::string& fi
     if (s.volume != 75)
         line += " -k " + std::to_string(s.volume);
     return line;
+}
+
+std::optional<std::string> spcPlayProblem(const std::string& spcDir, const std::string& file, const SpcPlaySettings& s)
+{
+    if (auto p = dosValueProblem(spcDir, "the SPCPlay directory in the Paths window"))
+        return p;
+    if (auto p = dosValueProblem(file, "the name of the chosen file"))
+        return p;
+    const std::size_t tail = buildSpcPlayCommand(spcDir, file, s).size() - (spcDir + "spcplay").size();
+    if (tail > kMaxCommandTail)
+        return commandTailMessage("SPCPlay", tail);
+    return std::nullopt;
 }
 
 std::string playClockText(long seconds)

@@ -1,6 +1,7 @@
 // The SPCPlay command line and the jukebox's play clock.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace kivalto {
@@ -19,6 +20,12 @@ struct SpcPlaySettings {
 // switches in SPCPlay's documented order. The file is not quoted: SPCPlay
 // is a DOS program and takes short names.
 std::string buildSpcPlayCommand(const std::string& spcDir, const std::string& file, const SpcPlaySettings& s);
+
+// Why that command cannot be given to DOS, as a sentence for the user: the
+// SPCPlay directory or the file holding a line break, another control
+// character, "<", ">" or "|", or a command tail longer than DOS passes.
+// nullopt when it can.
+std::optional<std::string> spcPlayProblem(const std::string& spcDir, const std::string& file, const SpcPlaySettings& s);
 
 // "  m:s" without leading zeros: 65 seconds give "  1:5".
 std::string playClockText(long seconds);

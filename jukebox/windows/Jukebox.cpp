@@ -146,6 +146,10 @@ void Jukebox::Picture1_Click()
     const std::string file = app.Snesmain->CommonDialog1.FileName;
     if (file.empty())
         return;
+    if (auto problem = spcPlayProblem(spcDir, file, settings())) {
+        app.dialogs.ok(*problem, app.title);
+        return;
+    }
     const std::string commandLine = buildSpcPlayCommand(spcDir, file, settings());
 
     playCounter = 0;

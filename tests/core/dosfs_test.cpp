@@ -283,8 +283,8 @@ TEST(LaunchTemplates, DosboxConfigNeverGainsALine)
         EXPECT_THROW(dosboxConfig(t, c.dosFolder, c.hostFolder, c.command), std::invalid_argument);
     }
     t.set('D', "/media/100%");
-    EXPECT_EQ(dosboxConfig(t, "C:\\A%B", "/a%b", "spcplay 50%.SPC"),
+    EXPECT_EQ(dosboxConfig(t, "C:\\My 100%", "/my 100%", "spcplay 50%.SPC"),
               "# Written by Kivalto for one start of DOSBox.\n[autoexec]\n"
               "mount C \"/\" >NUL\nmount D \"/media/100%%\"\n"
-              "mount Y \"/a%%b\"\nY:\ncall spcplay 50%%.SPC\nexit\n");
+              "mount Y \"/my 100%%\"\nY:\ncall spcplay 50%%.SPC\nexit\n");
 }

@@ -163,3 +163,19 @@ TEST_F(JukeboxWindow, StopTheClockAndCloseLeaveThePlayerAlone)
     EXPECT_EQ(clock(), "  0:1");
     EXPECT_EQ(process.calls.size(), 2u);
 }
+
+TEST_F(JukeboxWindow, NamesDosCannotTakeStartNothing)
+{
+    const std::pair<std::string, const char*> cases[] = {
+        {"C:\\MUSIC\\A\nECHO X.SPC", "line break"},
+        {"C:\\MUSIC\\A>B.SPC", "<, > or |"},
+        {"C:\\MUSIC\\" + std::string(120, 'A') + ".SPC", "DOS passes at most 126"},
+    };
+    for (const auto& [file, why] : cases) {
+        play(file);
+        EXPECT_NE(dialogs.lastText().find(why), std::string::npos) << dialogs.lastText();
+        EXPECT_TRUE(process.calls.empty());
+        EXPECT_EQ(caption(), "SPC-Jukebox");
+        EXPECT_FALSE(juke->Timer1->isActive());
+    }
+}
