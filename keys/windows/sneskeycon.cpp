@@ -50,6 +50,7 @@ sneskeycon::sneskeycon(App& a) : app(a)
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName("Please select your controller:");
+    Combo1->lineEdit()->setAccessibleName("Please select your controller:");
     prompt->setBuddy(Combo1);
 
     List2 = titledList("Click here to select this button.");

@@ -20,6 +20,7 @@ chtcodefrm::chtcodefrm(App& a) : app(a)
     // Typed switches must not become entries: Combo1 stays parallel to List1.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName("Switch:");
+    Combo1->lineEdit()->setAccessibleName("Switch:");
     Label3 = new QLabel("&Switch:");
     Label3->setBuddy(Combo1);
     List1 = new QListWidget;

@@ -85,6 +85,10 @@ QComboBox* Editor::makeFileSpecCombo(QWidget* parent)
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems({"NES", "SNES", "MASTER SYSTEM", "MEGA DRIVE", "GAME GEAR", "GAMEBOY", "PC ENGINE"});
     box->setEditText("*.*");
+    // An editable box would be read out by its text; it and its text field
+    // are named for what they hold.
+    box->setAccessibleName("FileSpec");
+    box->lineEdit()->setAccessibleName("FileSpec");
     return box;
 }
 

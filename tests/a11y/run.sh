@@ -15,10 +15,11 @@ work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 cp -r "$ready" "$work/kivalto"
 if [ "${1:-}" = "--noplugins" ]; then rm -f "$work"/kivalto/*.XPL; shift; fi
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and tells its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-sleep 1
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=:$(head -1 "$work/display")
 export DISPLAY=$display HOME=$work XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 dbus-run-session -- bash -c '
