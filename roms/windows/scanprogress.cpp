@@ -1,6 +1,7 @@
 #include "roms/windows/scanprogress.h"
 
 #include "app/windows/Snesmain.h"
+#include "roms/windows/romcataloguemodel.h"
 
 #include <QApplication>
 #include <QProgressBar>
@@ -15,10 +16,50 @@ ScanProgress::ScanProgress(Snesmain& window, std::size_t fileCount) : window_(wi
 
 ScanProgress::~ScanProgress()
 {
-    if (bar_) {
-        bar_->hide();
-        window_.statusBar()->hide();
+    if (!bar_)
+        return;
+    bar_->hide();
+    window_.statusBar()->hide();
+    QApplication::restoreOverrideCursor();
+    qApp->removeEventFilter(this);
+}
+
+bool ScanProgress::eventFilter(QObject*, QEvent* event)
+{
+    // A modal window opened meanwhile (by a timer's handler) stays usable.
+    if (QApplication::activeModalWidget())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+        return true;
+    default:
+        return false;
     }
+}
+
+void ScanProgress::showBar()
+{
+    bar_ = window_.findChild<QProgressBar*>("scanProgress");
+    if (!bar_) {
+        bar_ = new QProgressBar;
+        bar_->setObjectName("scanProgress");
+        bar_->setAccessibleName("ROM directory scan");
+        bar_->setFormat("Reading ROM titles: %v of %m files");
+        window_.statusBar()->addWidget(bar_, 1);
+    }
+    bar_->setRange(0, static_cast<int>(total_));
+    bar_->show();
+    window_.statusBar()->show();
+    window_.romCatalogue->clear();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    qApp->installEventFilter(this);
 }
 
 void ScanProgress::filesRead(std::size_t done)
@@ -27,21 +68,10 @@ void ScanProgress::filesRead(std::size_t done)
     if (now < kShowAfterMs || now - lastPaint_ < kPaintIntervalMs)
         return;
     lastPaint_ = now;
-    if (!bar_) {
-        bar_ = window_.findChild<QProgressBar*>("scanProgress");
-        if (!bar_) {
-            bar_ = new QProgressBar;
-            bar_->setObjectName("scanProgress");
-            bar_->setAccessibleName("ROM directory scan");
-            bar_->setFormat("Reading ROM titles: %v of %m files");
-            window_.statusBar()->addWidget(bar_, 1);
-        }
-        bar_->setRange(0, static_cast<int>(total_));
-        bar_->show();
-        window_.statusBar()->show();
-    }
+    if (!bar_)
+        showBar();
     bar_->setValue(static_cast<int>(done));
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QApplication::processEvents();
 }
 
 } // namespace kivalto

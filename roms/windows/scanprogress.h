@@ -1,11 +1,13 @@
 // Progress of a ROM directory scan. A scan runs on the window thread; on a
 // slow folder (a network share, thousands of ZIP files) it shows its
-// progress in the main window's status area and lets the windows repaint
-// now and then. User input waits until the scan is over, so no other
-// handler runs in the middle of it.
+// progress in the main window's status area, empties the title list as the
+// scan begins, and lets the windows repaint now and then. Clicks and keys
+// meanwhile are dropped (a busy cursor shows), so no other handler runs in
+// the middle of the scan and nothing aimed at the old list lands on the new.
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <cstddef>
 
 class QProgressBar;
@@ -14,12 +16,10 @@ namespace kivalto {
 
 class Snesmain;
 
-class ScanProgress {
+class ScanProgress : public QObject {
 public:
     ScanProgress(Snesmain& window, std::size_t fileCount);
-    ~ScanProgress();
-    ScanProgress(const ScanProgress&) = delete;
-    ScanProgress& operator=(const ScanProgress&) = delete;
+    ~ScanProgress() override;
 
     // After each file read.
     void filesRead(std::size_t done);
@@ -29,7 +29,12 @@ public:
     static constexpr qint64 kShowAfterMs = 300;
     static constexpr qint64 kPaintIntervalMs = 50;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void showBar();
+
     Snesmain& window_;
     std::size_t total_;
     QProgressBar* bar_ = nullptr;

@@ -4,6 +4,7 @@
 #include "roms/windows/romcataloguemodel.h"
 #include "roms/windows/scanprogress.h"
 
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QThread>
@@ -49,8 +50,21 @@ TEST_F(RomScan, AFolderBeyondTheListSaysOncePerScanThatOnlyTheFirstEntriesAreLis
     EXPECT_EQ(dialogs.boxes.size(), 2u);
 }
 
-TEST_F(RomScan, ASlowScanShowsItsProgressInTheStatusAreaUntilItEnds)
+// Counts the key presses that reach a widget.
+struct KeyCounter : QObject {
+    int keys = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        keys += e->type() == QEvent::KeyPress;
+        return false;
+    }
+};
+
+TEST_F(RomScan, ASlowScanShowsItsProgressInTheStatusAreaAndDropsInputUntilItEnds)
 {
+    main().romCatalogue->setEntries({{"OLD", kRomIcon}});
+    KeyCounter counter;
+    main().Run->installEventFilter(&counter);
     {
         ScanProgress progress(main(), 40);
         progress.filesRead(1);
@@ -64,8 +78,18 @@ TEST_F(RomScan, ASlowScanShowsItsProgressInTheStatusAreaUntilItEnds)
         EXPECT_EQ(bar->maximum(), 40);
         EXPECT_EQ(bar->value(), 25);
         EXPECT_EQ(bar->text(), "Reading ROM titles: 25 of 40 files");
+        EXPECT_EQ(main().romCatalogue->count(), 0);  // the old folder's list is gone
+
+        QApplication::postEvent(main().Run, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+        QThread::msleep(ScanProgress::kPaintIntervalMs + 5);
+        progress.filesRead(30);
     }
     EXPECT_TRUE(main().statusBar()->isHidden());
+    QApplication::processEvents();
+    EXPECT_EQ(counter.keys, 0);
+    QApplication::postEvent(main().Run, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+    QApplication::processEvents();
+    EXPECT_EQ(counter.keys, 1);
 }
 
 } // namespace
