@@ -56,12 +56,15 @@ TEST_F(Accessibility, EveryWindowNamesItsButtonsOnceAndGivesEachAccessKeyOnce)
             const std::string name = nameOf(b);
             EXPECT_FALSE(name.empty());
             EXPECT_TRUE(names.insert(name).second) << name;
-            if (char k = accessKey(b->text()))
+            if (char k = accessKey(b->text())) {
                 EXPECT_TRUE(keys.insert(k).second) << name << ": " << k;
+            }
         }
-        for (QLabel* l : window->findChildren<QLabel*>())
-            if (char k = l->buddy() ? accessKey(l->text()) : 0)
+        for (QLabel* l : window->findChildren<QLabel*>()) {
+            if (char k = l->buddy() ? accessKey(l->text()) : 0) {
                 EXPECT_TRUE(keys.insert(k).second) << l->text().toStdString();
+            }
+        }
     }
 }
 

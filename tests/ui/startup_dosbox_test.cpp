@@ -152,8 +152,9 @@ TEST(HostProcessStarter, DocumentWithoutADesktopHandlerIsReported)
         script("xdg-mime", std::string("[ \"$2\" = filetype ] && echo application/vnd.ms-htmlhelp || echo ") + handler);
         const StartResult r = starter.start("start HELP.CHM", dosPath, ShowMode::Maximized);
         EXPECT_EQ(r.ok, opens) << r.error;
-        if (!opens)
+        if (!opens) {
             EXPECT_EQ(r.error.rfind("No program was found to open", 0), 0u);
+        }
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         while (opens && !fs::exists(dir / "opened") && std::chrono::steady_clock::now() < deadline)
             QThread::msleep(20);
