@@ -4,6 +4,26 @@
 
 namespace kivalto {
 
+PathsFile readPathsFile(std::string_view bytes)
+{
+    PathsFile file;
+    StringCharSource src(bytes);
+    TextFieldReader reader(src);
+    reader.setFieldLimit(kMaxFieldBytes);
+    while (file.read < PathFieldCount && reader.tryField(file.values[static_cast<std::size_t>(file.read)]))
+        ++file.read;
+    file.cut = reader.cut();
+    return file;
+}
+
+std::string pathFieldLabel(PathField f)
+{
+    static const char* const labels[PathFieldCount] = {
+        "ROM Directory", "SPCPlay Directory", "Kivalto Directory", "ROM Unzip Directory", "Full Vesa 2 Path",
+        "SnesKey Directory", "Save ROM Settings to"};
+    return labels[static_cast<int>(f)];
+}
+
 std::string writePathsFile(const PathValues& values)
 {
     TextFileBuilder out;

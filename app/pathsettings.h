@@ -13,6 +13,19 @@ constexpr int PathFieldCount = 7;
 
 using PathValues = std::array<std::string, PathFieldCount>;
 
+// What paths.dat holds: its fields in field order, all seven read whatever
+// the first one holds; `read` counts those the file had (the others stay
+// empty). Each value is cut at the field limit (`cut` then tells).
+struct PathsFile {
+    PathValues values;
+    int read = 0;
+    bool cut = false;
+};
+PathsFile readPathsFile(std::string_view bytes);
+
+// The Paths window's label for a field ("ROM Directory"), for messages.
+std::string pathFieldLabel(PathField f);
+
 // The bytes of paths.dat for the seven values, in field order.
 std::string writePathsFile(const PathValues& values);
 

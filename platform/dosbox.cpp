@@ -11,7 +11,7 @@ namespace kivalto {
 PifTemplate parsePifTemplate(std::string_view text)
 {
     PifTemplate pif;
-    for (const std::string& line : readAllFields(text)) {
+    for (const std::string& line : readFieldList(text).fields) {
         const auto eq = line.find('=');
         if (line.empty() || line[0] == ';' || eq == std::string::npos)
             continue;

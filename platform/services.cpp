@@ -16,10 +16,13 @@ std::string MemorySettingsStore::get(const std::string& app, const std::string& 
     return it == values_.end() ? def : it->second;
 }
 
-void MemorySettingsStore::save(const std::string& app, const std::string& section, const std::string& key,
+bool MemorySettingsStore::save(const std::string& app, const std::string& section, const std::string& key,
                                const std::string& value)
 {
+    if (failWrites)
+        return false;
     values_[composite(app, section, key)] = value;
+    return true;
 }
 
 std::vector<std::string> MemorySettingsStore::keys(const std::string& app, const std::string& section) const

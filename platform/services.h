@@ -18,7 +18,8 @@ public:
     virtual ~SettingsStore() = default;
     virtual std::string get(const std::string& app, const std::string& section, const std::string& key,
                             const std::string& def) const = 0;
-    virtual void save(const std::string& app, const std::string& section, const std::string& key,
+    // False when the value could not be stored.
+    virtual bool save(const std::string& app, const std::string& section, const std::string& key,
                       const std::string& value) = 0;
     virtual std::vector<std::string> keys(const std::string& app, const std::string& section) const = 0;
 };
@@ -27,9 +28,10 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     std::string get(const std::string& app, const std::string& section, const std::string& key,
                     const std::string& def) const override;
-    void save(const std::string& app, const std::string& section, const std::string& key,
+    bool save(const std::string& app, const std::string& section, const std::string& key,
               const std::string& value) override;
     std::vector<std::string> keys(const std::string& app, const std::string& section) const override;
+    bool failWrites = false;  // tests: a store that cannot be written
 
 private:
     std::map<std::string, std::string> values_;

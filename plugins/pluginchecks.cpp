@@ -52,12 +52,12 @@ std::vector<UnreadableValue> findUnreadableValues(const EmulatorPlugin& p)
     return c.found;
 }
 
-std::string unreadableValuesWarning(const std::vector<UnreadableValue>& found)
+std::string unreadableValuesWarning(const std::vector<UnreadableValue>& found, std::string_view what)
 {
     if (found.empty())
         return {};
-    std::string text = "These values contain a comma or begin with a double quote, so the plugin would not read "
-                       "back as saved:\n";
+    std::string text = "These values contain a comma or begin with a double quote, so " + std::string(what) +
+                       " would not read back as saved:\n";
     for (const auto& u : found)
         text += "\n" + u.where + ": " + u.value;
     text += "\n\nPress OK to save anyway, or Cancel to correct them first.";

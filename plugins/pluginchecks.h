@@ -25,8 +25,9 @@ struct UnreadableValue {
 // plugin name is included: per-ROM settings files store it as a field.
 std::vector<UnreadableValue> findUnreadableValues(const EmulatorPlugin& plugin);
 
-// The warning shown before such a plugin is saved; empty when there is
-// nothing to warn about.
-std::string unreadableValuesWarning(const std::vector<UnreadableValue>& found);
+// The warning shown before such values are saved, `what` naming the file's
+// contents ("the plugin", "the paths"); empty when there is nothing to warn
+// about.
+std::string unreadableValuesWarning(const std::vector<UnreadableValue>& found, std::string_view what = "the plugin");
 
 } // namespace kivalto

@@ -51,6 +51,12 @@ std::string presetsBytes(const std::vector<std::string>& presets)
     return out.bytes();
 }
 
-std::vector<std::string> parsePresets(std::string_view bytes) { return readAllFields(bytes); }
+std::vector<std::string> parsePresets(std::string_view bytes, bool* cut)
+{
+    FieldList list = readFieldList(bytes);
+    if (cut)
+        *cut = list.cut;
+    return std::move(list.fields);
+}
 
 } // namespace kivalto

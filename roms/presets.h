@@ -25,6 +25,8 @@ void storePreset(std::vector<std::string>& presets, int n, std::string path);
 // presets.dat: one path per CR LF line; read back field by field, so a
 // path with a comma becomes two presets.
 std::string presetsBytes(const std::vector<std::string>& presets);
-std::vector<std::string> parsePresets(std::string_view bytes);
+// At most kMaxListEntries presets of kMaxFieldBytes each; `cut`, when
+// given, tells whether the file held more.
+std::vector<std::string> parsePresets(std::string_view bytes, bool* cut = nullptr);
 
 } // namespace kivalto

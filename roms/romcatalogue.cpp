@@ -95,14 +95,20 @@ std::string staticListBytes(const std::vector<RomEntry>& entries)
     return out.bytes();
 }
 
-std::vector<RomEntry> parseStaticList(std::string_view bytes)
+std::vector<RomEntry> parseStaticList(std::string_view bytes, bool* cut)
 {
+    FieldList list = readFieldList(bytes);
     std::vector<RomEntry> entries;
-    StringCharSource source(bytes);
-    TextFieldReader reader(source);
-    std::string text;
-    while (entries.size() < kMaxRomEntries && reader.tryField(text))
-        entries.push_back({text, kRomIcon});
+    entries.reserve(std::min(list.fields.size(), kMaxRomEntries));
+    for (std::string& text : list.fields) {
+        if (entries.size() == kMaxRomEntries) {
+            list.cut = true;
+            break;
+        }
+        entries.push_back({std::move(text), kRomIcon});
+    }
+    if (cut)
+        *cut = list.cut;
     return entries;
 }
 

@@ -44,7 +44,9 @@ inline bool scanOverflows(std::size_t files, std::size_t folders) { return files
 // static.dat: one entry text per CR LF line; read back field by field,
 // every entry with the ROM icon, at most kMaxRomEntries.
 std::string staticListBytes(const std::vector<RomEntry>& entries);
-std::vector<RomEntry> parseStaticList(std::string_view bytes);
+// At most kMaxRomEntries entries of kMaxFieldBytes each; `cut`, when
+// given, tells whether the file held more.
+std::vector<RomEntry> parseStaticList(std::string_view bytes, bool* cut = nullptr);
 
 // longrom.txt: for each entry p, file-list entry p - 1 (empty beyond the
 // file list), " = ", the entry's text, CR LF.

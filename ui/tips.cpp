@@ -6,21 +6,32 @@
 
 namespace kivalto {
 
-std::vector<std::string> splitTipLines(std::string_view bytes)
+std::vector<std::string> splitTipLines(std::string_view bytes, bool* cut)
 {
     std::vector<std::string> lines;
+    bool dropped = false;
+    auto add = [&](std::string_view line) {
+        dropped = dropped || line.size() > kMaxFieldBytes;
+        lines.emplace_back(line.substr(0, kMaxFieldBytes));
+    };
     std::size_t start = 0;
     while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(bytes.substr(start));
+        if (lines.size() == kMaxListEntries) {
+            dropped = true;
             break;
         }
-        lines.emplace_back(bytes.substr(start, end - start));
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            add(bytes.substr(start));
+            break;
+        }
+        add(bytes.substr(start, end - start));
         start = end + 1;
         if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
             ++start;
     }
+    if (cut)
+        *cut = dropped;
     return lines;
 }
 

@@ -11,7 +11,9 @@ inline constexpr const char* kTipsFile = "TIPOFDAY.TXT";
 
 // One tip per line, in file order, empty lines included. Lines end with
 // CR LF, LF or CR; a final line end does not start another tip.
-std::vector<std::string> splitTipLines(std::string_view bytes);
+// At most kMaxListEntries tips of kMaxFieldBytes each; `cut`, when given,
+// tells whether the file held more.
+std::vector<std::string> splitTipLines(std::string_view bytes, bool* cut = nullptr);
 
 // The text shown instead of a tip when the file is missing.
 std::string missingTipsText();

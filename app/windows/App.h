@@ -69,7 +69,8 @@ struct App {
     void showMessage(const std::string& text);
     // Options store, section "Options", default "1".
     std::string option(const std::string& key) const { return settings.get(settingsApp, "Options", key, "1"); }
-    void saveOption(const std::string& key, bool on) { settings.save(settingsApp, "Options", key, on ? "1" : "0"); }
+    // Reports a value the store could not keep.
+    void saveOption(const std::string& key, bool on);
 
     // Ends the program at once. Tests replace it.
     std::function<void()> quit;

@@ -4,6 +4,7 @@
 #include "app/windows/Snesmain.h"
 #include "platform/windows/defaultbutton.h"
 #include "platform/windows/text.h"
+#include "plugins/pluginchecks.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>
@@ -87,30 +88,42 @@ void Paths::setValues(const PathValues& v)
 
 void Paths::Form_Load()
 {
-    auto data = app.fs.readAll("paths.dat");
-    if (!data || data->empty())
+    const auto data = app.fs.readText("paths.dat", kMaxTextFileBytes);
+    if (!data || data->bytes.empty())
         return;
-    StringCharSource src(*data);
-    TextFieldReader reader(src);
-    std::string text;
-    for (int f = 0; f < PathFieldCount; ++f) {
-        if (!reader.tryField(text))
-            return;
-        field(static_cast<PathField>(f))->setText(qs(text));
-        if (f == 0) {
-            try {
-                app.Snesmain->File1->setPath(text);
-            } catch (const FileError&) {
-                return;
-            }
-            app.Snesmain->Dirtext->setText(qs(text));
-        }
+    const PathsFile file = readPathsFile(data->bytes);
+    if (data->cut || file.cut)
+        app.dialogs.ok(oversizeNotice("paths.dat"), app.title);
+    // Every field is read, whatever the first one holds: a ROM folder that
+    // cannot be used must not empty the others (a Save would write them so).
+    setValues(file.values);
+    if (file.read == 0)
+        return;
+    const std::string& rom = file.values[0];
+    try {
+        app.Snesmain->File1->setPath(rom);
+    } catch (const FileError&) {
+        app.dialogs.ok("The ROM Directory \"" + rom +
+                           "\" in paths.dat cannot be used: it does not exist or cannot be read. The ROM list shows "
+                           "the Kivalto directory instead. Correct the ROM Directory in Set Paths and press Save.",
+                       app.title);
+        return;
     }
+    app.Snesmain->Dirtext->setText(qs(rom));
 }
 
 void Paths::Command2_Click()
 {
     PathValues v = values();
+    // A value the reader would split or unquote shifts every later field
+    // at the next start: warn first, and Cancel writes nothing.
+    std::vector<UnreadableValue> unreadable;
+    for (int f = 0; f < PathFieldCount; ++f)
+        if (breaksFieldReading(v[static_cast<std::size_t>(f)]))
+            unreadable.push_back({pathFieldLabel(static_cast<PathField>(f)), v[static_cast<std::size_t>(f)]});
+    if (!unreadable.empty() && app.dialogs.messageBox({unreadableValuesWarning(unreadable, "the paths"), app.title,
+                                                       Buttons::OkCancel, Icon::Exclamation, 2}) != Answer::Ok)
+        return;
     upperCasePaths(v);
     addTrailingBackslashes(v);
     setValues(v);

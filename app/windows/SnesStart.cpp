@@ -173,4 +173,13 @@ void ChooseFileToSave(App& app, const std::string& filter, const std::string& st
     chooseFile(app, filter, startFolder, true);
 }
 
+void App::saveOption(const std::string& key, bool on)
+{
+    if (!settings.save(settingsApp, "Options", key, on ? "1" : "0"))
+        dialogs.ok("The setting \"" + key +
+                       "\" could not be saved: the settings file cannot be written. The change holds until Kivalto "
+                       "ends.",
+                   title);
+}
+
 } // namespace kivalto

@@ -43,15 +43,17 @@ std::string QtSettingsStore::get(const std::string& app, const std::string& sect
     return bytes(v.toString());
 }
 
-void QtSettingsStore::save(const std::string& app, const std::string& section, const std::string& key,
+bool QtSettingsStore::save(const std::string& app, const std::string& section, const std::string& key,
                            const std::string& value)
 {
-    QDir().mkpath(folder_);
+    if (!QDir().mkpath(folder_))
+        return false;
     QSettings s(fileFor(app), QSettings::IniFormat);
     s.beginGroup(qs(section));
     s.setValue(qs(key), qs(value));
     s.endGroup();
     s.sync();
+    return s.status() == QSettings::NoError;
 }
 
 std::vector<std::string> QtSettingsStore::keys(const std::string& app, const std::string& section) const
@@ -200,10 +202,10 @@ StartResult HostProcessStarter::start(const std::string& commandLine, const std:
 StartResult HostProcessStarter::startPif(const std::string& pifPath, const std::string& workingDir)
 {
     const std::string path = fs_.absolute(inFolder(workingDir, pifPath));
-    auto data = fs_.readAll(path);
+    auto data = fs_.readText(path, kMaxTextFileBytes);
     if (!data)
         return {false, "The program information file " + path + " could not be read."};
-    const PifTemplate pif = parsePifTemplate(*data);
+    const PifTemplate pif = parsePifTemplate(data->bytes);
     const std::string folder = fs_.absolute(pif.folder.empty() ? parentOfDos(path) : pif.folder);
     const std::string program = splitCommand(pif.program).first;
     if (!fs_.fileExists(joinDos(folder, program)))

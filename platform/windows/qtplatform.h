@@ -21,7 +21,7 @@ public:
     explicit QtSettingsStore(QString folder = {});
     std::string get(const std::string& app, const std::string& section, const std::string& key,
                     const std::string& def) const override;
-    void save(const std::string& app, const std::string& section, const std::string& key,
+    bool save(const std::string& app, const std::string& section, const std::string& key,
               const std::string& value) override;
     std::vector<std::string> keys(const std::string& app, const std::string& section) const override;
 

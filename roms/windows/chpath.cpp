@@ -1,5 +1,6 @@
 #include "roms/windows/chpath.h"
 
+#include "app/textfield.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "platform/windows/text.h"
@@ -122,9 +123,13 @@ void chpath::Form_Load()
         Drive1->setDrive(Dir1->Path());
     }
     // No file or an unreadable one: no presets, silently.
-    if (const auto data = app.fs.readAll("presets.dat"))
-        for (const std::string& p : parsePresets(*data))
+    if (const auto data = app.fs.readText("presets.dat", kMaxTextFileBytes)) {
+        bool cut = data->cut;
+        for (const std::string& p : parsePresets(data->bytes, &cut))
             List1->addItem(qs(p));
+        if (cut || data->cut)
+            app.dialogs.ok(oversizeNotice("presets.dat"), app.title);
+    }
 }
 
 void chpath::Drive1_Change()

@@ -1,4 +1,5 @@
 // Filling the title list: directory scan and the saved list.
+#include "app/textfield.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "roms/romcatalogue.h"
@@ -38,13 +39,16 @@ void ScanRomDirectory(App& app)
 
 void LoadStaticRomList(App& app)
 {
-    const auto data = app.fs.readAll("static.dat");
+    const auto data = app.fs.readText("static.dat", kMaxTextFileBytes);
     if (!data) {
         app.showError("The saved ROM list static.dat could not be read, so the ROM list is empty. "
                       "Switch on Dynamic ROMs in the Config menu to list the ROM directory again.");
         return;
     }
-    app.Snesmain->romCatalogue->append(parseStaticList(*data));
+    bool cut = false;
+    app.Snesmain->romCatalogue->append(parseStaticList(data->bytes, &cut));
+    if (cut || data->cut)
+        app.dialogs.ok(oversizeNotice("static.dat"), app.title);
 }
 
 } // namespace kivalto

@@ -35,14 +35,34 @@ TEST_F(PathsWindow, LoadFillsTheFieldsAndTheRomDirectory)
     EXPECT_TRUE(app.Paths->isVisible());
 }
 
-TEST_F(PathsWindow, AMissingRomFolderStopsTheLoadSilently)
+TEST_F(PathsWindow, AMissingRomFolderIsReportedAndTheOtherFieldsAreRead)
 {
-    writeFile("C:\\KIVALTO\\paths.dat", "C:\\NOWHERE\\\r\nC:\\SPC\\\r\n");
+    writeFile("C:\\KIVALTO\\paths.dat", "Q:\\ROMS\\\r\nC:\\SPC\\\r\nC:\\KIVALTO\\\r\nC:\\UNZIP\\\r\nV.EXE\r\nC:\\SK\\\r\nC:\\GPF\\\r\n");
     startup();
-    EXPECT_EQ(shown(*app.Paths), (std::vector<std::string>{"C:\\NOWHERE\\", "", "", "", "", "", ""}));
+    EXPECT_EQ(shown(*app.Paths), (std::vector<std::string>{"Q:\\ROMS\\", "C:\\SPC\\", "C:\\KIVALTO\\", "C:\\UNZIP\\",
+                                                           "V.EXE", "C:\\SK\\", "C:\\GPF\\"}));
     EXPECT_EQ(main().File1->Path(), "C:\\KIVALTO");
     EXPECT_EQ(main().Dirtext->text(), "");
-    EXPECT_TRUE(dialogs.boxes.empty());
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text.rfind("The ROM Directory \"Q:\\ROMS\\\" in paths.dat cannot be used", 0), 0u);
+}
+
+TEST_F(PathsWindow, SaveWarnsAboutValuesThatWouldNotReadBack)
+{
+    startup();
+    setAll(*app.Paths, {"c:\\roms", "C:\\SPC,PLAY\\", "", "", " \"V.EXE", "", ""});
+    app.Paths->Command2->click();  // no answer: the default, Cancel
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(dialogs.boxes[0].defaultButton, 2);
+    EXPECT_NE(dialogs.boxes[0].text.find("so the paths would not read back as saved:\n\nSPCPlay Directory: "
+                                         "C:\\SPC,PLAY\\\nFull Vesa 2 Path:  \"V.EXE\n"),
+              std::string::npos)
+        << dialogs.boxes[0].text;
+    EXPECT_FALSE(exists("C:\\KIVALTO\\paths.dat"));
+    dialogs.answers.push_back(Answer::Ok);
+    app.Paths->Command2->click();
+    EXPECT_EQ(readFile("C:\\KIVALTO\\paths.dat").substr(0, 24), "C:\\ROMS\\\r\nC:\\SPC,PLAY\\\r\n");
 }
 
 TEST_F(PathsWindow, SaveUpperCasesAddsBackslashesAndWritesExactBytes)

@@ -1,5 +1,6 @@
 #include "ui/windows/frmTip.h"
 
+#include "app/textfield.h"
 #include "app/windows/Snesmain.h"
 #include "platform/windows/text.h"
 
@@ -80,10 +81,13 @@ void frmTip::Form_Load()
 
 bool frmTip::loadTips()
 {
-    const auto data = app.fs.readAll(joinDos(app.fs.currentDir(), kTipsFile));
+    const auto data = app.fs.readText(joinDos(app.fs.currentDir(), kTipsFile), kMaxTextFileBytes);
     if (!data)
         return false;
-    tipRound.setTips(splitTipLines(*data));
+    bool cut = false;
+    tipRound.setTips(splitTipLines(data->bytes, &cut));
+    if (cut || data->cut)
+        app.dialogs.ok(oversizeNotice(kTipsFile), app.title);
     doNextTip();
     return true;
 }

@@ -1,0 +1,27 @@
+// libFuzzer target: the paths.dat reader. At most seven values of bounded
+// length, and what the writer writes reads back the same.
+#include "app/pathsettings.h"
+#include "app/textfield.h"
+#include "plugins/pluginchecks.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const kivalto::PathsFile file = kivalto::readPathsFile(text);
+    if (file.read < 0 || file.read > kivalto::PathFieldCount)
+        std::abort();
+    bool readsBack = true;
+    for (const std::string& v : file.values) {
+        if (v.size() > kivalto::kMaxFieldBytes)
+            std::abort();
+        // Values the Paths window would warn about, or that no line can hold.
+        readsBack = readsBack && !kivalto::breaksFieldReading(v) && v.find_first_of("\r\n") == std::string::npos &&
+                    (v.empty() || (v.back() != ' ' && v.front() != ' ' && v.front() != '\t'));
+    }
+    if (readsBack && kivalto::readPathsFile(kivalto::writePathsFile(file.values)).values != file.values)
+        std::abort();
+    return 0;
+}
