@@ -7,6 +7,7 @@
 #include "plugins/pluginchecks.h"
 
 #include <QGridLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -103,10 +104,13 @@ void Paths::Form_Load()
     try {
         app.Snesmain->File1->setPath(rom);
     } catch (const FileError&) {
-        app.dialogs.ok("The ROM Directory \"" + rom +
-                           "\" in paths.dat cannot be used: it does not exist or cannot be read. The ROM list shows "
-                           "the Kivalto directory instead. Correct the ROM Directory in Set Paths and press Save.",
-                       app.title);
+        // In the error window once start-up is over: a box would hold up
+        // the start, and a command-line launch with it.
+        const std::string text = "The ROM Directory \"" + rom +
+                                 "\" in paths.dat cannot be used: it does not exist or cannot be read. The ROM list "
+                                 "shows the Kivalto directory instead. Correct the ROM Directory in Set Paths and "
+                                 "press Save.";
+        QTimer::singleShot(0, this, [this, text] { app.showError(text); });
         return;
     }
     app.Snesmain->Dirtext->setText(qs(rom));

@@ -1,5 +1,6 @@
 #include "app/windows/Paths.h"
 #include "fixture.h"
+#include "ui/windows/errorfrm.h"
 
 using namespace kivalto;
 using PathsWindow = test::KivaltoTest;
@@ -43,8 +44,9 @@ TEST_F(PathsWindow, AMissingRomFolderIsReportedAndTheOtherFieldsAreRead)
                                                            "V.EXE", "C:\\SK\\", "C:\\GPF\\"}));
     EXPECT_EQ(main().File1->Path(), "C:\\KIVALTO");
     EXPECT_EQ(main().Dirtext->text(), "");
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text.rfind("The ROM Directory \"Q:\\ROMS\\\" in paths.dat cannot be used", 0), 0u);
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(app.errorfrm->Label1->text().toStdString().rfind("The ROM Directory \"Q:\\ROMS\\\" in paths.dat cannot be used", 0),
+              0u);
 }
 
 TEST_F(PathsWindow, SaveWarnsAboutValuesThatWouldNotReadBack)
