@@ -62,7 +62,7 @@ int runStartup(const fs::path& root, const Case& c)
     DosFs dosfs(drives, "C:\\KIVALTO");
     MemorySettingsStore settings;
     if (c.option)
-        settings.save("kivalto", "Options", c.option, "0");
+        settings.save("Kivalto", "Options", c.option, "0");
     ScriptedDialogs dialogs;
     RecordingProcessStarter process;
     App app(dosfs, settings, dialogs, process);
