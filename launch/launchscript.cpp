@@ -126,17 +126,6 @@ std::string shortRomName(const std::string& romFile)
     return romFile.substr(0, 6) + "~1" + lastChars(romFile, 4);
 }
 
-std::string escapePercent(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        out.push_back(c);
-        if (c == '%')
-            out.push_back('%');
-    }
-    return out;
-}
-
 namespace {
 
 LaunchScript buildScript(const LaunchInputs& raw, bool forBatch)

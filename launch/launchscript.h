@@ -68,8 +68,5 @@ LaunchScript buildLaunchScript(const LaunchInputs& in);
 
 // The name the emulator is given when long names are shortened.
 std::string shortRomName(const std::string& romFile);
-// The batch interpreter expands "%": every value is written with its "%"
-// doubled, so it reaches the emulator unchanged.
-std::string escapePercent(const std::string& text);
 
 } // namespace kivalto

@@ -63,18 +63,6 @@ bool allShortNames(const std::string& dosFolder)
     return true;
 }
 
-// DOSBox runs its [autoexec] section as a batch file: "%" would expand.
-std::string doublePercent(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        out.push_back(c);
-        if (c == '%')
-            out.push_back('%');
-    }
-    return out;
-}
-
 bool hasControlCharacter(std::string_view text)
 {
     for (unsigned char c : text)
@@ -102,7 +90,7 @@ std::string mountLine(char letter, const std::string& host)
 {
     std::string line = "mount ";
     line += letter;
-    line += " \"" + doublePercent(host) + "\"";
+    line += " \"" + escapePercent(host) + "\"";
     // DOSBox mounts "/" but prints "Mounting / is NOT recommended" over
     // the program's screen; the drive works all the same.
     if (host == "/")
@@ -154,7 +142,7 @@ std::string dosboxConfig(const DriveTable& drives, const std::string& dosFolder,
         out += mountLine(letter, host.string()) + "\n";
     if (allShortNames(dosFolder) || hostFolder.empty()) {
         out += dosFolder.substr(0, 2) + "\n";
-        out += "cd " + (dosFolder.size() > 3 ? doublePercent(dosFolder.substr(2)) : std::string("\\")) + "\n";
+        out += "cd " + (dosFolder.size() > 3 ? escapePercent(dosFolder.substr(2)) : std::string("\\")) + "\n";
     } else {
         // A spare letter from Y downwards (Z: is DOSBox's own drive).
         char spare = 'Y';
@@ -165,7 +153,7 @@ std::string dosboxConfig(const DriveTable& drives, const std::string& dosFolder,
     }
     // CALL returns from a batch file, so the EXIT after it runs and DOSBox
     // closes when the program ends (a plain batch name would never return).
-    out += "call " + doublePercent(command) + "\n";
+    out += "call " + escapePercent(command) + "\n";
     out += "exit\n";
     return out;
 }
@@ -179,6 +167,17 @@ std::vector<std::string> dosboxArguments(const std::string& configPath, bool ful
     if (fullscreen)
         args.push_back("-fullscreen");
     return args;
+}
+
+std::string escapePercent(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        out.push_back(c);
+        if (c == '%')
+            out.push_back('%');
+    }
+    return out;
 }
 
 } // namespace kivalto

@@ -34,6 +34,10 @@ bool isShortDosName(std::string_view name);
 std::optional<std::string> dosboxConfigProblem(const DriveTable& drives, const std::string& dosFolder,
                                                const std::string& hostFolder, const std::string& command);
 
+// DOS batch files (snesexec.bat, DOSBox's [autoexec]) expand "%": every
+// value is written with its "%" doubled, so it arrives unchanged.
+std::string escapePercent(const std::string& text);
+
 // Control characters shown as <0D>, so a message stays on its line.
 std::string printable(std::string_view text);
 
