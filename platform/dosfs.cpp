@@ -284,11 +284,24 @@ bool DosFs::folderExists(std::string_view dosPath) const
     return p && fs::is_directory(*p, ec);
 }
 
-std::optional<std::string> DosFs::readAll(std::string_view dosPath) const
+namespace {
+
+// The host file a reader may open: it exists and is a regular file.
+std::optional<fs::path> regularFile(const DosFs& dos, std::string_view dosPath)
 {
-    auto p = resolveExisting(dosPath);
+    auto p = dos.resolveExisting(dosPath);
     std::error_code ec;
     if (!p || !fs::is_regular_file(*p, ec))
+        return std::nullopt;
+    return p;
+}
+
+} // namespace
+
+std::optional<std::string> DosFs::readAll(std::string_view dosPath) const
+{
+    auto p = regularFile(*this, dosPath);
+    if (!p)
         return std::nullopt;
     std::ifstream in(*p, std::ios::binary);
     if (!in)
@@ -301,9 +314,8 @@ std::optional<std::string> DosFs::readAll(std::string_view dosPath) const
 
 std::optional<DosFs::Text> DosFs::readText(std::string_view dosPath, std::size_t limit) const
 {
-    auto p = resolveExisting(dosPath);
-    std::error_code ec;
-    if (!p || !fs::is_regular_file(*p, ec))
+    auto p = regularFile(*this, dosPath);
+    if (!p)
         return std::nullopt;
     std::ifstream in(*p, std::ios::binary);
     if (!in)
@@ -323,9 +335,8 @@ std::optional<DosFs::Text> DosFs::readText(std::string_view dosPath, std::size_t
 
 std::unique_ptr<ReadFile> DosFs::openRead(std::string_view dosPath) const
 {
-    auto p = resolveExisting(dosPath);
-    std::error_code ec;
-    if (!p || !fs::is_regular_file(*p, ec))
+    auto p = regularFile(*this, dosPath);
+    if (!p)
         return nullptr;
 #ifndef _WIN32
     int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
