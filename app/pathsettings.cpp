@@ -1,6 +1,6 @@
 #include "app/pathsettings.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 namespace kivalto {
 

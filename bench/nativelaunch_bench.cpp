@@ -5,7 +5,7 @@
 #include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
-#include "platform/windows/qtplatform.h"
+#include "platform/qt/qtplatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // libFuzzer target: the paths.dat reader. At most seven values of bounded
 // length, and what the writer writes reads back the same.
 #include "app/pathsettings.h"
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "plugins/pluginchecks.h"
 
 #include <cstdint>

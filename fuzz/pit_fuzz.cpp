@@ -1,6 +1,6 @@
 // libFuzzer target: the launch templates (.pit, .pif): any text gives a
 // program to run and a folder, each within the field limit.
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "platform/dosbox.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // libFuzzer target: the ROM directory presets (presets.dat); a list written
 // from what was read reads back the same.
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "plugins/pluginchecks.h"
 #include "roms/presets.h"
 

@@ -1,7 +1,7 @@
 // Fuzzes the header title reader and the field rule under it. The first
 // bytes choose the file name and four header positions (kept small so that
 // short inputs reach them); the rest is the file.
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "roms/memoryfile.h"
 #include "roms/romtitle.h"
 

@@ -1,5 +1,5 @@
 // libFuzzer target: the saved ROM title list (static.dat).
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "roms/romcatalogue.h"
 
 #include <cstdint>

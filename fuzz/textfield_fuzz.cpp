@@ -1,6 +1,6 @@
 // libFuzzer target: the field reader on arbitrary bytes. Reads every field
 // three ways and checks they agree and that reading always ends.
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <cstdint>
 #include <cstdlib>

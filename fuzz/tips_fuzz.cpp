@@ -1,6 +1,6 @@
 // libFuzzer target: the tips file (TIPOFDAY.TXT): bounded lines without
 // line ends, and a round that always has a tip to show when there are any.
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "ui/tips.h"
 
 #include <cstdint>

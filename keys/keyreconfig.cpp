@@ -1,6 +1,6 @@
 #include "keys/keyreconfig.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 namespace kivalto {
 

@@ -1,6 +1,6 @@
 #include "keys/scancodes.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <limits>
 #include <stdexcept>

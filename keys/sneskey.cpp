@@ -1,6 +1,6 @@
 #include "keys/sneskey.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <stdexcept>
 

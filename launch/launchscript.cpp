@@ -1,6 +1,6 @@
 #include "launch/launchscript.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "platform/dosbox.h"
 
 namespace kivalto {

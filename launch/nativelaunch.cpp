@@ -1,6 +1,6 @@
 #include "launch/nativelaunch.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // options and display modes, the controller, toggles, frameskip and cheat.
 #pragma once
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <optional>
 #include <string>

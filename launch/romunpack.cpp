@@ -1,6 +1,6 @@
 #include "launch/romunpack.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "platform/dosfs.h"
 #include "platform/nativeprocess.h"
 

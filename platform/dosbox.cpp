@@ -1,6 +1,6 @@
 #include "platform/dosbox.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <algorithm>
 #include <optional>

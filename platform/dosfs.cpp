@@ -1,6 +1,6 @@
 #include "platform/dosfs.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 // The operating-system services Kivalto uses, each behind a small
 // interface: the per-user settings store, message boxes and file dialogs,
-// and process start. The Qt implementations live in platform/windows;
+// and process start. The Qt implementations live in platform/qt;
 // tests use the in-memory and scripted ones below.
 #pragma once
 

@@ -1,6 +1,6 @@
 #include "plugins/catalogue.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 namespace kivalto {
 

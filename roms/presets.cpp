@@ -1,6 +1,6 @@
 #include "roms/presets.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <algorithm>
 #include <stdexcept>

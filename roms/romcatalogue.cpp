@@ -1,6 +1,6 @@
 #include "roms/romcatalogue.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "platform/dosfs.h"
 #include "roms/hostfile.h"
 #include "roms/romtitle.h"

@@ -3,7 +3,7 @@
 // header positions that yields a plausible text.
 #pragma once
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "platform/dosfs.h"
 
 #include <array>

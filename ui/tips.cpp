@@ -1,6 +1,6 @@
 #include "ui/tips.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 // The running program: the platform services and every window, loaded
-// once at start-up and kept until the program ends. Windows reach each
-// other through this object, as the design expects (for example
-// app.Paths->GUIDIr->text()).
+// once at start-up and kept until the program ends. Windows find each
+// other through this object and ask each other for meanings (for example
+// app.Paths->value(PathField::GUIDIr)), not for controls.
 #pragma once
 
 #include "platform/dosfs.h"

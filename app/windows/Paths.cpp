@@ -1,9 +1,9 @@
 #include "app/windows/Paths.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "app/windows/Snesmain.h"
-#include "platform/windows/defaultbutton.h"
-#include "platform/windows/text.h"
+#include "platform/qt/defaultbutton.h"
+#include "platform/qt/text.h"
 #include "plugins/pluginchecks.h"
 
 #include <QGridLayout>

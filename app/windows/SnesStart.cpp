@@ -9,11 +9,12 @@
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
 #include "launch/windows/chtcodefrm.h"
-#include "platform/windows/windowrole.h"
+#include "platform/qt/windowrole.h"
 #include "plugins/windows/Editor.h"
 #include "plugins/windows/addnew.h"
 #include "roms/windows/chpath.h"
 #include "ui/windows/errorfrm.h"
+#include "ui/windows/mesage.h"
 #include "ui/windows/frmTip.h"
 
 #include <QApplication>
@@ -150,36 +151,24 @@ void destroyWindows(App& app)
 }
 
 namespace {
-void chooseFile(App& app, const std::string& filter, const std::string& startFolder, bool save)
+std::string chooseFile(App& app, const std::string& filter, const std::string& startFolder, bool save)
 {
-    CommonDialog& d = app.Snesmain->CommonDialog1;
-    d.Filter = filter;
-    d.FilterIndex = 1;
-    d.InitDir = startFolder;
     const std::string current = app.fs.currentDir();
     FileDialogCall call{save, filter, startFolder};
-    d.FileName = save ? app.dialogs.saveFile(call) : app.dialogs.openFile(call);
+    std::string chosen = save ? app.dialogs.saveFile(call) : app.dialogs.openFile(call);
     app.fs.setCurrentDir(current);
+    return chosen;
 }
 } // namespace
 
-void ChooseFileToOpen(App& app, const std::string& filter, const std::string& startFolder)
+std::string ChooseFileToOpen(App& app, const std::string& filter, const std::string& startFolder)
 {
-    chooseFile(app, filter, startFolder, false);
+    return chooseFile(app, filter, startFolder, false);
 }
 
-void ChooseFileToSave(App& app, const std::string& filter, const std::string& startFolder)
+std::string ChooseFileToSave(App& app, const std::string& filter, const std::string& startFolder)
 {
-    chooseFile(app, filter, startFolder, true);
-}
-
-void App::saveOption(const std::string& key, bool on)
-{
-    if (!settings.save(settingsApp, "Options", key, on ? "1" : "0"))
-        dialogs.ok("The setting \"" + key +
-                       "\" could not be saved: the settings file cannot be written. The change holds until Kivalto "
-                       "ends.",
-                   title);
+    return chooseFile(app, filter, startFolder, true);
 }
 
 } // namespace kivalto

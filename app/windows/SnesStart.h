@@ -18,11 +18,11 @@ void StartupLoad(App& app);
 // Deletes the windows (at the end of the run, or of a test).
 void destroyWindows(App& app);
 
-// Shared file choosers: set the main window's CommonDialog1 (filter, filter
-// index 1, start folder), show the dialog and keep the current directory.
-// The caller reads app.Snesmain->CommonDialog1.FileName (empty: cancelled).
-void ChooseFileToOpen(App& app, const std::string& filter, const std::string& startFolder);
-void ChooseFileToSave(App& app, const std::string& filter, const std::string& startFolder);
+// Shared file choosers: show the dialog with the filter ("Name|*.A;*.B")
+// and start folder, keep the current directory, and return the chosen
+// file's DOS path (empty: cancelled).
+std::string ChooseFileToOpen(App& app, const std::string& filter, const std::string& startFolder);
+std::string ChooseFileToSave(App& app, const std::string& filter, const std::string& startFolder);
 
 // ROM list fillers (roms/windows/romscan.cpp).
 void ScanRomDirectory(App& app);

@@ -2,7 +2,7 @@
 
 #include "app/windows/Paths.h"
 #include "app/windows/pictures.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

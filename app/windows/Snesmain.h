@@ -7,7 +7,7 @@
 
 #include "app/windows/App.h"
 #include "launch/launchvalues.h"
-#include "platform/windows/listcontrols.h"
+#include "platform/qt/listcontrols.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -26,14 +26,6 @@
 namespace kivalto {
 
 class RomCatalogueModel;
-
-// The shared file dialog's state: filter, start folder and chosen name.
-struct CommonDialog {
-    std::string Filter;
-    int FilterIndex = 1;
-    std::string InitDir;
-    std::string FileName;  // DOS path; empty when cancelled
-};
 
 class Snesmain : public QMainWindow {
     Q_OBJECT
@@ -85,7 +77,6 @@ public:
     // Not shown
     std::vector<std::string> Headerlst{"33217", "32705", "65985", "29889"};
     DirListBox* Dir1 = nullptr;
-    CommonDialog CommonDialog1;
     std::vector<QPixmap> ImageList1;  // controller pictures, index 1..4 at [0..3]
     std::vector<QIcon> ImageList2;    // tree and list icons, index 1..12 at [0..11]
 

@@ -3,7 +3,7 @@
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -142,8 +142,7 @@ SpcPlaySettings Jukebox::settings() const
 void Jukebox::Picture1_Click()
 {
     const std::string spcDir = app.Paths->value(PathField::snespath);
-    ChooseFileToOpen(app, "Playable Files|*.SPC;*.ZST", spcDir);
-    const std::string file = app.Snesmain->CommonDialog1.FileName;
+    const std::string file = ChooseFileToOpen(app, "Playable Files|*.SPC;*.ZST", spcDir);
     if (file.empty())
         return;
     if (auto problem = spcPlayProblem(spcDir, file, settings())) {

@@ -7,7 +7,7 @@
 #include "keys/windows/keyview.h"
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "plugins/windows/Editor.h"
 
 namespace kivalto {

@@ -4,7 +4,7 @@
 #include "app/windows/Snesmain.h"
 #include "app/windows/pictures.h"
 #include "keys/windows/padkeyboxes.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
 
@@ -216,8 +216,7 @@ bool keyconfig::updatePlugin(KeyEmulator emu, const PadKeys& keys, int player)
         app.dialogs.ok(kPluginNotChanged, app.title);
         return false;
     }
-    app.Snesmain->CommonDialog1.FileName = path;
-    app.Editor->importPlug();
+    app.Editor->importPlug(path);
     applyKeysToPlugin(app.Editor->plugin.keys, keys, player);
     app.Editor->showPlugin();
     try {

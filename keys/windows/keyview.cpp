@@ -3,7 +3,7 @@
 #include "app/windows/Snesmain.h"
 #include "app/windows/pictures.h"
 #include "keys/keyview.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "plugins/windows/Editor.h"
 
 #include <QEvent>

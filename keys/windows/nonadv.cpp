@@ -1,14 +1,14 @@
 #include "keys/windows/nonadv.h"
 
 #include "app/pathsettings.h"
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "keys/sneskey.h"
 #include "keys/windows/sneskeycon.h"
-#include "platform/windows/defaultbutton.h"
-#include "platform/windows/text.h"
+#include "platform/qt/defaultbutton.h"
+#include "platform/qt/text.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -174,8 +174,7 @@ void nonadv::Command2_Click() { app.dialogs.ok(kHelp, app.title); }
 
 void nonadv::Command5_Click()
 {
-    ChooseFileToOpen(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
-    const std::string name = app.Snesmain->CommonDialog1.FileName;
+    const std::string name = ChooseFileToOpen(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
     if (name.empty())
         return;
     const auto data = app.fs.readAll(name);
@@ -205,8 +204,7 @@ void nonadv::Command5_Click()
 
 void nonadv::Command6_Click()
 {
-    ChooseFileToSave(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
-    const std::string name = app.Snesmain->CommonDialog1.FileName;
+    const std::string name = ChooseFileToSave(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
     if (name.empty())
         return;
     try {

@@ -1,9 +1,9 @@
 #include "keys/windows/sneskeycon.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "keys/sneskey.h"
 #include "keys/windows/nonadv.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

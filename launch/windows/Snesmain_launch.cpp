@@ -7,7 +7,7 @@
 #include "launch/romsettings.h"
 #include "launch/windows/chtcodefrm.h"
 #include "launch/windows/nativerun.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "plugins/windows/Editor.h"
 
 #include <QApplication>

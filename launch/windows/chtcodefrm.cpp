@@ -1,7 +1,7 @@
 #include "launch/windows/chtcodefrm.h"
 
-#include "platform/windows/defaultbutton.h"
-#include "platform/windows/text.h"
+#include "platform/qt/defaultbutton.h"
+#include "platform/qt/text.h"
 
 #include <QGridLayout>
 

@@ -3,7 +3,7 @@
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "platform/dosfs.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "plugins/pluginchecks.h"
 
 #include <QGridLayout>
@@ -422,9 +422,8 @@ void Editor::Command2_Click()
 
 void Editor::Command3_Click()
 {
-    // A cancelled dialog leaves no file name, and importPlug does nothing.
-    ChooseFileToOpen(app, "Plugins (XPL)|*.XPL", app.Paths->value(PathField::GUIDIr));
-    importPlug();
+    // A cancelled dialog returns no file name, and importPlug does nothing.
+    importPlug(ChooseFileToOpen(app, "Plugins (XPL)|*.XPL", app.Paths->value(PathField::GUIDIr)));
 }
 
 void Editor::Command4_Click()

@@ -78,8 +78,8 @@ public:
     // Writes `plugin` to pluginName + ".XPL" in the Kivalto directory after
     // the ROM-mask and directory rules. Throws FileError; the old file stays.
     void savePLUG();
-    // Loads the file named by the main window's CommonDialog1.FileName.
-    void importPlug();
+    // Loads the plugin file at the DOS path (empty: nothing to load).
+    void importPlug(const std::string& path);
 
     void Command1_Click();
     void Command2_Click();

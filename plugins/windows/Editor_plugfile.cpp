@@ -15,9 +15,8 @@ void Editor::savePLUG()
     app.fs.writeWhole(pluginFileName(plugin.pluginName), writePluginFile(plugin));
 }
 
-void Editor::importPlug()
+void Editor::importPlug(const std::string& path)
 {
-    const std::string path = app.Snesmain->CommonDialog1.FileName;
     if (path.empty())
         return;
     // Checked before anything is emptied, so a vanished file costs nothing.

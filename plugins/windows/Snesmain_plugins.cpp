@@ -7,7 +7,7 @@
 #include "plugins/catalogue.h"
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 
 #include <QShortcut>
 #include <functional>
@@ -106,8 +106,7 @@ void Snesmain::Plugins_Click()
 void Snesmain::Plugins_DblClick()
 {
     setEmulatorActive(true);
-    CommonDialog1.FileName = Plugins->FileName();
-    app.Editor->importPlug();
+    app.Editor->importPlug(Plugins->FileName());
     const EmulatorPlugin& plugin = app.Editor->plugin;
 
     Text1->setText(qs(plugin.defaultDir));

@@ -1,7 +1,7 @@
 #include "plugins/windows/addnew.h"
 
 #include "app/windows/Snesmain.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "plugins/windows/Editor.h"
 
 #include <QHBoxLayout>

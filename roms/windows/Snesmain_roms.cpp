@@ -3,7 +3,7 @@
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/chpath.h"
 #include "roms/windows/romcataloguemodel.h"
@@ -194,8 +194,7 @@ void Snesmain::snapass_Click()
         return;
     }
     try {
-        ChooseFileToOpen(app, "BMP or JPG|*.BMP;*.JPG", app.Paths->value(PathField::GUIDIr));
-        const std::string chosen = CommonDialog1.FileName;
+        const std::string chosen = ChooseFileToOpen(app, "BMP or JPG|*.BMP;*.JPG", app.Paths->value(PathField::GUIDIr));
         if (chosen.empty())
             return;
         const std::string ext = chosen.substr(chosen.size() >= 3 ? chosen.size() - 3 : 0);

@@ -1,9 +1,9 @@
 #include "roms/windows/chpath.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "roms/presets.h"
 #include "roms/windows/romcataloguemodel.h"
 

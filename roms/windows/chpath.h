@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/windows/App.h"
-#include "platform/windows/listcontrols.h"
+#include "platform/qt/listcontrols.h"
 
 #include <QLabel>
 #include <QLineEdit>

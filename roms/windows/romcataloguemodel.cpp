@@ -1,7 +1,7 @@
 #include "roms/windows/romcataloguemodel.h"
 
 #include "app/windows/Snesmain.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 
 namespace kivalto {
 

@@ -1,5 +1,5 @@
 // Filling the title list: directory scan and the saved list.
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "roms/romcatalogue.h"

@@ -1,6 +1,6 @@
 // Readers of Kivalto's text files stop at their limits whatever a file holds.
 #include "app/pathsettings.h"
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "launch/romsettings.h"
 #include "platform/dosbox.h"
 #include "roms/presets.h"

@@ -1,4 +1,4 @@
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "platform/dosbox.h"
 #include "platform/dosfs.h"
 #include "platform/drives.h"

@@ -1,5 +1,5 @@
 #include "app/pathsettings.h"
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The files shipped in the Kivalto folder must read cleanly with the
 // program's own readers.
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "keys/scancodes.h"
 #include "keys/sneskey.h"
 #include "plugins/catalogue.h"

@@ -1,4 +1,4 @@
-#include "app/textfield.h"
+#include "platform/textfield.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "app/windows/Paths.h"
 #include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
+#include "ui/windows/mesage.h"
 
 #include <QAccessible>
 

@@ -1,6 +1,7 @@
 #include "app/windows/Paths.h"
 #include "fixture.h"
 #include "ui/windows/errorfrm.h"
+#include "ui/windows/mesage.h"
 #include "ui/windows/frmTip.h"
 
 #include <QAccessible>

@@ -2,8 +2,8 @@
 // the real start-up and menus.
 #include "fixture.h"
 
-#include "app/textfield.h"
-#include "platform/windows/qtplatform.h"
+#include "platform/textfield.h"
+#include "platform/qt/qtplatform.h"
 #include "roms/windows/chpath.h"
 #include "ui/windows/frmTip.h"
 

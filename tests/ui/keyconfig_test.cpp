@@ -2,9 +2,10 @@
 
 #include "app/windows/Paths.h"
 #include "keys/windows/keyconfig.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
+#include "ui/windows/mesage.h"
 
 #include <QLabel>
 #include <array>

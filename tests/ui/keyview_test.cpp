@@ -1,7 +1,7 @@
 #include "fixture.h"
 #include "keys/windows/keyconfig.h"
 #include "keys/windows/keyview.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "plugins/windows/Editor.h"
 
 #include <QGridLayout>

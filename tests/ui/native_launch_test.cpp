@@ -3,7 +3,7 @@
 #include "fixture.h"
 
 #include "launch/windows/nativerun.h"
-#include "platform/windows/qtplatform.h"
+#include "platform/qt/qtplatform.h"
 #include "ui/windows/errorfrm.h"
 
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 #include "fixture.h"
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 
 using namespace kivalto;
 

@@ -13,8 +13,7 @@ protected:
     EmulatorPlugin& plugin() { return app.Editor->plugin; }
     void import(const std::string& path)
     {
-        main().CommonDialog1.FileName = path;
-        app.Editor->importPlug();
+        app.Editor->importPlug(path);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "fixture.h"
 #include "roms/windows/romcataloguemodel.h"
 #include "ui/windows/errorfrm.h"
+#include "ui/windows/mesage.h"
 
 #include <QImage>
 #include <QImageWriter>

@@ -2,7 +2,7 @@
 #include "fixture.h"
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 #include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
 

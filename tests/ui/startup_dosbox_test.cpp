@@ -1,6 +1,6 @@
 // The real process starter: a launch through the .PIF runs snesexec.bat in
 // DOSBox, which must write its file where Kivalto sees it.
-#include "platform/windows/qtplatform.h"
+#include "platform/qt/qtplatform.h"
 
 #include <QStandardPaths>
 #include <QThread>

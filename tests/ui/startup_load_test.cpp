@@ -2,6 +2,7 @@
 #include "app/windows/Splash.h"
 #include "fixture.h"
 #include "ui/windows/errorfrm.h"
+#include "ui/windows/mesage.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>

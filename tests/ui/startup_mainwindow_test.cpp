@@ -3,6 +3,7 @@
 #include "app/windows/Splash.h"
 #include "roms/windows/chpath.h"
 #include "ui/windows/errorfrm.h"
+#include "ui/windows/mesage.h"
 #include "ui/windows/frmTip.h"
 #include "fixture.h"
 

@@ -15,11 +15,13 @@ class errorfrm : public QWidget {
 public:
     explicit errorfrm(App& app);
     App& app;
-    QLabel* Label1 = nullptr;
+    QLabel* Label1 = nullptr;         // the error text
     QPushButton* Command1 = nullptr;  // Continue
     QPushButton* Command2 = nullptr;  // Close Kivalto
-    QTimer* Timer1 = nullptr;
+    QTimer* Timer1 = nullptr;         // keeps the window in front while shown
 
+    // Shows `text` in front of the other windows (not modal).
+    void showText(const std::string& text);
     void Form_Activate();
     void Timer1_Timer();
     void Command1_Click();
@@ -27,16 +29,6 @@ public:
 
 protected:
     bool event(QEvent* e) override;
-};
-
-class mesage : public QWidget {
-    Q_OBJECT
-public:
-    explicit mesage(App& app);
-    App& app;
-    QLabel* Label1 = nullptr;
-    QPushButton* Command1 = nullptr;  // OK
-    void Command1_Click();
 };
 
 } // namespace kivalto

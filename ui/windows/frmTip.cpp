@@ -1,8 +1,8 @@
 #include "ui/windows/frmTip.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "app/windows/Snesmain.h"
-#include "platform/windows/text.h"
+#include "platform/qt/text.h"
 
 #include <QHBoxLayout>
 #include <QSignalBlocker>

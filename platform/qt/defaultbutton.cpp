@@ -1,4 +1,4 @@
-#include "platform/windows/defaultbutton.h"
+#include "platform/qt/defaultbutton.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 // Programs Kivalto stops again itself (the jukebox's player): DOSBox runs
 // as a child process that is ended when its handle goes, so quitting
 // Kivalto never leaves music playing.
-#include "platform/windows/qtplatform.h"
+#include "platform/qt/qtplatform.h"
 
 #include <QProcess>
 

@@ -1,7 +1,7 @@
-#include "platform/windows/listcontrols.h"
+#include "platform/qt/listcontrols.h"
 
-#include "app/textfield.h"
-#include "platform/windows/text.h"
+#include "platform/textfield.h"
+#include "platform/qt/text.h"
 
 #include <QKeyEvent>
 #include <QSignalBlocker>

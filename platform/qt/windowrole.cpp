@@ -1,4 +1,4 @@
-#include "platform/windows/windowrole.h"
+#include "platform/qt/windowrole.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

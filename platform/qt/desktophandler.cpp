@@ -1,4 +1,4 @@
-#include "platform/windows/desktophandler.h"
+#include "platform/qt/desktophandler.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,11 +1,11 @@
-#include "app/windows/kivaltomain.h"
-
+// The executable: makes the program directory current, sets up the drive
+// table and services, and enters the event loop.
 #include "app/pathsettings.h"
-#include "app/textfield.h"
 #include "app/userfolder.h"
 #include "app/windows/SnesStart.h"
 #include "platform/drives.h"
-#include "platform/windows/qtplatform.h"
+#include "platform/qt/qtplatform.h"
+#include "platform/textfield.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -52,8 +52,7 @@ void preparePathsFile(const DosFs& fs, Dialogs& dialogs, const std::string& dosD
     }
 }
 
-} // namespace
-
+// Runs Kivalto on the given command line.
 int runKivalto(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
@@ -89,4 +88,7 @@ int runKivalto(int argc, char** argv)
     return rc;
 }
 
+} // namespace
 } // namespace kivalto
+
+int main(int argc, char** argv) { return kivalto::runKivalto(argc, argv); }

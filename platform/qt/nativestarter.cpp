@@ -3,7 +3,7 @@
 // fails within about three seconds is reported instead of vanishing
 // silently.
 #include "platform/nativeprocess.h"
-#include "platform/windows/qtplatform.h"
+#include "platform/qt/qtplatform.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
-#include "platform/windows/qtplatform.h"
+#include "platform/qt/qtplatform.h"
 
-#include "app/textfield.h"
+#include "platform/textfield.h"
 #include "platform/dosbox.h"
-#include "platform/windows/desktophandler.h"
-#include "platform/windows/text.h"
+#include "platform/qt/desktophandler.h"
+#include "platform/qt/text.h"
 
 #include <QApplication>
 #include <QDateTime>

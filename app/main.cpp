@@ -1,3 +1,0 @@
-#include "app/windows/kivaltomain.h"
-
-int main(int argc, char** argv) { return kivalto::runKivalto(argc, argv); }

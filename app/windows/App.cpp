@@ -1,0 +1,21 @@
+#include "app/windows/App.h"
+
+#include "ui/windows/errorfrm.h"
+#include "ui/windows/mesage.h"
+
+namespace kivalto {
+
+void App::showError(const std::string& text) { errorfrm->showText(text); }
+
+void App::showMessage(const std::string& text) { mesage->showText(text); }
+
+void App::saveOption(const std::string& key, bool on)
+{
+    if (!settings.save(settingsApp, "Options", key, on ? "1" : "0"))
+        dialogs.ok("The setting \"" + key +
+                       "\" could not be saved: the settings file cannot be written. The change holds until Kivalto "
+                       "ends.",
+                   title);
+}
+
+} // namespace kivalto

@@ -1,0 +1,77 @@
+#include "platform/qt/widgetkit.h"
+
+namespace kivalto {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QLineEdit* makeEdit(QWidget* parent, const char* name)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    return e;
+}
+
+QListWidget* makeList(QWidget* parent, const char* name, int visibleRows)
+{
+    auto* l = new QListWidget(parent);
+    l->setObjectName(name);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (visibleRows > 0)
+        l->setFixedHeight(visibleRows * (l->fontMetrics().height() + 2) + 2 * l->frameWidth() + 2);
+    return l;
+}
+
+QLabel* makeBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setBuddy(buddy);
+    return l;
+}
+
+QLabel* makeMessageLabel(const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setWordWrap(true);
+    l->setMinimumWidth(360);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+void addLabelledRow(QGridLayout* grid, int row, const QString& label, QWidget* field)
+{
+    grid->addWidget(makeBuddyLabel(label, field), row, 0);
+    grid->addWidget(field, row, 1);
+}
+
+namespace {
+template <typename Layout>
+Layout* fill(Layout* layout, std::initializer_list<QWidget*> widgets)
+{
+    for (QWidget* w : widgets) {
+        if (w)
+            layout->addWidget(w);
+        else
+            layout->addStretch();
+    }
+    return layout;
+}
+} // namespace
+
+QHBoxLayout* makeRow(std::initializer_list<QWidget*> widgets) { return fill(new QHBoxLayout, widgets); }
+QVBoxLayout* makeColumn(std::initializer_list<QWidget*> widgets) { return fill(new QVBoxLayout, widgets); }
+
+void showInFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace kivalto
