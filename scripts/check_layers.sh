@@ -1,0 +1,44 @@
+#!/bin/bash
+# Fails when an include points the wrong way:
+#   platform/*        the lowest layer: includes only platform/ core files
+#   platform/qt/*     Qt adapters: include only platform/
+#   <subsystem>/*     toolkit-free core: no Qt, no window code, nothing from app/
+#   app/*             core of the program as a whole: no Qt, no window code
+# Window code (<subsystem>/windows/*) may include anything.
+cd "$(dirname "$0")/.." || exit 2
+subsystems="roms plugins launch keys jukebox ui"
+problems=0
+
+report() { echo "$1: $2"; problems=$((problems + 1)); }
+
+# check FILE ALLOWED_QUOTED_REGEX QT_ALLOWED
+check() {
+    local file=$1 allowed=$2 qt=$3 inc
+    while read -r inc; do
+        case $inc in
+            \"*) [[ ${inc//\"/} =~ $allowed ]] || report "$file" "includes $inc" ;;
+            \<Q*) [ "$qt" = yes ] || report "$file" "includes Qt ($inc)" ;;
+        esac
+    done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*\([<"][^>"]*[>"]\).*/\1/p' "$file")
+}
+
+for f in platform/*.h platform/*.cpp; do
+    check "$f" '^platform/[^/]+$' no
+done
+for f in platform/qt/*.h platform/qt/*.cpp; do
+    check "$f" '^platform/' yes
+done
+for sub in $subsystems; do
+    for f in "$sub"/*.h "$sub"/*.cpp; do
+        [ -e "$f" ] && check "$f" "^(platform|$(echo $subsystems | tr ' ' '|'))/[^/]+$" no
+    done
+done
+for f in app/*.h app/*.cpp; do
+    [ -e "$f" ] && check "$f" "^(app|platform|$(echo $subsystems | tr ' ' '|'))/[^/]+$" no
+done
+
+if [ "$problems" -gt 0 ]; then
+    echo "$problems include(s) point the wrong way"
+    exit 1
+fi
+echo "layers: every include points one way"
