@@ -128,32 +128,36 @@ std::string shortRomName(const std::string& romFile)
 
 namespace {
 
-LaunchScript buildScript(const LaunchInputs& raw, bool forBatch)
+// The batch interpreter reads "%%" as "%": every value is written so.
+LaunchInputs escapedForBatch(const LaunchInputs& raw)
 {
-    // The batch interpreter reads "%%" as "%": every value is written so.
     LaunchInputs in = raw;
-    if (forBatch)
-        for (std::string* v : {&in.emulatorDir, &in.frameskip, &in.romDir, &in.romFile, &in.sneskeyDir, &in.vesaCommand,
-                               &in.unzipDir, &in.exeName, &in.frameskipSwitch, &in.fixedSwitches, &in.player2Switch,
-                               &in.controllerSwitch, &in.cheatSwitch, &in.cheatCode}) {
-            *v = escapePercent(*v);
-        }
-    if (forBatch) {
-        for (auto& v : in.optionSwitches)
-            v = escapePercent(v);
-        for (auto& v : in.displaySwitches)
-            v = escapePercent(v);
+    for (std::string* v : {&in.emulatorDir, &in.frameskip, &in.romDir, &in.romFile, &in.sneskeyDir, &in.vesaCommand,
+                           &in.unzipDir, &in.exeName, &in.frameskipSwitch, &in.fixedSwitches, &in.player2Switch,
+                           &in.controllerSwitch, &in.cheatSwitch, &in.cheatCode}) {
+        *v = escapePercent(*v);
     }
-    LaunchScript script;
-    auto& lines = script.lines;
-    const std::string& U = in.unzipDir;
-    const std::string& F = in.romFile;
-    // The ROM folder and the separator before a name; a drive root such
-    // as C:\ already ends with one.
-    std::string Dsep = in.romDir;
-    if (Dsep.empty() || Dsep.back() != '\\')
-        Dsep += '\\';
+    for (auto& v : in.optionSwitches)
+        v = escapePercent(v);
+    for (auto& v : in.displaySwitches)
+        v = escapePercent(v);
+    return in;
+}
 
+// The ROM folder and the separator before a name; a drive root such as
+// C:\ already ends with one.
+std::string withSeparator(const std::string& romDir)
+{
+    std::string folder = romDir;
+    if (folder.empty() || folder.back() != '\\')
+        folder += '\\';
+    return folder;
+}
+
+// A clear screen, SnesKey and the VESA driver when asked for, then the
+// emulator's folder as the current one.
+void addPreamble(std::vector<std::string>& lines, const LaunchInputs& in)
+{
     lines.push_back("echo off");
     lines.push_back("cls");
     if (in.runSnesKey) {
@@ -165,26 +169,48 @@ LaunchScript buildScript(const LaunchInputs& raw, bool forBatch)
     if (in.runVesa)
         lines.push_back(in.vesaCommand);
     changeDirectory(lines, in.emulatorDir);
+}
 
-    bool unpacked = false;
+// For a ZIP launch, or a GZip launch the user wants unpacked: the lines
+// that unpack the ROM into the unzip folder and rename what came out to
+// its base name followed by "1". Returns that base name (the ROM's name
+// without "ZIP" or "GZ"), or nullopt when the ROM is run as it is.
+std::optional<std::string> addUnpackLines(std::vector<std::string>& lines, const LaunchInputs& in,
+                                          const std::string& romFolder)
+{
+    const std::string& U = in.unzipDir;
+    const std::string& F = in.romFile;
     std::string B;
     if (isZipLaunch(in)) {
         B = dropLast(F, 3);
-        lines.push_back(U + "pkunzip " + Dsep + F + " " + U);
-        lines.push_back("ren " + U + B + "* " + B + "1");
-        unpacked = true;
+        lines.push_back(U + "pkunzip " + romFolder + F + " " + U);
     } else if (isGzipLaunch(in) && in.unpackGzip) {
         B = dropLast(F, 2);
-        lines.push_back("Copy " + Dsep + F + " " + dropLast(U, 1));
+        lines.push_back("Copy " + romFolder + F + " " + dropLast(U, 1));
         lines.push_back(U + "gzip -d " + U + F);
-        lines.push_back("ren " + U + B + "* " + B + "1");
-        unpacked = true;
+    } else {
+        return std::nullopt;
     }
+    lines.push_back("ren " + U + B + "* " + B + "1");
+    return B;
+}
 
+// The ROM as the emulator is given it when it is run as it is: its short
+// name when names are shortened (worked out before "%" is doubled).
+std::string romOnCommandLine(const LaunchInputs& raw, bool forBatch, const std::string& romFolder)
+{
+    const std::string name = raw.shortenNames ? shortRomName(raw.romFile) : raw.romFile;
+    return romFolder + (forBatch ? escapePercent(name) : name);
+}
+
+// The emulator's command line: its switches in a fixed order, a MAME set
+// named first, any other ROM last.
+std::string emulatorLine(const LaunchInputs& in, const std::string& rom)
+{
     std::string cmd = in.exeName;
     auto part = [&cmd](const std::string& p) { cmd += " " + p; };
     if (in.mameRom)
-        part(dropLast(F, 4));
+        part(dropLast(in.romFile, 4));
     if (!in.frameskip.empty() && !in.frameskipSwitch.empty())
         part(dropLast(in.frameskipSwitch, 1) + in.frameskip);
     if (in.enableCheat)
@@ -199,19 +225,22 @@ LaunchScript buildScript(const LaunchInputs& raw, bool forBatch)
         part(s);
     if (!in.fixedSwitches.empty())
         part(in.fixedSwitches);
-    if (!in.mameRom) {
-        if (unpacked)
-            part(U + B + "1");
-        else
-        {
-            const std::string name = raw.shortenNames ? shortRomName(raw.romFile) : raw.romFile;
-            part(Dsep + (forBatch ? escapePercent(name) : name));
-        }
-    }
-    lines.push_back(cmd);
-    if (unpacked)
-        lines.push_back("del " + U + B + "*");
+    if (!in.mameRom)
+        part(rom);
+    return cmd;
+}
 
+LaunchScript buildScript(const LaunchInputs& raw, bool forBatch)
+{
+    const LaunchInputs in = forBatch ? escapedForBatch(raw) : raw;
+    const std::string romFolder = withSeparator(in.romDir);
+    LaunchScript script;
+    addPreamble(script.lines, in);
+    const std::optional<std::string> unpacked = addUnpackLines(script.lines, in, romFolder);
+    const std::string rom = unpacked ? in.unzipDir + *unpacked + "1" : romOnCommandLine(raw, forBatch, romFolder);
+    script.lines.push_back(emulatorLine(in, rom));
+    if (unpacked)  // the unpacked files go again once the emulator ends
+        script.lines.push_back("del " + in.unzipDir + *unpacked + "*");
     script.pif = in.runInDos ? "SNESDOS.PIF" : "SNESWIN.PIF";
     return script;
 }

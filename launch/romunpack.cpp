@@ -72,7 +72,8 @@ std::string archiveError(archive* a)
     return text ? text : "unknown error";
 }
 
-// Copies the current entry's data into a new file `name` of `folder`.
+// Copies the current entry's data into the new file `target`, adding its
+// size to `total`.
 std::string writeEntry(archive* a, const fs::path& target, std::int64_t& total)
 {
     const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -103,6 +104,78 @@ std::string writeEntry(archive* a, const fs::path& target, std::int64_t& total)
     return error;
 }
 
+// The name an archive member gets in the folder: a ZIP member's own bare
+// name; for a GZip file the original name it keeps, else its own name
+// without ".gz". Empty when no safe name is left.
+std::string memberName(archive_entry* entry, UnpackKind kind, const fs::path& archivePath)
+{
+    if (kind == UnpackKind::Zip) {
+        const char* path = archive_entry_pathname(entry);
+        return safeMemberName(path ? path : "");
+    }
+    std::string name = gzipOriginalName(archivePath);
+    if (name.empty())
+        name = withoutGzSuffix(archivePath.filename().string());
+    return safeMemberName(name);
+}
+
+// What came out of an archive: the first file written, the first that
+// looks like a ROM, or why unpacking failed.
+struct Extracted {
+    fs::path first;
+    fs::path rom;
+    std::string error;
+};
+
+// Writes each regular file of the opened archive into `folder`; stops at
+// the first error.
+Extracted extractFiles(archive* a, UnpackKind kind, const fs::path& archivePath, const std::string& romMasks,
+                       const fs::path& folder)
+{
+    Extracted out;
+    std::int64_t total = 0;
+    archive_entry* entry;
+    int r = ARCHIVE_OK;
+    while (out.error.empty() && (r = archive_read_next_header(a, &entry)) == ARCHIVE_OK) {
+        if (archive_entry_filetype(entry) != AE_IFREG)
+            continue;
+        const std::string name = memberName(entry, kind, archivePath);
+        if (name.empty())
+            continue;
+        const fs::path target = folder / name;
+        out.error = writeEntry(a, target, total);
+        std::error_code ec;
+        if (!out.error.empty() || !fs::exists(target, ec))
+            continue;
+        if (out.first.empty())
+            out.first = target;
+        if (out.rom.empty() && looksLikeRom(name, romMasks))
+            out.rom = target;
+    }
+    if (out.error.empty() && r != ARCHIVE_EOF)
+        out.error = archiveError(a);
+    if (out.error.empty() && out.first.empty())
+        out.error = "it holds no file";
+    return out;
+}
+
+// Opens the archive as the kind says and unpacks it into `folder`.
+Extracted unpackInto(const fs::path& archivePath, UnpackKind kind, const std::string& romMasks, const fs::path& folder)
+{
+    Archive a(archive_read_new(), archive_read_free);
+    if (kind == UnpackKind::Zip) {
+        archive_read_support_format_zip(a.get());
+    } else {
+        archive_read_support_filter_gzip(a.get());
+        archive_read_support_format_raw(a.get());
+    }
+    if (archive_read_open_filename(a.get(), archivePath.c_str(), 65536) != ARCHIVE_OK)
+        return {{}, {}, archiveError(a.get())};
+    if (kind == UnpackKind::Gzip && archive_filter_code(a.get(), 0) != ARCHIVE_FILTER_GZIP)
+        return {{}, {}, "it is not a GZip file"};
+    return extractFiles(a.get(), kind, archivePath, romMasks, folder);
+}
+
 } // namespace
 
 UnpackedRom unpackRom(const fs::path& archivePath, UnpackKind kind, const std::string& romMasks,
@@ -115,57 +188,14 @@ UnpackedRom unpackRom(const fs::path& archivePath, UnpackKind kind, const std::s
         return out;
     }
     out.folder = folderTemplate;
-
-    Archive a(archive_read_new(), archive_read_free);
-    if (kind == UnpackKind::Zip) {
-        archive_read_support_format_zip(a.get());
-    } else {
-        archive_read_support_filter_gzip(a.get());
-        archive_read_support_format_raw(a.get());
-    }
-    std::string error;
-    fs::path first, rom;
-    if (archive_read_open_filename(a.get(), archivePath.c_str(), 65536) != ARCHIVE_OK) {
-        error = archiveError(a.get());
-    } else if (kind == UnpackKind::Gzip && archive_filter_code(a.get(), 0) != ARCHIVE_FILTER_GZIP) {
-        error = "it is not a GZip file";
-    } else {
-        std::int64_t total = 0;
-        archive_entry* entry;
-        int r = ARCHIVE_OK;
-        while (error.empty() && (r = archive_read_next_header(a.get(), &entry)) == ARCHIVE_OK) {
-            if (archive_entry_filetype(entry) != AE_IFREG)
-                continue;
-            std::string name = kind == UnpackKind::Gzip ? gzipOriginalName(archivePath) : "";
-            if (kind == UnpackKind::Gzip && name.empty())
-                name = withoutGzSuffix(archivePath.filename().string());
-            else if (kind == UnpackKind::Zip)
-                name = archive_entry_pathname(entry) ? archive_entry_pathname(entry) : "";
-            name = safeMemberName(name);
-            if (name.empty())
-                continue;
-            const fs::path target = out.folder / name;
-            error = writeEntry(a.get(), target, total);
-            std::error_code ec;
-            if (!error.empty() || !fs::exists(target, ec))
-                continue;
-            if (first.empty())
-                first = target;
-            if (rom.empty() && looksLikeRom(name, romMasks))
-                rom = target;
-        }
-        if (error.empty() && r != ARCHIVE_EOF)
-            error = archiveError(a.get());
-        if (error.empty() && first.empty())
-            error = "it holds no file";
-    }
-    if (!error.empty()) {
+    const Extracted files = unpackInto(archivePath, kind, romMasks, out.folder);
+    if (!files.error.empty()) {
         removeFolderTree(out.folder.string());
         out.folder.clear();
-        out.error = error;
+        out.error = files.error;
         return out;
     }
-    out.rom = rom.empty() ? first : rom;
+    out.rom = files.rom.empty() ? files.first : files.rom;
     return out;
 }
 

@@ -113,6 +113,48 @@ int openPidFd(pid_t pid)
     ::_exit(0);
 }
 
+// Starts argv[0] with `argv` in a session of its own (it outlives Kivalto
+// and its terminal), in `workingDir`, reading nothing, writing into the
+// log. Returns posix_spawn's result.
+int spawnInSession(pid_t& pid, std::vector<char*>& argv, const NativeStart& s)
+{
+    const int input = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    const int output = openLog(s.logFile);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_adddup2(&files, input, 0);
+    posix_spawn_file_actions_adddup2(&files, output, 1);
+    posix_spawn_file_actions_adddup2(&files, output, 2);
+    posix_spawn_file_actions_addchdir_np(&files, s.workingDir.c_str());
+    posix_spawn_file_actions_addclosefrom_np(&files, 3);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t all, none;
+    ::sigfillset(&all);
+    ::sigemptyset(&none);
+    posix_spawnattr_setsigdefault(&attr, &all);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    const int rc = ::posix_spawn(&pid, argv[0], &files, &attr, argv.data(), environ);
+    posix_spawnattr_destroy(&attr);
+    posix_spawn_file_actions_destroy(&files);
+    ::close(input);
+    ::close(output);
+    return rc;
+}
+
+// Forks the watcher that removes `folder` once the started program ends.
+void startCleaner(DetachedStart& out, const std::string& folder)
+{
+    const pid_t cleaner = ::fork();
+    if (cleaner == 0)
+        cleanAfter(out.pid, out.pidFd, folder.c_str());
+    if (cleaner > 0) {
+        out.cleanerPid = cleaner;
+        out.cleanerPidFd = openPidFd(cleaner);
+    }
+}
+
 } // namespace
 
 DetachedStart startDetached(const NativeStart& s)
@@ -131,45 +173,15 @@ DetachedStart startDetached(const NativeStart& s)
         argv.push_back(w.data());
     argv.push_back(nullptr);
 
-    const int input = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    const int output = openLog(s.logFile);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_adddup2(&files, input, 0);
-    posix_spawn_file_actions_adddup2(&files, output, 1);
-    posix_spawn_file_actions_adddup2(&files, output, 2);
-    posix_spawn_file_actions_addchdir_np(&files, s.workingDir.c_str());
-    posix_spawn_file_actions_addclosefrom_np(&files, 3);
-    posix_spawnattr_t attr;
-    posix_spawnattr_init(&attr);
-    sigset_t all, none;
-    ::sigfillset(&all);
-    ::sigemptyset(&none);
-    posix_spawnattr_setsigdefault(&attr, &all);
-    posix_spawnattr_setsigmask(&attr, &none);
-    // Its own session: the program outlives Kivalto and its terminal.
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     pid_t pid = -1;
-    const int rc = ::posix_spawn(&pid, argv[0], &files, &attr, argv.data(), environ);
-    posix_spawnattr_destroy(&attr);
-    posix_spawn_file_actions_destroy(&files);
-    ::close(input);
-    ::close(output);
-    if (rc != 0) {
+    if (const int rc = spawnInSession(pid, argv, s); rc != 0) {
         out.result = {false, "The program " + s.program + " could not be started: " + std::strerror(rc) + "."};
         return out;
     }
     out.pid = pid;
     out.pidFd = openPidFd(pid);
-    if (!s.removeAfterwards.empty()) {
-        const pid_t cleaner = ::fork();
-        if (cleaner == 0)
-            cleanAfter(pid, out.pidFd, s.removeAfterwards.c_str());
-        if (cleaner > 0) {
-            out.cleanerPid = cleaner;
-            out.cleanerPidFd = openPidFd(cleaner);
-        }
-    }
+    if (!s.removeAfterwards.empty())
+        startCleaner(out, s.removeAfterwards);
     return out;
 }
 
