@@ -4,14 +4,15 @@
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 namespace kivalto {
 
@@ -42,7 +43,14 @@ Jukebox::Jukebox(App& a) : app(a)
 {
     setObjectName("Jukebox");
     setWindowTitle(kCaption);
+    createControls();
+    layOut();
+    orderTabs();
+    connectControls();
+}
 
+void Jukebox::createControls()
+{
     Check1 = new QCheckBox("&Stereo");
     Check2 = new QCheckBox("&Advanced Effects");
     Check3 = new QCheckBox("&8 Bit Sound");
@@ -58,14 +66,10 @@ Jukebox::Jukebox(App& a) : app(a)
     HScroll1->setPageStep(10);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     HScroll1->setAccessibleName("Volume");
-    auto* volumeLabel = new QLabel("&Volume");
-    volumeLabel->setBuddy(HScroll1);
 
     Text1 = new QLineEdit("  0:00");
     Text1->setReadOnly(true);
     Text1->setAccessibleName("Play time");
-    auto* clockLabel = new QLabel("Play &time");
-    clockLabel->setBuddy(Text1);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -73,55 +77,43 @@ Jukebox::Jukebox(App& a) : app(a)
     Picture1 = pictureButton(this, QStyle::SP_MediaPlay, "&Play");
     Picture2 = pictureButton(this, QStyle::SP_DialogCloseButton, "&Close");
     Image1 = pictureButton(this, QStyle::SP_MediaStop, "Stop the C&lock");
+}
 
+void Jukebox::layOut()
+{
     auto* sound = new QGroupBox("Sound");
-    auto* soundLay = new QVBoxLayout(sound);
-    soundLay->addWidget(Check1);
-    soundLay->addWidget(Check2);
-    soundLay->addWidget(Check3);
+    sound->setLayout(makeColumn({Check1, Check2, Check3}));
     auto* rate = new QGroupBox("Sample Rate");
-    auto* rateLay = new QVBoxLayout(rate);
-    rateLay->addWidget(Option1);
-    rateLay->addWidget(Option2);
+    rate->setLayout(makeColumn({Option1, Option2}));
 
     auto* volume = new QGridLayout;
-    volume->addWidget(volumeLabel, 0, 0, 1, 2, Qt::AlignHCenter);
+    volume->addWidget(makeBuddyLabel("&Volume", HScroll1), 0, 0, 1, 2, Qt::AlignHCenter);
     volume->addWidget(HScroll1, 1, 0, 1, 2);
     volume->addWidget(new QLabel("Low"), 2, 0, Qt::AlignLeft);
     volume->addWidget(new QLabel("High"), 2, 1, Qt::AlignRight);
 
-    auto* clock = new QHBoxLayout;
-    clock->addWidget(clockLabel);
-    clock->addWidget(Text1);
-    clock->addWidget(Image1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Picture1);
-    buttons->addStretch();
-    buttons->addWidget(Picture2);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(sound);
-    top->addWidget(rate);
     auto* lay = new QVBoxLayout(this);
-    lay->addLayout(top);
+    lay->addLayout(makeRow({sound, rate}));
     lay->addLayout(volume);
-    lay->addLayout(clock);
-    lay->addLayout(buttons);
+    lay->addLayout(makeRow({makeBuddyLabel("Play &time", Text1), Text1, Image1}));
+    lay->addLayout(makeRow({Picture1, nullptr, Picture2}));
+}
 
-    setTabOrder(Check1, Check2);
-    setTabOrder(Check2, Check3);
-    setTabOrder(Check3, Option1);
-    setTabOrder(Option1, Option2);
-    setTabOrder(Option2, HScroll1);
-    setTabOrder(HScroll1, Text1);
-    setTabOrder(Text1, Image1);
-    setTabOrder(Image1, Picture1);
-    setTabOrder(Picture1, Picture2);
+void Jukebox::orderTabs()
+{
+    QWidget* previous = Check1;
+    for (QWidget* next : std::initializer_list<QWidget*>{Check2, Check3, Option1, Option2, HScroll1, Text1, Image1,
+                                                         Picture1, Picture2}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
 
-    connect(Picture1, &QToolButton::clicked, this, &Jukebox::Picture1_Click);
-    connect(Picture2, &QToolButton::clicked, this, &Jukebox::Picture2_Click);
-    connect(Image1, &QToolButton::clicked, this, &Jukebox::Image1_Click);
+void Jukebox::connectControls()
+{
+    connectClicks(this, {{Picture1, &Jukebox::Picture1_Click},
+                         {Picture2, &Jukebox::Picture2_Click},
+                         {Image1, &Jukebox::Image1_Click}});
     connect(Timer1, &QTimer::timeout, this, &Jukebox::Timer1_Timer);
 }
 

@@ -25,9 +25,9 @@ public:
     QCheckBox* Check3 = nullptr;  // "8 Bit Sound"
     QRadioButton* Option1 = nullptr;  // "22 KHz"
     QRadioButton* Option2 = nullptr;  // "44 KHz"
-    QScrollBar* HScroll1 = nullptr;   // volume 0..100
-    QLineEdit* Text1 = nullptr;       // play clock
-    QTimer* Timer1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;   // "Volume", 0..100
+    QLineEdit* Text1 = nullptr;       // "Play time": the play clock
+    QTimer* Timer1 = nullptr;         // one tick a second while the clock runs
     QToolButton* Picture1 = nullptr;  // Play
     QToolButton* Picture2 = nullptr;  // Close
     QToolButton* Image1 = nullptr;    // Stop the Clock
@@ -37,10 +37,10 @@ public:
 
     // Runs once when the start-up load creates the window.
     void Form_Load();
-    void Picture1_Click();
-    void Picture2_Click();
-    void Image1_Click();
-    void Timer1_Timer();
+    void Picture1_Click();  // Play: chooses a file and starts SPCPlay on it
+    void Picture2_Click();  // Close: stops the clock, leaves the player playing
+    void Image1_Click();    // Stop the Clock
+    void Timer1_Timer();    // a second more on the play clock
 
     SpcPlaySettings settings() const;
 
@@ -50,6 +50,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void layOut();
+    void orderTabs();
+    void connectControls();
 };
 
 } // namespace kivalto

@@ -2,9 +2,9 @@
 
 #include "app/windows/Paths.h"
 #include "app/windows/Snesmain.h"
-#include "app/windows/pictures.h"
 #include "keys/windows/padkeyboxes.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
 
@@ -37,7 +37,14 @@ keyconfig::keyconfig(App& a) : app(a)
 {
     setObjectName("keyconfig");
     setWindowTitle("Configure Keys");
+    createControls();
+    layOut();
+    orderTabs();
+    connectControls();
+}
 
+void keyconfig::createEmulatorChoice()
+{
     Frame1 = new QGroupBox("Emulator", this);
     Slider1 = new QSlider(Qt::Vertical, Frame1);
     Slider1->setObjectName("Slider1");
@@ -56,52 +63,48 @@ keyconfig::keyconfig(App& a) : app(a)
     auto* frameLayout = new QHBoxLayout(Frame1);
     frameLayout->addWidget(Slider1);
     frameLayout->addLayout(names);
+}
+
+void keyconfig::createControls()
+{
+    createEmulatorChoice();
 
     emucap = new QLabel(this);
     emucap->setObjectName("emucap");
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName("Text2");
+    Text2 = makeEdit(this, "Text2");
     Text2->setToolTip("Enter the Path to the Selected Emulator");
     emucap->setBuddy(Text2);
 
-    joypic1 = new QLabel(this);
-    joypic1->setObjectName("joypic1");
-    joypic1->setPixmap(makeJoypadPicture());
-    joypic1->setAccessibleName("Joypad");
+    joypic1 = makePadPicture(this);
 
-    for (int i = 0; i < kPadKeyCount; ++i) {
-        auto* box = new QLineEdit(this);
-        box->setObjectName(QString("Text1_%1").arg(i));
-        Text1[static_cast<std::size_t>(i)] = box;
-    }
+    for (int i = 0; i < kPadKeyCount; ++i)
+        Text1[static_cast<std::size_t>(i)] = makeEdit(this, ("Text1_" + std::to_string(i)).c_str());
 
-    Command3 = new QPushButton("Save Player &1 Keys", this);
-    Command4 = new QPushButton("Save Player &2 Keys", this);
-    Command2 = new QPushButton("&Reset", this);
-    Command5 = new QPushButton("&What keys are Valid?", this);
-    Command1 = new QPushButton("&Close", this);
+    Command3 = makeButton(this, "Command3", "Save Player &1 Keys");
+    Command4 = makeButton(this, "Command4", "Save Player &2 Keys");
+    Command2 = makeButton(this, "Command2", "&Reset");
+    Command5 = makeButton(this, "Command5", "&What keys are Valid?");
+    Command1 = makeButton(this, "Command1", "&Close");
+}
 
+void keyconfig::layOut()
+{
     auto* pad = new QGridLayout;
     layOutPadKeyBoxes(pad, Text1, joypic1);
 
-    auto* path = new QVBoxLayout;
-    path->addWidget(emucap);
-    path->addWidget(Text2);
-    path->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(Frame1);
-    top->addLayout(path, 1);
-
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {Command3, Command4, Command2, Command5, Command1})
-        buttons->addWidget(b);
+    top->addLayout(makeColumn({emucap, Text2, nullptr}), 1);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(top);
     main->addLayout(pad);
-    main->addLayout(buttons);
+    main->addLayout(makeRow({Command3, Command4, Command2, Command5, Command1}));
+}
 
-    // Tab order: emulator, directory, keys in slot order, then the buttons.
+// Tab order: emulator, directory, keys in slot order, then the buttons.
+void keyconfig::orderTabs()
+{
     QWidget* previous = Text2;
     setTabOrder(Slider1, Text2);
     for (QLineEdit* box : Text1) {
@@ -112,13 +115,16 @@ keyconfig::keyconfig(App& a) : app(a)
         setTabOrder(previous, b);
         previous = b;
     }
+}
 
+void keyconfig::connectControls()
+{
     connect(Slider1, &QSlider::valueChanged, this, &keyconfig::Slider1_Click);
-    connect(Command1, &QPushButton::clicked, this, &keyconfig::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &keyconfig::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &keyconfig::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &keyconfig::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &keyconfig::Command5_Click);
+    connectClicks(this, {{Command1, &keyconfig::Command1_Click},
+                         {Command2, &keyconfig::Command2_Click},
+                         {Command3, &keyconfig::Command3_Click},
+                         {Command4, &keyconfig::Command4_Click},
+                         {Command5, &keyconfig::Command5_Click}});
 }
 
 void keyconfig::Form_Load()

@@ -24,10 +24,10 @@ public:
 
     QGroupBox* Frame1 = nullptr;  // "Emulator"
     QSlider* Slider1 = nullptr;   // 1 ZSNES, 2 ESNES, 3 NLKE
-    QLabel* emucap = nullptr;
+    QLabel* emucap = nullptr;     // "<emulator> Path:", Text2's label
     QLineEdit* Text2 = nullptr;   // emulator directory
-    std::array<QLineEdit*, kPadKeyCount> Text1{};  // PadKeySlot order
-    QLabel* joypic1 = nullptr;
+    std::array<QLineEdit*, kPadKeyCount> Text1{};  // pad keys, PadKeySlot order
+    QLabel* joypic1 = nullptr;    // pad picture
     QPushButton* Command3 = nullptr;  // Save Player 1 Keys
     QPushButton* Command4 = nullptr;  // Save Player 2 Keys
     QPushButton* Command2 = nullptr;  // Reset
@@ -40,12 +40,12 @@ public:
     void Form_Load();
     // Every activation shows the selected emulator's default directory.
     void Form_Activate();
-    void Slider1_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
+    void Slider1_Click();   // emulator chosen: its path caption and directory
+    void Command1_Click();  // Close
+    void Command2_Click();  // Reset: empties the key boxes
+    void Command3_Click();  // Save Player 1 Keys
+    void Command4_Click();  // Save Player 2 Keys
+    void Command5_Click();  // What keys are Valid?
 
     KeyEmulator selectedEmulator() const;
 
@@ -53,6 +53,12 @@ protected:
     bool event(QEvent* e) override;
 
 private:
+    void createEmulatorChoice();  // Frame1 with Slider1 and the emulator names
+    void createControls();
+    void layOut();
+    void orderTabs();
+    void connectControls();
+
     void saveKeys(int player);
     // Writes the keys into the emulator's plugin; false when that failed
     // and the user has been told.

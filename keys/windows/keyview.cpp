@@ -1,7 +1,6 @@
 #include "keys/windows/keyview.h"
 
 #include "app/windows/Snesmain.h"
-#include "app/windows/pictures.h"
 #include "keys/keyview.h"
 #include "platform/qt/text.h"
 #include "plugins/windows/Editor.h"
@@ -25,10 +24,7 @@ keyview::keyview(App& a) : app(a)
         box = new QLineEdit;
         box->setReadOnly(true);
     }
-    joypic1 = new QLabel;
-    joypic1->setObjectName("joypic1");
-    joypic1->setPixmap(makeJoypadPicture());
-    joypic1->setAccessibleName("Joypad");
+    joypic1 = makePadPicture();
     Label13 = new QLabel("If the keys shown here are not the correct ones for the emulator, you must change them "
                          "using the plugin editor, otherwise SnesKey will not work correctly.");
     Label13->setWordWrap(true);

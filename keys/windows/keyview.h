@@ -19,16 +19,16 @@ public:
     explicit keyview(App& app);
     App& app;
 
-    std::array<QLineEdit*, 12> Text1{};
-    std::array<QLabel*, 12> boxLabels{};
-    QLabel* joypic1 = nullptr;
-    QLabel* Label13 = nullptr;
-    QPushButton* Command1 = nullptr;  // Close
+    std::array<QLineEdit*, 12> Text1{};  // pad keys, read-only, PadKeySlot order
+    std::array<QLabel*, 12> boxLabels{};  // Text1's captions
+    QLabel* joypic1 = nullptr;            // pad picture
+    QLabel* Label13 = nullptr;            // note: wrong keys must be changed in the plugin editor
+    QPushButton* Command1 = nullptr;      // Close
 
     void Form_Load();
     // Each time the window becomes active: shows the chosen column.
     void Form_Activate();
-    void Command1_Click();
+    void Command1_Click();  // Close
 
 protected:
     bool event(QEvent* e) override;

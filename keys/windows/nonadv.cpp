@@ -1,7 +1,6 @@
 #include "keys/windows/nonadv.h"
 
 #include "app/pathsettings.h"
-#include "platform/textfield.h"
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
@@ -9,12 +8,12 @@
 #include "keys/windows/sneskeycon.h"
 #include "platform/qt/defaultbutton.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
+#include "platform/textfield.h"
 
 #include <QEvent>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace kivalto {
 
@@ -35,68 +34,56 @@ const char* const kValidKeys =
 
 constexpr const char* kMappingFilter = "*.SKS|*.SKS";
 
-QListWidget* listWithTip(const char* heading, const char* tip, QLabel*& label)
-{
-    auto* list = new QListWidget;
-    list->setToolTip(tip);
-    list->setAccessibleName(heading);
-    label = new QLabel(heading);
-    label->setBuddy(list);
-    return list;
-}
-
 } // namespace
 
 nonadv::nonadv(App& a) : app(a)
 {
     setObjectName("nonadv");
     setWindowTitle("Set SnesKey Mappings");
+    createControls();
+    layOut();
+    connectControls();
+}
 
-    QLabel* buttonsHeading = nullptr;
-    QLabel* keysHeading = nullptr;
-    List1 = listWithTip("Available Buttons", "These are the buttons to map keys to.", buttonsHeading);
-    List1->setObjectName("List1");
-    List2 = listWithTip("Map To", "These are the keys the buttons will map to.", keysHeading);
-    List2->setObjectName("List2");
-    Text3 = new QLineEdit;
-    Text3->setObjectName("Text3");
+void nonadv::createControls()
+{
+    // Made without a parent: the layout adopts them in its own order, which
+    // is also the order screen readers read the window in.
+    std::tie(buttonsHeading_, List1) =
+        makeHeadedList(nullptr, "List1", "Available Buttons", "These are the buttons to map keys to.");
+    std::tie(keysHeading_, List2) =
+        makeHeadedList(nullptr, "List2", "Map To", "These are the keys the buttons will map to.");
+    Text3 = makeEdit(nullptr, "Text3");
     Text3->setToolTip("Enter the key to map to, then press accept.");
-    auto* keyLabel = new QLabel("&Key:");
-    keyLabel->setBuddy(Text3);
-    Command4 = new QPushButton("&Accept");
-    Command3 = new QPushButton("&Valid Keys");
-    Command2 = new QPushButton("&Help");
-    Command5 = new QPushButton("&Load");
-    Command6 = new QPushButton("&Save");
-    Command1 = new QPushButton("&Close");
+    Command4 = makeButton(nullptr, "Command4", "&Accept");
+    Command3 = makeButton(nullptr, "Command3", "&Valid Keys");
+    Command2 = makeButton(nullptr, "Command2", "&Help");
+    Command5 = makeButton(nullptr, "Command5", "&Load");
+    Command6 = makeButton(nullptr, "Command6", "&Save");
+    Command1 = makeButton(nullptr, "Command1", "&Close");
+}
 
-    auto* lists = new QGridLayout;
-    lists->addWidget(buttonsHeading, 0, 0);
-    lists->addWidget(List1, 1, 0);
-    lists->addWidget(keysHeading, 0, 1);
-    lists->addWidget(List2, 1, 1);
-    auto* entry = new QHBoxLayout;
-    entry->addWidget(keyLabel);
-    entry->addWidget(Text3);
-    entry->addWidget(Command4);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {Command3, Command2, Command5, Command6, Command1})
-        buttons->addWidget(b);
+void nonadv::layOut()
+{
     auto* v = new QVBoxLayout(this);
-    v->addLayout(lists);
-    v->addLayout(entry);
-    v->addLayout(buttons);
+    v->addLayout(makeHeadedColumns({{buttonsHeading_, List1}, {keysHeading_, List2}}));
+    v->addLayout(makeRow({makeBuddyLabel("&Key:", Text3), Text3, Command4}));
+    v->addLayout(makeRow({Command3, Command2, Command5, Command6, Command1}));
+}
 
+void nonadv::connectControls()
+{
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
     connect(List2, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connectClicks(this, {{Command4, &nonadv::Command4_Click},
+                         {Command3, &nonadv::Command3_Click},
+                         {Command2, &nonadv::Command2_Click},
+                         {Command5, &nonadv::Command5_Click},
+                         {Command6, &nonadv::Command6_Click},
+                         {Command1, &nonadv::Command1_Click}});
+    // Enter in the key box accepts.
     makeDefaultButton(this, Command4);
     connect(Text3, &QLineEdit::returnPressed, this, [this] { Command4_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void nonadv::Form_Load()
@@ -117,13 +104,7 @@ void nonadv::setButtons(const std::vector<std::string>& buttons)
     }
 }
 
-std::vector<std::string> nonadv::keys() const
-{
-    std::vector<std::string> out;
-    for (int i = 0; i < List2->count(); ++i)
-        out.push_back(bytes(List2->item(i)->text()));
-    return out;
-}
+std::vector<std::string> nonadv::keys() const { return listTexts(List2); }
 
 bool nonadv::event(QEvent* e)
 {

@@ -5,6 +5,7 @@
 
 #include "app/windows/App.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -20,9 +21,9 @@ public:
     explicit nonadv(App& app);
     App& app;
 
-    QListWidget* List1 = nullptr;  // button names
-    QListWidget* List2 = nullptr;  // the manual key list, one per button
-    QLineEdit* Text3 = nullptr;
+    QListWidget* List1 = nullptr;  // "Available Buttons": button names
+    QListWidget* List2 = nullptr;  // "Map To": the manual key list, one per button
+    QLineEdit* Text3 = nullptr;    // "Key:": the chosen button's key, to accept
     QPushButton* Command4 = nullptr;  // Accept
     QPushButton* Command3 = nullptr;  // Valid Keys
     QPushButton* Command2 = nullptr;  // Help
@@ -40,19 +41,25 @@ public:
     // The manual key list, as bytes.
     std::vector<std::string> keys() const;
 
-    void List1_Click();
-    void List2_Click();
-    void Command4_Click();
-    void Command3_Click();
-    void Command2_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command1_Click();
+    void List1_Click();     // a button chosen: selects its key in List2
+    void List2_Click();     // a key chosen: copies it into Text3
+    void Command4_Click();  // Accept: Text3, upper-cased, becomes the chosen key
+    void Command3_Click();  // Valid Keys
+    void Command2_Click();  // Help
+    void Command5_Click();  // Load a mapping file
+    void Command6_Click();  // Save a mapping file
+    void Command1_Click();  // Close
 
 protected:
     bool event(QEvent* e) override;
 
 private:
+    void createControls();
+    void layOut();
+    void connectControls();
+
+    QLabel* buttonsHeading_ = nullptr;  // above List1
+    QLabel* keysHeading_ = nullptr;     // above List2
     bool opening_ = false;  // shown, not yet activated
 };
 

@@ -1,6 +1,17 @@
 #include "keys/windows/padkeyboxes.h"
 
+#include "app/windows/pictures.h"
+
 namespace kivalto {
+
+QLabel* makePadPicture(QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName("joypic1");
+    picture->setPixmap(makeJoypadPicture());
+    picture->setAccessibleName("Joypad");
+    return picture;
+}
 
 std::array<QLabel*, 12> layOutPadKeyBoxes(QGridLayout* grid, const std::array<QLineEdit*, 12>& boxes, QWidget* picture)
 {

@@ -15,6 +15,9 @@ inline const std::array<const char*, 12> kPadKeyCaptions = {
     "Button A", "Button B", "Right Shoulder", "Left Shoulder", "Button Y", "Button X",
     "Start",    "Select",   "Up",             "Down",          "Left",     "Right"};
 
+// The pad picture the boxes surround, named `joypic1` and "Joypad".
+QLabel* makePadPicture(QWidget* parent = nullptr);
+
 // Lays the twelve boxes out around `picture` like the pad (rows 0 to 9 of
 // `grid`: directions on the left, face buttons on the right). Each
 // box gets its caption as a buddy label and accessible name; returns the

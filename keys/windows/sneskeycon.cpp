@@ -1,14 +1,14 @@
 #include "keys/windows/sneskeycon.h"
 
-#include "platform/textfield.h"
 #include "keys/sneskey.h"
 #include "keys/windows/nonadv.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
+#include "platform/textfield.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace kivalto {
 
@@ -30,78 +30,66 @@ const char* const kTemplateError = "The required SnesKey template was not found 
 
 constexpr const char* kSetupFile = "SnesKey.dat";
 
-QListWidget* titledList(const char* tip)
-{
-    auto* list = new QListWidget;
-    list->setToolTip(tip);
-    return list;
-}
-
 } // namespace
 
 sneskeycon::sneskeycon(App& a) : app(a)
 {
     setObjectName("sneskeycon");
     setWindowTitle("SnesKey Configuration");
+    createControls();
+    layOut();
+    connectControls();
+}
 
-    auto* prompt = new QLabel("&Please select your controller:");
+void sneskeycon::createControls()
+{
+    // Made without a parent: the layout adopts them in its own order, which
+    // is also the order screen readers read the window in.
     Combo1 = new QComboBox;
     Combo1->setObjectName("Combo1");
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName("Please select your controller:");
     Combo1->lineEdit()->setAccessibleName("Please select your controller:");
-    prompt->setBuddy(Combo1);
 
-    List2 = titledList("Click here to select this button.");
-    List2->setObjectName("List2");
-    List2->setAccessibleName("Available Buttons");
-    Text2 = new QLabel("&Available Buttons");
-    Text2->setBuddy(List2);
-    List1 = titledList("Click here to map the selected button to this key.");
-    List1->setObjectName("List1");
-    List1->setAccessibleName("Map To");
+    std::tie(Text2, List2) =
+        makeHeadedList(nullptr, "List2", "&Available Buttons", "Click here to select this button.");
+    std::tie(Text1, List1) =
+        makeHeadedList(nullptr, "List1", "&Map To", "Click here to map the selected button to this key.");
     for (const char* slot : {"A", "B", "TR", "TL", "Y", "X", "Start", "Select"})
         List1->addItem(slot);
-    Text1 = new QLabel("&Map To");
-    Text1->setBuddy(List1);
 
     Option1 = new QRadioButton("Player &1 Keys");
     Option1->setToolTip("Map to player 1 keys.");
     Option1->setChecked(true);
     Option2 = new QRadioButton("Player &2 Keys");
     Option2->setToolTip("Map to player 2 keys.");
-    Command1 = new QPushButton("&Done");
+    Command1 = makeButton(nullptr, "Command1", "&Done");
     Command1->setToolTip("Save these settings.");
-    Command2 = new QPushButton("&Help");
+    Command2 = makeButton(nullptr, "Command2", "&Help");
+}
+
+void sneskeycon::layOut()
+{
     auto* note = new QLabel("If you are using a controller attached to the joystick port, please select the keyboard "
                             "from the slider on the main screen.");
     note->setWordWrap(true);
 
-    auto* lists = new QGridLayout;
-    lists->addWidget(Text2, 0, 0);
-    lists->addWidget(List2, 1, 0);
-    lists->addWidget(Text1, 0, 1);
-    lists->addWidget(List1, 1, 1);
-    auto* players = new QHBoxLayout;
-    players->addWidget(Option1);
-    players->addWidget(Option2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
     auto* v = new QVBoxLayout(this);
-    v->addWidget(prompt);
+    v->addWidget(makeBuddyLabel("&Please select your controller:", Combo1));
     v->addWidget(Combo1);
-    v->addLayout(lists);
-    v->addLayout(players);
+    v->addLayout(makeHeadedColumns({{Text2, List2}, {Text1, List1}}));
+    v->addLayout(makeRow({Option1, Option2}));
     v->addWidget(note);
-    v->addLayout(buttons);
+    v->addLayout(makeRow({Command1, Command2}));
+}
 
+void sneskeycon::connectControls()
+{
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(List2, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connectClicks(this, {{Command1, &sneskeycon::Command1_Click}, {Command2, &sneskeycon::Command2_Click}});
 }
 
 void sneskeycon::Form_Load()
@@ -168,13 +156,7 @@ void sneskeycon::markLoadedController()
     Combo1->setEditText(name);
 }
 
-std::vector<std::string> sneskeycon::buttonNames() const
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < List2->count(); ++i)
-        names.push_back(bytes(List2->item(i)->text()));
-    return names;
-}
+std::vector<std::string> sneskeycon::buttonNames() const { return listTexts(List2); }
 
 void sneskeycon::List2_Click()
 {

@@ -22,33 +22,36 @@ public:
     explicit sneskeycon(App& app);
     App& app;
 
-    QComboBox* Combo1 = nullptr;    // controller names
+    QComboBox* Combo1 = nullptr;    // "Please select your controller:": profile names
     QLabel* Text2 = nullptr;        // heading "Available Buttons"
     QListWidget* List2 = nullptr;   // button names
     QLabel* Text1 = nullptr;        // heading "Map To"
     QListWidget* List1 = nullptr;   // the eight pad buttons, index = slot
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option1 = nullptr;  // Player 1 Keys
+    QRadioButton* Option2 = nullptr;  // Player 2 Keys
     QPushButton* Command1 = nullptr;  // Done
     QPushButton* Command2 = nullptr;  // Help
-    // Not shown: the profile's driver lines and one slot per button.
-    std::vector<std::string> List3;
-    std::vector<std::string> List4;
+    // Not shown:
+    std::vector<std::string> List3;  // the profile's driver lines
+    std::vector<std::string> List4;  // per button, the slot it maps to
 
     // Lists the profiles and restores SnesKey.dat (silently stops on failure).
     void Form_Load();
     // Loads the profile named by Combo1's text.
     void Combo1_Click();
-    void List2_Click();
-    void List1_Click();
-    void Command1_Click();
-    void Command2_Click();
+    void List2_Click();     // a button chosen: shows its slot in List1
+    void List1_Click();     // a slot chosen: maps the chosen button to it
+    void Command1_Click();  // Done: saves SnesKey.dat and hides the window
+    void Command2_Click();  // Help
 
     // The button names of the loaded profile, as bytes.
     std::vector<std::string> buttonNames() const;
     bool playerOne() const { return Option1->isChecked(); }
 
 private:
+    void createControls();
+    void layOut();
+    void connectControls();
     void restoreSetup();
     void markLoadedController();
 };

@@ -1,5 +1,7 @@
 #include "platform/qt/widgetkit.h"
 
+#include "platform/qt/text.h"
+
 namespace kivalto {
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
@@ -72,6 +74,36 @@ void showInFront(QWidget* window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+std::pair<QLabel*, QListWidget*> makeHeadedList(QWidget* parent, const char* name, const QString& heading,
+                                                const QString& tip)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setToolTip(tip);
+    list->setAccessibleName(QString(heading).remove('&'));
+    return {makeBuddyLabel(heading, list, parent), list};
+}
+
+QGridLayout* makeHeadedColumns(std::initializer_list<std::pair<QLabel*, QListWidget*>> columns)
+{
+    auto* grid = new QGridLayout;
+    int column = 0;
+    for (const auto& [heading, list] : columns) {
+        grid->addWidget(heading, 0, column);
+        grid->addWidget(list, 1, column);
+        ++column;
+    }
+    return grid;
+}
+
+std::vector<std::string> listTexts(const QListWidget* list)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.push_back(bytes(list->item(i)->text()));
+    return texts;
 }
 
 } // namespace kivalto

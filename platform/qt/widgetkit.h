@@ -11,7 +11,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <initializer_list>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace kivalto {
 
@@ -41,5 +43,15 @@ void connectClicks(Window* window, std::initializer_list<std::pair<QAbstractButt
     for (const auto& [button, handler] : clicks)
         QObject::connect(button, &QAbstractButton::clicked, window, handler);
 }
+
+// A list with a tool tip and, made after it, its heading: a label that is
+// the list's buddy. Screen readers name the list by the heading without its
+// access key mark. Returns (heading, list).
+std::pair<QLabel*, QListWidget*> makeHeadedList(QWidget* parent, const char* name, const QString& heading,
+                                                const QString& tip);
+// Lists side by side, each below its heading.
+QGridLayout* makeHeadedColumns(std::initializer_list<std::pair<QLabel*, QListWidget*>> columns);
+// The texts of a list's rows, as bytes.
+std::vector<std::string> listTexts(const QListWidget* list);
 
 } // namespace kivalto
