@@ -102,7 +102,7 @@ void Paths::Form_Load()
         return;
     const std::string& rom = file.values[0];
     try {
-        app.Snesmain->File1->setPath(rom);
+        app.Snesmain->setRomFolder(rom);
     } catch (const FileError&) {
         // In the error window once start-up is over: a box would hold up
         // the start, and a command-line launch with it.
@@ -111,9 +111,7 @@ void Paths::Form_Load()
                                  "shows the Kivalto directory instead. Correct the ROM Directory in Set Paths and "
                                  "press Save.";
         QTimer::singleShot(0, this, [this, text] { app.showError(text); });
-        return;
     }
-    app.Snesmain->Dirtext->setText(qs(rom));
 }
 
 void Paths::Command2_Click()

@@ -63,7 +63,7 @@ void EntryRoutine(App& app)
     app.Splash->show();
     copyTemplate(app, "sneswin.pit", "sneswin.pif");
     copyTemplate(app, "snesdos.pit", "snesdos.pif");
-    app.Splash->Timer1->start();
+    app.Splash->startLoad();
 }
 
 void StartupLoad(App& app)
@@ -97,33 +97,14 @@ void StartupLoad(App& app)
     load(app, app.chtcodefrm, 91);
     progress(app, 98);  // the icon holder is not kept
 
-    Snesmain& m = *app.Snesmain;
-    const std::string dyn = app.option("Dynamic ROMs");
-    m.dynROMs->setChecked(dyn == "1");
-    if (dyn == "1")
-        ScanRomDirectory(app);
-    else
-        LoadStaticRomList(app);
-    const std::string show = app.option("Show Filenames");
-    m.menshowfile->setChecked(show == "1");
-    if (show == "0") {
-        m.ListView1->show();
-        m.File1->hide();
-    } else if (show == "1") {
-        m.ListView1->hide();
-        m.File1->show();
-    }
-    m.nostest->setChecked(app.option("NOtest") == "1");
-    m.MenuShorten->setChecked(app.option("MenuShorten") == "1");
+    app.Snesmain->applySavedOptions();
     progress(app, 100);
 
-    m.CheckCOMMAND();
-    m.show();
+    app.Snesmain->CheckCOMMAND();
+    app.Snesmain->show();
     app.frmTip = new frmTip(app);
     app.frmTip->Form_Load();
-    // The splash returns as the About box, which has no progress to show.
-    app.Splash->loadbar->hide();
-    app.Splash->hide();
+    app.Splash->endLoad();
 }
 
 void destroyWindows(App& app)

@@ -1,8 +1,11 @@
 #include "app/windows/Snesmain.h"
 
 #include "app/windows/Paths.h"
+#include "app/windows/SnesStart.h"
 #include "app/windows/pictures.h"
+#include "roms/windows/romcataloguemodel.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -297,6 +300,46 @@ void Snesmain::Form_Load()
     buildPluginCatalogue();
 }
 
+void Snesmain::applySavedOptions()
+{
+    const std::string dyn = app.option("Dynamic ROMs");
+    dynROMs->setChecked(dyn == "1");
+    if (dyn == "1")
+        ScanRomDirectory(app);
+    else
+        LoadStaticRomList(app);
+    // Any other stored value leaves the list shown as it is, unmarked.
+    const std::string show = app.option("Show Filenames");
+    if (show == "0" || show == "1")
+        showFileNames(show == "1");
+    else
+        menshowfile->setChecked(false);
+    nostest->setChecked(app.option("NOtest") == "1");
+    MenuShorten->setChecked(app.option("MenuShorten") == "1");
+}
+
+void Snesmain::setRomFolder(const std::string& folder)
+{
+    File1->setPath(folder);
+    Dirtext->setText(qs(folder));
+}
+
+bool Snesmain::openRomFolder(const std::string& folder)
+{
+    const std::string pattern = File1->Pattern();
+    romCatalogue->clear();
+    try {
+        setRomFolder(folder);
+    } catch (const FileError&) {
+        app.showError("The folder " + folder + " cannot be opened.");
+        return false;
+    }
+    if (File1->Pattern() != pattern)
+        File1->setPattern(pattern);
+    ScanRomDirectory(app);
+    return true;
+}
+
 void Snesmain::QUIT_Click() { app.quit(); }
 
 void Snesmain::closeEvent(QCloseEvent* event)
@@ -307,9 +350,7 @@ void Snesmain::closeEvent(QCloseEvent* event)
 
 void Snesmain::SetPths_Click()
 {
-    app.Paths->show();
-    app.Paths->raise();
-    app.Paths->activateWindow();
+    showInFront(app.Paths);
 }
 
 } // namespace kivalto

@@ -35,48 +35,48 @@ public:
     App& app;
 
     // ROM directory
-    QLineEdit* Dirtext = nullptr;
-    QPushButton* nextpreset = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* ChangeDir = nullptr;
-    // ROM lists
-    QListView* ListView1 = nullptr;
+    QLineEdit* Dirtext = nullptr;       // the current ROM folder (read-only)
+    QPushButton* nextpreset = nullptr;  // "Next": the next preset ROM folder
+    QPushButton* Command2 = nullptr;    // "?": explains the ROM directory row
+    QPushButton* ChangeDir = nullptr;   // "Change Directory": opens chpath
+    // ROM lists, one shown at a time in the same spot
+    QListView* ListView1 = nullptr;             // ROM titles from the headers, then folders and "UP"
     RomCatalogueModel* romCatalogue = nullptr;  // the model of ListView1
-    FileListBox* File1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    FileListBox* File1 = nullptr;               // ROM files; its folder and pattern are the ROM folder's
+    QLabel* Label1 = nullptr;                   // "Click To Select"
+    QLabel* Label2 = nullptr;                   // "Double Click to Load ROM Settings"
     // Selected ROM
-    QLineEdit* ROMNAME = nullptr;
-    QLabel* romimage = nullptr;
+    QLineEdit* ROMNAME = nullptr;  // "FILENAME (ROMNAME)" of the clicked ROM
+    QLabel* romimage = nullptr;    // the ROM's snapshot picture
     // Systems and emulators
-    QTreeWidget* TreeView1 = nullptr;
-    FileListBox* Plugins = nullptr;
-    QLabel* Label7 = nullptr;
+    QTreeWidget* TreeView1 = nullptr;  // systems with their emulators' plugins
+    FileListBox* Plugins = nullptr;    // plugin files (*.XPL) of the Kivalto folder
+    QLabel* Label7 = nullptr;          // "Select an Emulator"
     // Current emulator
-    QGroupBox* Frame1 = nullptr;
-    QLabel* EMUName = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QGroupBox* Frame1 = nullptr;      // "Current Emulator (Inactive)" until a plugin is selected
+    QLabel* EMUName = nullptr;        // the selected emulator's name
+    QLabel* Label4 = nullptr;         // "Directory:"
+    QLineEdit* Text1 = nullptr;       // the emulator's folder for this launch
+    QPushButton* Command1 = nullptr;  // "Save": writes Text1 into the plugin file
     // Emulator options
-    QTabWidget* SSTab1 = nullptr;
-    QListWidget* optionslist = nullptr;
-    QLabel* Label5 = nullptr;
-    QListWidget* List2 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* Text2 = nullptr;
+    QTabWidget* SSTab1 = nullptr;       // "Set Emulator Options"
+    QListWidget* optionslist = nullptr; // the plugin's options; each row carries its switch
+    QLabel* Label5 = nullptr;           // "Select the Options to Enable"
+    QListWidget* List2 = nullptr;       // display modes; each row carries its switch
+    QLabel* Label6 = nullptr;           // "Set a Frameskip:"
+    QLineEdit* Text2 = nullptr;         // the frameskip value
     // Controller
-    QLabel* play1pad = nullptr;
-    QScrollBar* Play1select = nullptr;
-    QPushButton* Play1keys = nullptr;
-    QPushButton* PLAY2Keys = nullptr;
+    QLabel* play1pad = nullptr;        // picture of the chosen controller
+    QScrollBar* Play1select = nullptr; // controller: 1 player 1 keys, 2 to 4 the 2, 4 and 6 button pads
+    QPushButton* Play1keys = nullptr;  // "View Keys/Buttons"
+    QPushButton* PLAY2Keys = nullptr;  // "View Player 2 Keys"
     // Actions
-    QPushButton* SaveGPF = nullptr;
-    QPushButton* Run = nullptr;
-    QPushButton* QUIT = nullptr;
+    QPushButton* SaveGPF = nullptr;  // "Save ROM Settings"
+    QPushButton* Run = nullptr;      // "Run"
+    QPushButton* QUIT = nullptr;     // "Quit"
     // Not shown
-    std::vector<std::string> Headerlst{"33217", "32705", "65985", "29889"};
-    DirListBox* Dir1 = nullptr;
+    std::vector<std::string> Headerlst{"33217", "32705", "65985", "29889"};  // header positions tried by title reads
+    DirListBox* Dir1 = nullptr;       // folder list used by the load step
     std::vector<QPixmap> ImageList1;  // controller pictures, index 1..4 at [0..3]
     std::vector<QIcon> ImageList2;    // tree and list icons, index 1..12 at [0..11]
 
@@ -117,6 +117,21 @@ public:
 
     QIcon image2(int index) const;  // ImageList2 by its 1-based index
 
+    // What other windows ask of the main window.
+    // The ROM folder that File1 lists.
+    std::string romFolder() const { return File1->Path(); }
+    // Points File1 and Dirtext at `folder`; throws FileError (nothing changes).
+    void setRomFolder(const std::string& folder);
+    // Opens `folder` as the ROM folder and lists its titles; reports a
+    // folder that cannot be opened and returns false.
+    bool openRomFolder(const std::string& folder);
+    // Shows the file list (true) or the title list, with the menu mark to match.
+    void showFileNames(bool files);
+    // Marks "Tips on Startup" in the Help menu.
+    void markTipsOnStartup(bool on);
+    // Puts the saved options into the menus and fills the ROM list.
+    void applySavedOptions();
+
     // Load step (start-up step 1).
     void Form_Load();
     void QUIT_Click();
@@ -127,7 +142,6 @@ public:
     void menshowfile_Click();
     void showall_Click();
     void MenuShorten_Click();
-    void ROMMame_Click();
     void ListView1_Click(int position);
     void ListView1_DblClick();
     void File1_Click();
@@ -153,16 +167,12 @@ public:
     // launch/windows
     void Run_Click();
     void runPLugin();
-    void rundos_Click();
-    void runsnesk_Click();
-    void runvesa_Click();
     void SaveGPF_Click();
     void File1_DblClick();
     void loadGPF();
     void CheckCOMMAND();
     void commandGPF();
     void chtcode_Click();
-    void chten_Click();
 
     // keys/windows
     void zcon_Click();

@@ -68,7 +68,15 @@ void Splash::Form_Load()
     lblProductName->setText(QString::fromStdString(app.title));
 }
 
+void Splash::startLoad() { Timer1->start(); }
+
 void Splash::setProgress(int value) { loadbar->setValue(value); }
+
+void Splash::endLoad()
+{
+    loadbar->hide();
+    hide();
+}
 
 void Splash::Timer1_Timer()
 {

@@ -33,7 +33,12 @@ public:
     void Form_Load();
     void Timer1_Timer();
     void Command1_Click();
+    // Start-up load: Timer1 runs it once the splash is on screen; at its end
+    // the progress bar goes (the splash returns as the About box) and so
+    // does the window.
+    void startLoad();
     void setProgress(int value);
+    void endLoad();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -1,6 +1,7 @@
 // Main window handlers of this subsystem.
 #include "app/windows/Snesmain.h"
 #include "jukebox/windows/Jukebox.h"
+#include "platform/qt/widgetkit.h"
 
 namespace kivalto {
 
@@ -8,9 +9,7 @@ void Snesmain::connectJukebox() { connect(SPCJuke, &QAction::triggered, this, &S
 
 void Snesmain::SPCJuke_Click()
 {
-    app.Jukebox->show();
-    app.Jukebox->raise();
-    app.Jukebox->activateWindow();
+    showInFront(app.Jukebox);
 }
 
 } // namespace kivalto

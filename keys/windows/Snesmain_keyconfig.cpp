@@ -1,6 +1,7 @@
 // Main window handlers of this subsystem: the Reconfigure Keys submenu.
 #include "app/windows/Snesmain.h"
 #include "keys/windows/keyconfig.h"
+#include "platform/qt/widgetkit.h"
 
 namespace kivalto {
 
@@ -10,9 +11,7 @@ void openKeyconfig(App& app, KeyEmulator emu)
 {
     keyconfig* w = app.keyconfig;
     w->Slider1->setValue(static_cast<int>(emu));
-    w->show();
-    w->raise();
-    w->activateWindow();
+    showInFront(w);
     // Showing from the menu always activates the window.
     w->Form_Activate();
 }

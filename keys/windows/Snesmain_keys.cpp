@@ -8,23 +8,17 @@
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 #include "plugins/windows/Editor.h"
 
 namespace kivalto {
 
 namespace {
 
-void showWindow(QWidget* w)
-{
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
-
 void showKeyView(App& app, const char* caption)
 {
     app.keyview->setWindowTitle(caption);
-    showWindow(app.keyview);
+    showInFront(app.keyview);
     // The viewer may already be the active window; refresh it anyway.
     app.keyview->Form_Activate();
 }
@@ -41,24 +35,22 @@ void Snesmain::connectKeys()
     connect(PLAY2Keys, &QPushButton::clicked, this, &Snesmain::PLAY2Keys_Click);
 }
 
-void Snesmain::sneskconf_Click() { showWindow(app.sneskeycon); }
+void Snesmain::sneskconf_Click() { showInFront(app.sneskeycon); }
 
-// The checkable menu items have already flipped their check marks when
-// these handlers run.
 void Snesmain::sneskadv_Click()
 {
     if (sneskadv->isChecked()) {
         nonadvcon->setEnabled(false);
         return;
     }
-    showWindow(app.nonadv);
+    showInFront(app.nonadv);
     app.nonadv->Form_Activate();
     nonadvcon->setEnabled(true);
 }
 
 void Snesmain::nonadvcon_Click()
 {
-    showWindow(app.nonadv);
+    showInFront(app.nonadv);
     app.nonadv->Form_Activate();
 }
 

@@ -1,27 +1,16 @@
 // Main window handlers of the cheat menu.
 #include "app/windows/Snesmain.h"
 #include "launch/windows/chtcodefrm.h"
+#include "platform/qt/widgetkit.h"
 
 namespace kivalto {
 
 void Snesmain::connectCheats()
 {
     connect(chtcode, &QAction::triggered, this, &Snesmain::chtcode_Click);
-    // chten_Click flips the mark itself (it is also called directly), so
-    // the action's own toggle is undone first.
-    connect(chten, &QAction::triggered, this, [this] {
-        chten->setChecked(!chten->isChecked());
-        chten_Click();
-    });
+    // Enable Cheat only carries its check mark, which runPLugin reads.
 }
 
-void Snesmain::chtcode_Click()
-{
-    app.chtcodefrm->show();
-    app.chtcodefrm->raise();
-    app.chtcodefrm->activateWindow();
-}
-
-void Snesmain::chten_Click() { chten->setChecked(!chten->isChecked()); }
+void Snesmain::chtcode_Click() { showInFront(app.chtcodefrm); }
 
 } // namespace kivalto

@@ -46,15 +46,9 @@ void Snesmain::connectLaunch()
 {
     connect(Run, &QPushButton::clicked, this, &Snesmain::Run_Click);
     connect(SaveGPF, &QPushButton::clicked, this, &Snesmain::SaveGPF_Click);
-    connect(rundos, &QAction::triggered, this, &Snesmain::rundos_Click);
-    connect(runsnesk, &QAction::triggered, this, &Snesmain::runsnesk_Click);
-    connect(runvesa, &QAction::triggered, this, &Snesmain::runvesa_Click);
+    // Run in DOS, Run SnesKey, Run VESA First and Mame ROM only carry their
+    // check marks, which runPLugin reads.
 }
-
-// The menu items are checkable actions: Qt has already inverted the mark.
-void Snesmain::rundos_Click() {}
-void Snesmain::runsnesk_Click() {}
-void Snesmain::runvesa_Click() {}
 
 void Snesmain::Run_Click()
 {
@@ -93,8 +87,8 @@ void Snesmain::runPLugin()
     in.mameRom = ROMMame->isChecked();
     in.enableCheat = chten->isChecked();
     in.shortenNames = MenuShorten->isChecked();
-    in.cheatSwitch = bytes(app.chtcodefrm->Combo1->currentText());
-    in.cheatCode = bytes(app.chtcodefrm->Text1->text());
+    in.cheatSwitch = app.chtcodefrm->cheatSwitch();
+    in.cheatCode = app.chtcodefrm->cheatCode();
     in.sources.plugin = "the plugin " + plugin.pluginName + ".XPL";
     in.sources.frameskip = launchOrigins.sourceOf("frameskip", in.frameskip, in.sources.frameskip);
     in.sources.cheatSwitch = launchOrigins.sourceOf("cheatSwitch", in.cheatSwitch, in.sources.cheatSwitch);
@@ -160,8 +154,8 @@ void Snesmain::SaveGPF_Click()
     s.runVesa = runvesa->isChecked();
     s.runSnesKey = runsnesk->isChecked();
     s.frameskip = bytes(Text2->text());
-    s.cheatCode = bytes(app.chtcodefrm->Text1->text());
-    s.cheatSwitch = bytes(app.chtcodefrm->Combo1->currentText());
+    s.cheatCode = app.chtcodefrm->cheatCode();
+    s.cheatSwitch = app.chtcodefrm->cheatSwitch();
     s.enableCheat = chten->isChecked();
     s.mameRom = ROMMame->isChecked();
     try {
@@ -279,11 +273,11 @@ void Snesmain::loadGPF()
     launchOrigins.note("frameskip", v.frameskip, "the frameskip in " + file);
     if (!next())
         return;
-    app.chtcodefrm->Text1->setText(qs(v.cheatCode));
+    app.chtcodefrm->setCheatCode(v.cheatCode);
     launchOrigins.note("cheatCode", v.cheatCode, "the cheat code in " + file);
     if (!next())
         return;
-    app.chtcodefrm->Combo1->setEditText(qs(v.cheatSwitch));
+    app.chtcodefrm->setCheatSwitch(v.cheatSwitch);
     launchOrigins.note("cheatSwitch", v.cheatSwitch, "the cheat switch in " + file);
     const std::pair<QAction*, bool> toggles2[] = {{chten, v.enableCheat}, {ROMMame, v.mameRom}};
     for (const auto& [action, on] : toggles2)

@@ -68,6 +68,11 @@ void chtcodefrm::setCheatTypes(const std::vector<PluginOption>& cheats)
     Combo1->clearEditText();
 }
 
+std::string chtcodefrm::cheatSwitch() const { return bytes(Combo1->currentText()); }
+std::string chtcodefrm::cheatCode() const { return bytes(Text1->text()); }
+void chtcodefrm::setCheatSwitch(const std::string& switchText) { Combo1->setEditText(qs(switchText)); }
+void chtcodefrm::setCheatCode(const std::string& code) { Text1->setText(qs(code)); }
+
 void chtcodefrm::Combo1_Click() { jstclickd = true; }
 
 void chtcodefrm::Command1_Click()

@@ -41,6 +41,12 @@ public:
     // given cheat types (names already without "#") with their switches.
     void setCheatTypes(const std::vector<PluginOption>& cheats);
 
+    // The cheat a launch uses: the switch text and the code.
+    std::string cheatSwitch() const;
+    std::string cheatCode() const;
+    void setCheatSwitch(const std::string& switchText);
+    void setCheatCode(const std::string& code);
+
     void Combo1_Click();
     void Command1_Click();
     void Command2_Click();

@@ -8,6 +8,7 @@
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 
 #include <QShortcut>
 #include <functional>
@@ -154,9 +155,7 @@ void Snesmain::refplug_Click() { Plugins->Refresh(); }
 void Snesmain::emuplugedit_Click()
 {
     setEmulatorActive(false);
-    app.Editor->show();
-    app.Editor->raise();
-    app.Editor->activateWindow();
+    showInFront(app.Editor);
 }
 
 void Snesmain::Command1_Click()

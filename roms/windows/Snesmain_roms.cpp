@@ -7,6 +7,7 @@
 #include "roms/romcatalogue.h"
 #include "roms/windows/chpath.h"
 #include "roms/windows/romcataloguemodel.h"
+#include "platform/qt/widgetkit.h"
 
 #include <QPixmap>
 #include <QShortcut>
@@ -14,16 +15,6 @@
 namespace kivalto {
 
 namespace {
-
-// Menu handlers flip their own check mark (they are also called directly),
-// so the automatic toggle of a checkable action is undone first.
-void connectToggle(Snesmain* window, QAction* action, void (Snesmain::*handler)())
-{
-    QObject::connect(action, &QAction::triggered, window, [=] {
-        action->setChecked(!action->isChecked());
-        (window->*handler)();
-    });
-}
 
 std::vector<std::string> fileEntries(const FileListBox& list)
 {
@@ -74,10 +65,9 @@ void Snesmain::connectRoms()
     connect(File1, &FileListBox::Click, this, &Snesmain::File1_Click);
     connect(File1, &FileListBox::DblClick, this, &Snesmain::File1_DblClick);
 
-    connectToggle(this, dynROMs, &Snesmain::dynROMs_Click);
-    connectToggle(this, menshowfile, &Snesmain::menshowfile_Click);
-    connectToggle(this, MenuShorten, &Snesmain::MenuShorten_Click);
-    connectToggle(this, ROMMame, &Snesmain::ROMMame_Click);
+    connect(dynROMs, &QAction::triggered, this, &Snesmain::dynROMs_Click);
+    connect(menshowfile, &QAction::triggered, this, &Snesmain::menshowfile_Click);
+    connect(MenuShorten, &QAction::triggered, this, &Snesmain::MenuShorten_Click);
     connect(showall, &QAction::triggered, this, &Snesmain::showall_Click);
     connect(writerom, &QAction::triggered, this, &Snesmain::writerom_Click);
     connect(snapass, &QAction::triggered, this, &Snesmain::snapass_Click);
@@ -88,7 +78,6 @@ void Snesmain::connectRoms()
 
 void Snesmain::dynROMs_Click()
 {
-    dynROMs->setChecked(!dynROMs->isChecked());
     if (!dynROMs->isChecked()) {
         // The option is saved only once the list it refers to is on disk,
         // so a failed write never leaves the next start without a list.
@@ -107,9 +96,13 @@ void Snesmain::dynROMs_Click()
 
 void Snesmain::menshowfile_Click()
 {
-    menshowfile->setChecked(!menshowfile->isChecked());
-    const bool files = menshowfile->isChecked();
-    app.saveOption("Show Filenames", files);
+    app.saveOption("Show Filenames", menshowfile->isChecked());
+    showFileNames(menshowfile->isChecked());
+}
+
+void Snesmain::showFileNames(bool files)
+{
+    menshowfile->setChecked(files);
     ListView1->setVisible(!files);
     File1->setVisible(files);
 }
@@ -117,18 +110,10 @@ void Snesmain::menshowfile_Click()
 void Snesmain::showall_Click()
 {
     File1->setPattern("*.*");
-    menshowfile->setChecked(true);
-    ListView1->hide();
-    File1->show();
+    showFileNames(true);
 }
 
-void Snesmain::MenuShorten_Click()
-{
-    MenuShorten->setChecked(!MenuShorten->isChecked());
-    app.saveOption("MenuShorten", MenuShorten->isChecked());
-}
-
-void Snesmain::ROMMame_Click() { ROMMame->setChecked(!ROMMame->isChecked()); }
+void Snesmain::MenuShorten_Click() { app.saveOption("MenuShorten", MenuShorten->isChecked()); }
 
 void Snesmain::ListView1_Click(int position)
 {
@@ -154,13 +139,7 @@ void Snesmain::ListView1_DblClick()
     const std::string text = romCatalogue->text(selectedItem);
     const std::string folder =
         text == kUpEntry ? upFolderOf(File1->Path()) : subFolderOf(File1->Path(), text);
-    try {
-        app.chpath->Dir1->setPath(folder);
-    } catch (const FileError&) {
-        app.showError("The folder " + folder + " cannot be opened.");
-        return;
-    }
-    app.chpath->okay();
+    app.chpath->openFolder(folder);
 }
 
 void Snesmain::File1_Click()
@@ -235,9 +214,7 @@ void Snesmain::Command2_Click()
 
 void Snesmain::ChangeDir_Click()
 {
-    app.chpath->show();
-    app.chpath->raise();
-    app.chpath->activateWindow();
+    showInFront(app.chpath);
 }
 
 } // namespace kivalto

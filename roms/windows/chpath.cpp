@@ -114,7 +114,7 @@ chpath::chpath(App& a) : app(a)
 void chpath::Form_Load()
 {
     try {
-        Dir1->setPath(app.Snesmain->File1->Path());
+        Dir1->setPath(app.Snesmain->romFolder());
     } catch (const FileError&) {
     }
     {
@@ -210,20 +210,19 @@ void chpath::Command1_Click() { hide(); }
 
 void chpath::okay()
 {
-    Snesmain& m = *app.Snesmain;
-    const std::string pattern = m.File1->Pattern();
-    m.romCatalogue->clear();
+    if (app.Snesmain->openRomFolder(Dir1->Path()))
+        hide();
+}
+
+void chpath::openFolder(const std::string& folder)
+{
     try {
-        m.File1->setPath(Dir1->Path());
+        Dir1->setPath(folder);
     } catch (const FileError&) {
-        app.showError("The folder " + Dir1->Path() + " cannot be opened.");
+        app.showError("The folder " + folder + " cannot be opened.");
         return;
     }
-    if (m.File1->Pattern() != pattern)
-        m.File1->setPattern(pattern);
-    m.Dirtext->setText(qs(Dir1->Path()));
-    ScanRomDirectory(app);
-    hide();
+    okay();
 }
 
 } // namespace kivalto

@@ -46,6 +46,9 @@ public:
     void Command1_Click();
     // Makes Dir1's folder the ROM directory, rescans and hides the window.
     void okay();
+    // Opens `folder` as if chosen here and confirmed (the ROM list's
+    // folder entries and "UP"); reports a folder that cannot be opened.
+    void openFolder(const std::string& folder);
 
     // The main window's Next button: the next preset, wrapping to 1.
     void stepToNextPreset();

@@ -105,6 +105,6 @@ TEST_F(CheatWindow, HelpAndEnableMenu)
     EXPECT_FALSE(main().chten->isChecked());
     main().chten->trigger();
     EXPECT_TRUE(main().chten->isChecked());
-    main().chten_Click();
+    main().chten->trigger();
     EXPECT_FALSE(main().chten->isChecked());
 }

@@ -119,7 +119,7 @@ TEST_F(RomLists, OpeningAFolderSelectsNoRom)
 TEST_F(RomLists, DynamicRomsOffSavesTheListAndTheNextStartShowsIt)
 {
     startup();
-    main().dynROMs_Click();
+    main().dynROMs->trigger();
     EXPECT_FALSE(main().dynROMs->isChecked());
     EXPECT_EQ(app.option("Dynamic ROMs"), "0");
     EXPECT_EQ(readFile("C:\\KIVALTO\\static.dat"), "MARIO, LUIGI*\r\nSUPER MARIOWORLD\r\nSNES\r\nUP\r\n");
@@ -132,7 +132,7 @@ TEST_F(RomLists, DynamicRomsOffSavesTheListAndTheNextStartShowsIt)
                                               {"SNES", kRomIcon},
                                               {"UP", kRomIcon}}));
     // Switching back on changes nothing now and saves "1".
-    main().dynROMs_Click();
+    main().dynROMs->trigger();
     EXPECT_EQ(app.option("Dynamic ROMs"), "1");
     EXPECT_EQ(shown().size(), 5u);
 }
@@ -141,7 +141,7 @@ TEST_F(RomLists, UnwritableStaticListKeepsDynamicRomsOn)
 {
     makeFolder("C:\\KIVALTO\\STATIC.DAT");  // a folder cannot be replaced by the file
     startup();
-    main().dynROMs_Click();
+    main().dynROMs->trigger();
     EXPECT_TRUE(main().dynROMs->isChecked());
     EXPECT_EQ(app.option("Dynamic ROMs"), "1");
     ASSERT_EQ(dialogs.boxes.size(), 1u);
@@ -163,11 +163,11 @@ TEST_F(RomLists, ShowFilenamesAndShowAllFiles)
     settings.save("Kivalto", "Options", "Show Filenames", "0");
     startup();
     EXPECT_TRUE(main().ListView1->isVisible());
-    main().menshowfile_Click();
+    main().menshowfile->trigger();
     EXPECT_EQ(app.option("Show Filenames"), "1");
     EXPECT_TRUE(main().File1->isVisible());
     EXPECT_FALSE(main().ListView1->isVisible());
-    main().menshowfile_Click();
+    main().menshowfile->trigger();
     EXPECT_EQ(app.option("Show Filenames"), "0");
     EXPECT_TRUE(main().ListView1->isVisible());
 

@@ -1,6 +1,7 @@
 // Main window handlers of this subsystem: the Help menu.
 #include "app/windows/Snesmain.h"
 #include "app/windows/Splash.h"
+#include "platform/qt/widgetkit.h"
 
 namespace kivalto {
 
@@ -17,13 +18,12 @@ void Snesmain::connectHelp()
 
 void Snesmain::Aboutbox_Click()
 {
-    app.Splash->show();
-    app.Splash->raise();
-    app.Splash->activateWindow();
+    showInFront(app.Splash);
 }
 
-// The checkable menu item has already flipped its check mark when this runs.
 void Snesmain::tipstrt_Click() { app.saveOption("Show Tips at Startup", tipstrt->isChecked()); }
+
+void Snesmain::markTipsOnStartup(bool on) { tipstrt->setChecked(on); }
 
 void Snesmain::viewhelp_Click()
 {

@@ -76,7 +76,7 @@ void frmTip::Form_Load()
     }
     if (!loadTips())
         lblTipText->setText(qs(missingTipsText()));
-    app.Snesmain->tipstrt->setChecked(true);
+    app.Snesmain->markTipsOnStartup(true);
 }
 
 bool frmTip::loadTips()
@@ -106,7 +106,7 @@ void frmTip::cmdOK_Click() { hide(); }
 void frmTip::chkLoadTipsAtStartup_Click()
 {
     app.saveOption(kShowTipsKey, chkLoadTipsAtStartup->isChecked());
-    app.Snesmain->tipstrt->setChecked(false);
+    app.Snesmain->markTipsOnStartup(false);
 }
 
 } // namespace kivalto
