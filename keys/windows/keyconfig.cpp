@@ -175,39 +175,35 @@ void keyconfig::saveKeys(int player)
         Text1[i]->setText(qs(keys[i]));
 
     const KeyEmulator emu = selectedEmulator();
-    const std::string failure = keySaveError(player);
+    if (!writeKeyFiles(emu, keys, player)) {
+        app.showError(keySaveError(player));
+        return;
+    }
+    if (updatePlugin(emu, keys, player))
+        app.showMessage(keySaveConfirmation(emu, player));
+}
+
+bool keyconfig::writeKeyFiles(KeyEmulator emu, const PadKeys& keys, int player)
+{
     try {
         app.fs.writeWhole(keyRecordFileName(emu, player), keyRecordFileBytes(keys));
-    } catch (const FileError&) {
-        app.showError(failure);
-        return;
-    }
-
-    // Everything is checked before the emulator's file is touched, so a
-    // save that stops leaves that file as it was.
-    const auto codes = scanCodesOfKeys(scanCodes, keys);
-    if (!codes) {
-        app.showError(failure);
-        return;
-    }
-    const std::string keyFile = inFolder(bytes(Text2->text()), emulatorKeyFileName(emu));
-    const auto change = planEmulatorFileChange(emu, player, *codes, app.fs.readAll(keyFile));
-    if (!change) {
-        app.showError(failure);
-        return;
-    }
-    try {
+        // Everything is checked before the emulator's file is touched, so a
+        // save that stops leaves that file as it was.
+        const auto codes = scanCodesOfKeys(scanCodes, keys);
+        if (!codes)
+            return false;
+        const std::string keyFile = inFolder(bytes(Text2->text()), emulatorKeyFileName(emu));
+        const auto change = planEmulatorFileChange(emu, player, *codes, app.fs.readAll(keyFile));
+        if (!change)
+            return false;
         if (change->inPlace)
             app.fs.patchInPlace(keyFile, change->offset, change->bytes);
         else
             app.fs.writeWhole(keyFile, change->bytes);
     } catch (const FileError&) {
-        app.showError(failure);
-        return;
+        return false;
     }
-
-    if (updatePlugin(emu, keys, player))
-        app.showMessage(keySaveConfirmation(emu, player));
+    return true;
 }
 
 bool keyconfig::updatePlugin(KeyEmulator emu, const PadKeys& keys, int player)

@@ -60,6 +60,10 @@ private:
     void connectControls();
 
     void saveKeys(int player);
+    // Writes the key record file, then the keys into the emulator's key
+    // file; false when a key has no scan code, the emulator's file has no
+    // place for them or a file could not be written.
+    bool writeKeyFiles(KeyEmulator emu, const PadKeys& keys, int player);
     // Writes the keys into the emulator's plugin; false when that failed
     // and the user has been told.
     bool updatePlugin(KeyEmulator emu, const PadKeys& keys, int player);

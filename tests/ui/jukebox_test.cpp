@@ -18,7 +18,13 @@ protected:
     void play(const std::string& file)
     {
         dialogs.files.push_back(file);
-        juke->Picture1->click();
+        juke->Picture1->click();  // Play
+    }
+    // Seconds passing on the play clock.
+    void tick(int seconds = 1)
+    {
+        for (int i = 0; i < seconds; ++i)
+            juke->Timer1_Timer();
     }
     std::string clock() const { return juke->Text1->text().toStdString(); }
     std::string caption() const { return juke->windowTitle().toStdString(); }
@@ -55,8 +61,8 @@ TEST_F(JukeboxWindow, MenuShowsTheWindow)
 
 TEST_F(JukeboxWindow, CancelledDialogChangesNothing)
 {
-    juke->Timer1_Timer();
-    juke->Picture1->click();
+    tick();
+    juke->Picture1->click();  // Play, the dialog cancelled
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogs[0].filter, "Playable Files|*.SPC;*.ZST");
     EXPECT_EQ(dialogs.fileDialogs[0].startFolder, "C:\\SPC\\");
@@ -79,8 +85,7 @@ TEST_F(JukeboxWindow, PlayStartsSpcPlayHiddenAndRunsTheClock)
     EXPECT_EQ(clock(), "  0:00");
     EXPECT_TRUE(dialogs.boxes.empty());
 
-    for (int i = 0; i < 65; ++i)
-        juke->Timer1_Timer();
+    tick(65);
     EXPECT_EQ(clock(), "  1:5");
 
     // A second Play replaces the player and starts the clock from zero.
@@ -88,7 +93,7 @@ TEST_F(JukeboxWindow, PlayStartsSpcPlayHiddenAndRunsTheClock)
     EXPECT_EQ(process.calls.size(), 2u);
     EXPECT_EQ(process.stopped, 1);
     EXPECT_EQ(clock(), "  0:00");
-    juke->Timer1_Timer();
+    tick();
     EXPECT_EQ(clock(), "  0:1");
 }
 
@@ -105,7 +110,7 @@ TEST_F(JukeboxWindow, EnterStopsThePlayerCloseKeepsItQuittingStopsIt)
     EXPECT_EQ(process.stopped, 1);
 
     play("C:\\MUSIC\\SONG.SPC");
-    juke->Picture2->click();
+    juke->Picture2->click();  // Close
     EXPECT_EQ(process.stopped, 1);
     destroyWindows(app);
     EXPECT_EQ(process.stopped, 2);
@@ -145,17 +150,16 @@ TEST_F(JukeboxWindow, FailedStartReportsAndStopsTheClock)
 TEST_F(JukeboxWindow, StopTheClockAndCloseLeaveThePlayerAlone)
 {
     play("C:\\MUSIC\\SONG.SPC");
-    for (int i = 0; i < 600; ++i)
-        juke->Timer1_Timer();
+    tick(600);
     EXPECT_EQ(clock(), "  10:0");
-    juke->Image1->click();
+    juke->Image1->click();  // Stop the Clock
     EXPECT_FALSE(juke->Timer1->isActive());
     EXPECT_EQ(caption(), "SPC-Jukebox");
 
     play("C:\\MUSIC\\SONG.SPC");
     juke->show();
-    juke->Timer1_Timer();
-    juke->Picture2->click();
+    tick();
+    juke->Picture2->click();  // Close
     EXPECT_FALSE(juke->isVisible());
     EXPECT_FALSE(juke->Timer1->isActive());
     // Reopened, it keeps the last clock text.

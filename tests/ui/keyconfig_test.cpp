@@ -66,6 +66,8 @@ protected:
         main().zcon_Click();
     }
     keyconfig& win() { return *app.keyconfig; }
+    void savePlayer1() { win().Command3->click(); }  // "Save Player 1 Keys"
+    void savePlayer2() { win().Command4->click(); }  // "Save Player 2 Keys"
     void typeKeys(const std::array<const char*, 12>& keys)
     {
         for (std::size_t i = 0; i < keys.size(); ++i)
@@ -154,21 +156,21 @@ TEST_F(KeyconfigTest, WindowShowsTheSelectedEmulatorsDefaults)
         EXPECT_TRUE(labelled) << labels[i];
     }
 
-    win().Command5->click();
+    win().Command5->click();  // What keys are Valid?
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, "All letters are valid. Numbers 0-9 will be converted to their NumPad "
                                      "equivalents so that 8 will become up and 1 will become Ins. No other keys are "
                                      "valid.");
     EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
 
-    win().Command1->click();
+    win().Command1->click();  // Close
     EXPECT_FALSE(win().isVisible());
 }
 
 TEST_F(KeyconfigTest, ZsnesPlayer1SaveWritesRecordLaterScanKeyLineAndPlugin)
 {
     typeKeys(keys);
-    win().Command3->click();
+    savePlayer1();
 
     EXPECT_EQ(box(0), "X");
     EXPECT_EQ(box(7), "PQ");
@@ -195,7 +197,7 @@ TEST_F(KeyconfigTest, ZsnesPlayer1SaveWritesRecordLaterScanKeyLineAndPlugin)
 TEST_F(KeyconfigTest, ZsnesPlayer2SaveChangesOnlyTheScanKey2Line)
 {
     typeKeys(keys);
-    win().Command4->click();
+    savePlayer2();
     EXPECT_EQ(readFile("C:\\KIVALTO\\zsneske2.dat"), recorded);
     std::string cfg = kCfg;
     cfg.replace(cfg.find("ScanKey2") + 14, 47, zsnesBlock);
@@ -215,13 +217,13 @@ TEST_F(KeyconfigTest, EsnesTailAndHeadRulesOverA31CharacterLine)
     writeFile("C:\\ESNES\\esnes.key", old + "\r\nsecond\r\n");
     main().EScon_Click();
     typeKeys(keys);
-    win().Command3->click();
+    savePlayer1();
     EXPECT_EQ(readFile("C:\\ESNES\\esnes.key"), "ESNES  " + esnesKeys + "mnopqrstuvwx\r\n");
     EXPECT_EQ(readFile("C:\\KIVALTO\\esneskey.dat"), recorded);
     EXPECT_TRUE(messageShown("Player 1 Keys for ESNES have been changed. The plugin has been updated."));
 
     writeFile("C:\\ESNES\\esnes.key", old + "yz\r\nsecond\r\n");
-    win().Command4->click();
+    savePlayer2();
     EXPECT_EQ(readFile("C:\\ESNES\\esnes.key"), "ESNES  abcdefghijkl" + esnesKeys + "\r\n");
     EXPECT_TRUE(messageShown("Player 2 Keys for ESNES have been changed. The plugin has been updated. "));
     EXPECT_TRUE(dialogs.boxes.empty());
@@ -233,7 +235,7 @@ TEST_F(KeyconfigTest, NlkePlayer2SaveOnAMissingFileWrites12Characters)
     makeFolder("C:\\NLKE");
     main().nlkcon_Click();
     typeKeys(keys);
-    win().Command4->click();
+    savePlayer2();
     EXPECT_EQ(readFile("C:\\NLKE\\nlke.key"), esnesKeys + "\r\n");
     EXPECT_EQ(readFile("C:\\KIVALTO\\nlkeke2.dat"), recorded);
     EXPECT_TRUE(messageShown("Player 2 Keys for NLKES have been changed. The plugin has been updated. "));
@@ -242,10 +244,10 @@ TEST_F(KeyconfigTest, NlkePlayer2SaveOnAMissingFileWrites12Characters)
 TEST_F(KeyconfigTest, ResetThenSaveStopsAfterTheRecordFile)
 {
     typeKeys(keys);
-    win().Command2->click();
+    win().Command2->click();  // Reset
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(box(i), "");
-    win().Command3->click();
+    savePlayer1();
     EXPECT_EQ(readFile("C:\\KIVALTO\\zsneskey.dat"), "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     EXPECT_TRUE(errorShown(kError1));
     EXPECT_EQ(readFile("C:\\ZSNES\\zsnes.cfg"), kCfg);
@@ -263,7 +265,7 @@ TEST_F(KeyconfigTest, AnEmptyBoxOrBadCharacterLeavesEmulatorFilesAlone)
     for (const char* key : {"", "-", "A,B", "\xC3\xA9"}) {
         bad[11] = key;
         typeKeys(bad);
-        win().Command4->click();
+        savePlayer2();
         EXPECT_TRUE(errorShown(kError2)) << key;
         EXPECT_EQ(readFile("C:\\ESNES\\esnes.key"), old) << key;
         app.errorfrm->Command1->click();
@@ -276,13 +278,13 @@ TEST_F(KeyconfigTest, ZsnesWithoutAUsableScanKeyLineIsAnError)
 {
     typeKeys(keys);
     writeFile("C:\\ZSNES\\zsnes.cfg", "ScanKey2 = 1,2,3\r\n");
-    win().Command3->click();
+    savePlayer1();
     EXPECT_TRUE(errorShown(kError1));
     EXPECT_EQ(readFile("C:\\ZSNES\\zsnes.cfg"), "ScanKey2 = 1,2,3\r\n");
     app.errorfrm->Command1->click();
 
     win().Text2->setText("C:\\NOWHERE\\");
-    win().Command4->click();
+    savePlayer2();
     EXPECT_TRUE(errorShown(kError2));
     EXPECT_FALSE(app.mesage->isVisible());
 }
@@ -291,7 +293,7 @@ TEST_F(KeyconfigTest, MissingOrBrokenPluginIsReportedAndTheEmulatorFileStaysChan
 {
     std::filesystem::remove(host("C:\\KIVALTO\\ZSNES.XPL"));
     typeKeys(keys);
-    win().Command3->click();
+    savePlayer1();
     EXPECT_NE(readFile("C:\\ZSNES\\zsnes.cfg"), kCfg);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, kPluginMissing);
@@ -301,7 +303,7 @@ TEST_F(KeyconfigTest, MissingOrBrokenPluginIsReportedAndTheEmulatorFileStaysChan
     // An old-layout plugin is neither half-loaded nor overwritten.
     const std::string oldLayout = "ZSNES\r\n*.SMC\r\n\r\nC:\\ZSNES\\\r\n\r\nZSNES.EXE\r\nENDOPTS\r\nENDDISP\r\nUp\r\n";
     writeFile("C:\\KIVALTO\\ZSNES.XPL", oldLayout);
-    win().Command4->click();
+    savePlayer2();
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[1].text, kPluginMissing);
     EXPECT_EQ(readFile("C:\\KIVALTO\\ZSNES.XPL"), oldLayout);
@@ -317,7 +319,7 @@ TEST_F(KeyconfigTest, PluginThatCannotBeSavedIsReportedWithoutConfirmation)
     makeFolder("C:\\KIVALTO\\ZSNES.XPL");
     app.Paths->GUIDIr->setText("C:\\ELSEWHERE");
     typeKeys(keys);
-    win().Command3->click();
+    savePlayer1();
     EXPECT_NE(readFile("C:\\ZSNES\\zsnes.cfg"), kCfg);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, kPluginMissing);

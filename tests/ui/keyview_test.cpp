@@ -60,7 +60,7 @@ TEST_F(KeyViewer, PlayerTwoAlwaysShowsAllTwelve)
     EXPECT_EQ(v().windowTitle(), "Player 2 Keys");
     expectColumn(1, 12);
     EXPECT_TRUE(v().Label13->isHidden());
-    v().Command1_Click();
+    v().Command1_Click();  // Close
     EXPECT_TRUE(v().isHidden());
 }
 

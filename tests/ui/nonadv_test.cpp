@@ -31,11 +31,15 @@ protected:
         app.sneskeycon->Combo1_Click();
     }
     nonadv& w() { return *app.nonadv; }
+    void pressAccept() { w().Command4_Click(); }
+    void pressLoad() { w().Command5_Click(); }  // asks for a mapping file
+    void pressSave() { w().Command6_Click(); }  // asks where to save one
+    void pressClose() { w().Command1_Click(); }
     void accept(int row, const char* key)
     {
         w().List1->setCurrentRow(row);
         w().Text3->setText(key);
-        w().Command4_Click();
+        pressAccept();
     }
 };
 
@@ -51,12 +55,12 @@ TEST_F(ManualMapping, ActivationSelectsTheFirstButtonAndAcceptUpperCases)
     EXPECT_EQ(w().Text3->text(), "0");
 
     w().Text3->setText("num8");
-    w().Command4_Click();
+    pressAccept();
     EXPECT_EQ(bytes(w().List2->item(0)->text()), "NUM8");
 
     w().List2->setCurrentRow(-1);
     w().Text3->setText("space");
-    w().Command4_Click();
+    pressAccept();
     EXPECT_EQ(texts(w().List2), (Lines{"NUM8", "1", "2", "3", "4", "5", "6", "7"}));
 }
 
@@ -72,10 +76,10 @@ TEST_F(ManualMapping, OnlyOpeningTheWindowSelectsTheFirstButton)
     activate();
     EXPECT_EQ(w().List2->currentRow(), 0);
     w().List1->setCurrentRow(3);
-    w().Command6_Click();  // the dialog is cancelled
+    pressSave();  // the dialog is cancelled
     activate();
     EXPECT_EQ(w().List2->currentRow(), 3);
-    w().Command1_Click();
+    pressClose();
     w().show();
     activate();
     EXPECT_EQ(w().List2->currentRow(), 0);
@@ -87,7 +91,7 @@ TEST_F(ManualMapping, EmptyButtonListIsHarmless)
     app.sneskeycon->Combo1_Click();
     w().Form_Activate();
     w().Text3->setText("a");
-    w().Command4_Click();
+    pressAccept();
     EXPECT_EQ(w().List2->count(), 0);
 }
 
@@ -98,7 +102,7 @@ TEST_F(ManualMapping, SaveAndLoadRoundTrip)
         accept(i, keys[static_cast<std::size_t>(i)].c_str());
     makeFolder("C:\\MAPS");
     dialogs.files.push_back("C:\\MAPS\\MINE.SKS");
-    w().Command6_Click();
+    pressSave();
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_TRUE(dialogs.fileDialogs[0].save);
     EXPECT_EQ(dialogs.fileDialogs[0].filter, "*.SKS|*.SKS");
@@ -108,7 +112,7 @@ TEST_F(ManualMapping, SaveAndLoadRoundTrip)
     for (int i = 0; i < 8; ++i)
         accept(i, "x");
     dialogs.files.push_back("C:\\MAPS\\MINE.SKS");
-    w().Command5_Click();
+    pressLoad();
     EXPECT_FALSE(dialogs.fileDialogs[1].save);
     EXPECT_EQ(dialogs.fileDialogs[1].filter, "*.SKS|*.SKS");
     EXPECT_EQ(texts(w().List2), keys);
@@ -118,10 +122,10 @@ TEST_F(ManualMapping, SaveAndLoadRoundTrip)
     // A shorter file sets the first keys only; a cancelled dialog does nothing.
     writeFile("C:\\MAPS\\TWO.SKS", " 1 \r\nq\r\nw\r\n");
     dialogs.files.push_back("C:\\MAPS\\TWO.SKS");
-    w().Command5_Click();
+    pressLoad();
     EXPECT_EQ(texts(w().List2), (Lines{"q", "w", "A", "B", "ENTER", "SPACE", "LCTRL", "PGUP"}));
-    w().Command5_Click();
-    w().Command6_Click();
+    pressLoad();
+    pressSave();
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -134,7 +138,7 @@ TEST_F(ManualMapping, BadMappingFilesChangeNothing)
     for (const char* name : {"C:\\MAPS\\NINE.SKS", "C:\\MAPS\\BAD.SKS", "C:\\MAPS\\SHORT.SKS", "C:\\MAPS\\NONE.SKS"})
         dialogs.files.push_back(name);
     for (int i = 0; i < 4; ++i)
-        w().Command5_Click();
+        pressLoad();
     EXPECT_EQ(texts(w().List2), before);
     ASSERT_EQ(dialogs.boxes.size(), 4u);
     EXPECT_EQ(dialogs.boxes[0].text, "The mapping file C:\\MAPS\\NINE.SKS holds 9 keys, but the controller has only 8 "
@@ -146,15 +150,15 @@ TEST_F(ManualMapping, BadMappingFilesChangeNothing)
     EXPECT_EQ(dialogs.boxes[3].text, "The mapping file C:\\MAPS\\NONE.SKS could not be read.");
 
     dialogs.files.push_back("C:\\NOFOLDER\\X.SKS");
-    w().Command6_Click();
+    pressSave();
     ASSERT_EQ(dialogs.boxes.size(), 5u);
     EXPECT_EQ(dialogs.boxes[4].text.rfind("The mapping file C:\\NOFOLDER\\X.SKS could not be saved: ", 0), 0u);
 }
 
 TEST_F(ManualMapping, HelpTexts)
 {
-    w().Command2_Click();
-    w().Command3_Click();
+    w().Command2_Click();  // Help
+    w().Command3_Click();  // Valid Keys
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[0].text,
               "This window has appeared because you chose to disable advanced SnesKey support. This means that you "
@@ -188,7 +192,7 @@ TEST_F(ManualMapping, MenuItemsSwitchAdvancedSupportAndTestAfterRunning)
     EXPECT_FALSE(m.nonadvcon->isEnabled());
     EXPECT_FALSE(w().isHidden());
 
-    w().Command1_Click();
+    pressClose();
     EXPECT_TRUE(w().isHidden());
     m.nonadvcon->setEnabled(true);
     m.nonadvcon->trigger();

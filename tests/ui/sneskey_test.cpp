@@ -32,6 +32,9 @@ void choose(sneskeycon& w, const char* name)
     w.Combo1_Click();
 }
 
+// Done: saves SnesKey.dat and hides the window.
+void pressDone(sneskeycon& w) { w.Command1_Click(); }
+
 void setColumn(EmulatorPlugin& plugin, KeyColumn column, const Lines& keys)
 {
     for (std::size_t row = 0; row < keys.size(); ++row)
@@ -52,7 +55,7 @@ TEST_F(SnesKeyConfig, ListsProfilesAndLoadsTheChosenOneIntoBothWindows)
     EXPECT_EQ(w.Combo1->currentText(), "");
 
     w.Combo1->setCurrentIndex(1);
-    w.Combo1_Click();
+    w.Combo1_Click();  // the controller box's choice
     EXPECT_EQ(w.List3, (Lines{"Port = 378", "Mode = 2", "fast"}));
     EXPECT_EQ(texts(w.List2), (Lines{"Fire", "Jump"}));
     EXPECT_EQ(w.List4, (Lines{"0", "1"}));
@@ -88,7 +91,7 @@ TEST_F(SnesKeyConfig, MappingAButtonAndSeeingItAgain)
 
     // Nothing selected among the buttons: a Map To click changes nothing.
     w.List1->setCurrentRow(5);
-    w.List1_Click();
+    w.List1_Click();  // the Map To list's click
     EXPECT_EQ(w.List4, (Lines{"0", "1"}));
 
     w.List2->setCurrentRow(1);
@@ -111,7 +114,7 @@ TEST_F(SnesKeyConfig, PlayerTwoAndMappingAreRestoredAfterARestart)
     w.List2->setCurrentRow(2);
     w.List1->setCurrentRow(7);
     app.sneskeycon->show();
-    w.Command1_Click();
+    pressDone(w);
     EXPECT_EQ(readFile("C:\\KIVALTO\\SNESKEY.DAT"), "PAD\r\nTrue\r\n 2 \r\n0\r\n1\r\n7\r\n");
     EXPECT_TRUE(w.isHidden());
 
@@ -141,14 +144,14 @@ TEST_F(SnesKeyConfig, RestoredSetupSurvivesTheControllerBoxLosingFocus)
     w.show();
     emit w.Combo1->lineEdit()->editingFinished();  // what a focus change raises
     EXPECT_EQ(w.List4, (Lines{"0", "3"}));
-    w.Command1_Click();
+    pressDone(w);
     EXPECT_EQ(readFile("C:\\KIVALTO\\SnesKey.dat"), saved);
 }
 
 TEST_F(SnesKeyConfig, DoneWithoutAControllerThenRestartShowsTheTemplateError)
 {
     startup();
-    app.sneskeycon->Command1_Click();
+    pressDone(*app.sneskeycon);
     EXPECT_EQ(readFile("C:\\KIVALTO\\SnesKey.dat"), "\r\nFalse\r\n-1 \r\n");
 
     destroyWindows(app);
@@ -184,7 +187,7 @@ TEST_F(SnesKeyConfig, UnwritableSetupIsReportedAndTheWindowStays)
     startup();
     makeFolder("C:\\KIVALTO\\SnesKey.dat");
     app.sneskeycon->show();
-    app.sneskeycon->Command1_Click();
+    pressDone(*app.sneskeycon);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.lastText().rfind("The SnesKey settings could not be saved: ", 0), 0u);
     EXPECT_FALSE(app.sneskeycon->isHidden());
@@ -193,7 +196,7 @@ TEST_F(SnesKeyConfig, UnwritableSetupIsReportedAndTheWindowStays)
 TEST_F(SnesKeyConfig, HelpAndMenuItem)
 {
     startup();
-    app.sneskeycon->Command2_Click();
+    app.sneskeycon->Command2_Click();  // Help
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
     EXPECT_EQ(dialogs.lastText(),
@@ -272,7 +275,7 @@ TEST_F(SnesKeyDriverFileWithProfile, AdvancedOffUsesTheUntouchedManualListAndPla
 
     app.nonadv->List2->setCurrentRow(1);
     app.nonadv->Text3->setText("lctrl");
-    app.nonadv->Command4_Click();
+    app.nonadv->Command4_Click();  // Accept
     main().sneskadv->trigger();
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\sneskey.ini"),
