@@ -4,6 +4,7 @@
 #include "app/windows/SnesStart.h"
 #include "platform/dosfs.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 #include "plugins/pluginchecks.h"
 
 #include <QGridLayout>
@@ -69,18 +70,12 @@ int partnerOf(int listNumber)
     return listNumber <= 5 ? 0 : partners[listNumber - 6];
 }
 
-QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(buddy);
-    return l;
-}
-
 } // namespace
 
-QComboBox* Editor::makeFileSpecCombo(QWidget* parent)
+QComboBox* Editor::makeFileSpecCombo(QWidget* parent, const char* name)
 {
     auto* box = new QComboBox(parent);
+    box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems({"NES", "SNES", "MASTER SYSTEM", "MEGA DRIVE", "GAME GEAR", "GAMEBOY", "PC ENGINE"});
@@ -96,86 +91,81 @@ Editor::Editor(App& a) : app(a)
 {
     setObjectName("Editor");
     setWindowTitle("Plugin Editor");
+    createControls();
+    nameControls();
+    layOutControls();
 
-    // Created in keyboard order: the focus chain follows creation.
-    auto edit = [this](const char* name) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(name);
-        return e;
-    };
-    auto list = [this](const char* name, int rows) {
-        auto* l = new QListWidget(this);
-        l->setObjectName(name);
-        l->setSelectionMode(QAbstractItemView::SingleSelection);
-        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        if (rows > 0)
-            l->setFixedHeight(rows * (l->fontMetrics().height() + 2) + 2 * l->frameWidth() + 2);
-        return l;
-    };
-    auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        return b;
-    };
-    auto headerLabel = [this](const char* name, const char* text) {
-        auto* h = new QLabel(text, this);
-        h->setObjectName(name);
-        h->setAutoFillBackground(true);
-        setHeaderColour(h, kWhite);
-        return h;
-    };
+    // Until a plugin is loaded the ROM masks match every file. The EXE
+    // example is only a hint: saved as a value it would name no program.
+    plugin.fileSpec = "*.*";
+    Text18->setPlaceholderText("Filename e.g. ZSNES.EXE");
+    showHeaderFields();
 
-    Text1 = edit("Text1");
-    Text2 = edit("Text2");
-    Combo1 = makeFileSpecCombo(this);
-    Combo1->setObjectName("Combo1");
+    connectControls();
+}
+
+QLabel* Editor::makeHeader(const char* name, const char* text)
+{
+    auto* h = new QLabel(text, this);
+    h->setObjectName(name);
+    h->setAutoFillBackground(true);
+    setHeaderColour(h, kWhite);
+    return h;
+}
+
+void Editor::createControls()
+{
+    Text1 = makeEdit(this, "Text1");
+    Text2 = makeEdit(this, "Text2");
+    Combo1 = makeFileSpecCombo(this, "Combo1");
     Combo1->setToolTip("If you select a machine from the list, the filespec will be produced when you save the plugin.");
-    Text3 = edit("Text3");
-    Text16 = edit("Text16");
-    Text17 = edit("Text17");
-    Text18 = edit("Text18");
+    Text3 = makeEdit(this, "Text3");
+    Text16 = makeEdit(this, "Text16");
+    Text17 = makeEdit(this, "Text17");
+    Text18 = makeEdit(this, "Text18");
 
-    Text12 = headerLabel("Text12", "Options ");
-    Text13 = headerLabel("Text13", "Switches");
-    List8 = list("List8", 0);
-    List9 = list("List9", 0);
-    Text15 = headerLabel("Text15", "Display Options");
-    Text14 = headerLabel("Text14", "Switches");
-    List6 = list("List6", 0);
-    List7 = list("List7", 0);
-    Text11 = edit("Text11");
-    Command7 = button("Command7", "&Clear");
-    Command8 = button("Command8", "&Accept");
+    Text12 = makeHeader("Text12", "Options ");
+    Text13 = makeHeader("Text13", "Switches");
+    List8 = makeList(this, "List8");
+    List9 = makeList(this, "List9");
+    Text15 = makeHeader("Text15", "Display Options");
+    Text14 = makeHeader("Text14", "Switches");
+    List6 = makeList(this, "List6");
+    List7 = makeList(this, "List7");
+    Text11 = makeEdit(this, "Text11");
+    Command7 = makeButton(this, "Command7", "&Clear");
+    Command8 = makeButton(this, "Command8", "&Accept");
     Check1 = new QCheckBox("Lin&k Lists", this);
     Check1->setObjectName("Check1");
-    addopt = button("addopt", "Add");
-    Command10 = button("Command10", "Re&move");
-    Command9 = button("Command9", "Add");
-    Command11 = button("Command11", "Remo&ve");
+    addopt = makeButton(this, "addopt", "Add");
+    Command10 = makeButton(this, "Command10", "Re&move");
+    Command9 = makeButton(this, "Command9", "Add");
+    Command11 = makeButton(this, "Command11", "Remo&ve");
 
-    Command12 = button("Command12", "&Help");
-    Text4 = list("Text4", kKeyRows);
+    Command12 = makeButton(this, "Command12", "&Help");
+    Text4 = makeList(this, "Text4", kKeyRows);
     Text4->setFocusPolicy(Qt::NoFocus);
     Text4->setSelectionMode(QAbstractItemView::NoSelection);
-    Text4->setAccessibleName("Key rows");
     for (const char* label : kKeyRowLabels)
         Text4->addItem(label);
     const char* const keyHeaderTexts[5] = {"Player 1 Keys", "Player 2 Keys", "2 Button Pad", "4 Button Pad",
                                            "6 Button Pad"};
-    for (int c = 0; c < 5; ++c) {
-        std::string n = std::to_string(c + 1);
-        keyHeaders[static_cast<std::size_t>(c)] = headerLabel(("Text" + std::to_string(c + 5)).c_str(), keyHeaderTexts[c]);
-        keyLists[static_cast<std::size_t>(c)] = list(("List" + n).c_str(), kKeyRows);
+    for (std::size_t c = 0; c < 5; ++c) {
+        keyHeaders[c] = makeHeader(("Text" + std::to_string(c + 5)).c_str(), keyHeaderTexts[c]);
+        keyLists[c] = makeList(this, ("List" + std::to_string(c + 1)).c_str(), kKeyRows);
     }
-    Text10 = edit("Text10");
-    Command5 = button("Command5", "C&lear");
-    Command6 = button("Command6", "Acce&pt");
+    Text10 = makeEdit(this, "Text10");
+    Command5 = makeButton(this, "Command5", "C&lear");
+    Command6 = makeButton(this, "Command6", "Acce&pt");
 
-    Command2 = button("Command2", "Save Pl&ugin");
-    Command3 = button("Command3", "&Import Plugin");
-    Command4 = button("Command4", "Rese&t");
-    Command1 = button("Command1", "Close");
+    Command2 = makeButton(this, "Command2", "Save Pl&ugin");
+    Command3 = makeButton(this, "Command3", "&Import Plugin");
+    Command4 = makeButton(this, "Command4", "Rese&t");
+    Command1 = makeButton(this, "Command1", "Close");
+}
 
+void Editor::nameControls()
+{
     // Buttons that share a caption are told apart for assistive technology.
     const std::pair<QPushButton*, const char*> buttonNames[] = {
         {addopt, "Add option"},         {Command10, "Remove option"},
@@ -186,26 +176,28 @@ Editor::Editor(App& a) : app(a)
         b->setAccessibleName(name);
 
     // Lists are named by their headers for assistive technology.
+    Text4->setAccessibleName("Key rows");
     for (int n = 1; n <= 9; ++n)
         List(n)->setAccessibleName(header(headerNumberOf(n))->text().trimmed());
     List9->setAccessibleDescription("Switches of the options");
     List7->setAccessibleDescription("Switches of the display options");
+}
+
+// Each part joins the page as soon as it is built: labels made here join
+// the window in reading order.
+void Editor::layOutControls()
+{
+    auto* page = new QVBoxLayout(this);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(labelFor("&Filename: (No EXT)", Text1, this), 0, 0);
-    fields->addWidget(Text1, 0, 1);
-    fields->addWidget(labelFor("&Emulator Name:", Text2, this), 1, 0);
-    fields->addWidget(Text2, 1, 1);
-    fields->addWidget(labelFor("File&Spec:", Combo1, this), 2, 0);
-    fields->addWidget(Combo1, 2, 1);
-    fields->addWidget(labelFor("F&rameskip: (e.g. -F n)", Text3, this), 3, 0);
-    fields->addWidget(Text3, 3, 1);
-    fields->addWidget(labelFor("&Default Directory", Text16, this), 4, 0);
-    fields->addWidget(Text16, 4, 1);
-    fields->addWidget(labelFor("&Non-optional:", Text17, this), 5, 0);
-    fields->addWidget(Text17, 5, 1);
-    fields->addWidget(labelFor("Filename (E&XE):", Text18, this), 6, 0);
-    fields->addWidget(Text18, 6, 1);
+    addLabelledRow(fields, 0, "&Filename: (No EXT)", Text1);
+    addLabelledRow(fields, 1, "&Emulator Name:", Text2);
+    addLabelledRow(fields, 2, "File&Spec:", Combo1);
+    addLabelledRow(fields, 3, "F&rameskip: (e.g. -F n)", Text3);
+    addLabelledRow(fields, 4, "&Default Directory", Text16);
+    addLabelledRow(fields, 5, "&Non-optional:", Text17);
+    addLabelledRow(fields, 6, "Filename (E&XE):", Text18);
+    page->addLayout(fields);
 
     auto* lists = new QGridLayout;
     lists->addWidget(Text12, 0, 0);
@@ -214,59 +206,32 @@ Editor::Editor(App& a) : app(a)
     lists->addWidget(Text14, 0, 4);
     lists->addWidget(List8, 1, 0);
     lists->addWidget(List9, 1, 1);
-    auto* optionButtons = new QVBoxLayout;
-    optionButtons->addWidget(addopt);
-    optionButtons->addWidget(Command10);
-    optionButtons->addStretch();
-    lists->addLayout(optionButtons, 1, 2);
+    lists->addLayout(makeColumn({addopt, Command10, nullptr}), 1, 2);
     lists->addWidget(List6, 1, 3);
     lists->addWidget(List7, 1, 4);
-    auto* displayButtons = new QVBoxLayout;
-    displayButtons->addWidget(Command9);
-    displayButtons->addWidget(Command11);
-    displayButtons->addStretch();
-    lists->addLayout(displayButtons, 1, 5);
-    auto* optionEdit = new QHBoxLayout;
-    optionEdit->addWidget(labelFor("&Options:", Text11, this));
-    optionEdit->addWidget(Text11, 1);
-    optionEdit->addWidget(Command7);
-    optionEdit->addWidget(Command8);
-    optionEdit->addWidget(Check1);
+    lists->addLayout(makeColumn({Command9, Command11, nullptr}), 1, 5);
+    QHBoxLayout* optionEdit = makeRow({makeBuddyLabel("&Options:", Text11), Text11, Command7, Command8, Check1});
+    optionEdit->setStretchFactor(Text11, 1);
     lists->addLayout(optionEdit, 2, 0, 1, 6);
+    page->addLayout(lists);
 
     auto* keys = new QGridLayout;
     keys->addWidget(Command12, 0, 0);
     keys->addWidget(Text4, 1, 0);
-    for (int c = 0; c < 5; ++c) {
-        keys->addWidget(keyHeaders[static_cast<std::size_t>(c)], 0, c + 1);
-        keys->addWidget(keyLists[static_cast<std::size_t>(c)], 1, c + 1);
+    for (std::size_t c = 0; c < 5; ++c) {
+        keys->addWidget(keyHeaders[c], 0, static_cast<int>(c) + 1);
+        keys->addWidget(keyLists[c], 1, static_cast<int>(c) + 1);
     }
-    auto* keyEdit = new QHBoxLayout;
-    keyEdit->addWidget(labelFor("&Buttons/Keys:", Text10, this));
-    keyEdit->addWidget(Text10, 1);
-    keyEdit->addWidget(Command5);
-    keyEdit->addWidget(Command6);
+    QHBoxLayout* keyEdit = makeRow({makeBuddyLabel("&Buttons/Keys:", Text10), Text10, Command5, Command6});
+    keyEdit->setStretchFactor(Text10, 1);
     keys->addLayout(keyEdit, 2, 0, 1, 6);
-
-    auto* actions = new QHBoxLayout;
-    actions->addWidget(Command2);
-    actions->addWidget(Command3);
-    actions->addWidget(Command4);
-    actions->addStretch();
-    actions->addWidget(Command1);
-
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(fields);
-    page->addLayout(lists);
     page->addLayout(keys);
-    page->addLayout(actions);
 
-    // Until a plugin is loaded the ROM masks match every file. The EXE
-    // example is only a hint: saved as a value it would name no program.
-    plugin.fileSpec = "*.*";
-    Text18->setPlaceholderText("Filename e.g. ZSNES.EXE");
-    showHeaderFields();
+    page->addLayout(makeRow({Command2, Command3, Command4, nullptr, Command1}));
+}
 
+void Editor::connectControls()
+{
     connectWriteThrough();
     for (int n = 1; n <= 9; ++n) {
         QListWidget* l = List(n);
@@ -279,19 +244,19 @@ Editor::Editor(App& a) : app(a)
                 List_Click(n);
         });
     }
-    connect(Command1, &QPushButton::clicked, this, &Editor::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Editor::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Editor::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Editor::Command4_Click);
-    connect(addopt, &QPushButton::clicked, this, &Editor::addopt_Click);
-    connect(Command9, &QPushButton::clicked, this, &Editor::Command9_Click);
-    connect(Command10, &QPushButton::clicked, this, &Editor::Command10_Click);
-    connect(Command11, &QPushButton::clicked, this, &Editor::Command11_Click);
-    connect(Command7, &QPushButton::clicked, this, &Editor::Command7_Click);
-    connect(Command5, &QPushButton::clicked, this, &Editor::Command5_Click);
-    connect(Command8, &QPushButton::clicked, this, &Editor::Command8_Click);
-    connect(Command6, &QPushButton::clicked, this, &Editor::Command6_Click);
-    connect(Command12, &QPushButton::clicked, this, &Editor::Command12_Click);
+    connectClicks(this, {{Command1, &Editor::Command1_Click},
+                         {Command2, &Editor::Command2_Click},
+                         {Command3, &Editor::Command3_Click},
+                         {Command4, &Editor::Command4_Click},
+                         {addopt, &Editor::addopt_Click},
+                         {Command9, &Editor::Command9_Click},
+                         {Command10, &Editor::Command10_Click},
+                         {Command11, &Editor::Command11_Click},
+                         {Command7, &Editor::Command7_Click},
+                         {Command5, &Editor::Command5_Click},
+                         {Command8, &Editor::Command8_Click},
+                         {Command6, &Editor::Command6_Click},
+                         {Command12, &Editor::Command12_Click}});
 }
 
 // Only the user's edits are written through (textEdited, not textChanged):
@@ -435,25 +400,17 @@ void Editor::Command4_Click()
     showPlugin();
 }
 
-void Editor::addopt_Click()
-{
-    std::string name = bytes(Text11->text());
-    plugin.options.push_back({name, kNewSwitch});
-    List8->addItem(qs(name));
-    List9->addItem(kNewSwitch);
-    app.dialogs.ok("A new option has been created.");
-}
-
-void Editor::Command9_Click()
-{
-    std::string name = bytes(Text11->text());
-    plugin.displayModes.push_back({name, kNewSwitch});
-    List6->addItem(qs(name));
-    List7->addItem(kNewSwitch);
-    app.dialogs.ok("A new display option has been created.");
-}
-
 namespace {
+
+// Adds an entry with a placeholder switch at the end of a name list and its
+// switch list.
+template <typename Entry>
+void addRow(std::vector<Entry>& entries, QListWidget* names, QListWidget* switches, const std::string& name)
+{
+    entries.push_back({name, kNewSwitch});
+    names->addItem(qs(name));
+    switches->addItem(kNewSwitch);
+}
 
 // Removes row `row` of a name list and its switch list, and the entry.
 template <typename Entry>
@@ -470,6 +427,18 @@ void removeRow(std::vector<Entry>& entries, QListWidget* names, QListWidget* swi
 }
 
 } // namespace
+
+void Editor::addopt_Click()
+{
+    addRow(plugin.options, List8, List9, bytes(Text11->text()));
+    app.dialogs.ok("A new option has been created.");
+}
+
+void Editor::Command9_Click()
+{
+    addRow(plugin.displayModes, List6, List7, bytes(Text11->text()));
+    app.dialogs.ok("A new display option has been created.");
+}
 
 void Editor::Command10_Click()
 {

@@ -27,44 +27,45 @@ public:
     // The one loaded plugin.
     EmulatorPlugin plugin;
 
-    // Header fields
-    QLineEdit* Text1 = nullptr;   // pluginName
-    QLineEdit* Text2 = nullptr;   // emulatorName
-    QComboBox* Combo1 = nullptr;  // fileSpec
-    QLineEdit* Text3 = nullptr;   // frameskipSwitch
-    QLineEdit* Text16 = nullptr;  // defaultDir
-    QLineEdit* Text17 = nullptr;  // fixedSwitches
-    QLineEdit* Text18 = nullptr;  // exeName
-    // Option and display lists with their headers
-    QListWidget* List6 = nullptr;  // display names
-    QListWidget* List7 = nullptr;  // display switches
-    QListWidget* List8 = nullptr;  // option names
-    QListWidget* List9 = nullptr;  // option switches
-    QLabel* Text12 = nullptr;
-    QLabel* Text13 = nullptr;
-    QLabel* Text14 = nullptr;
-    QLabel* Text15 = nullptr;
+    // Header fields, each with its label
+    QLineEdit* Text1 = nullptr;   // "Filename: (No EXT)": pluginName
+    QLineEdit* Text2 = nullptr;   // "Emulator Name:": emulatorName
+    QComboBox* Combo1 = nullptr;  // "FileSpec:": fileSpec, ROM masks or a system name
+    QLineEdit* Text3 = nullptr;   // "Frameskip: (e.g. -F n)": frameskipSwitch
+    QLineEdit* Text16 = nullptr;  // "Default Directory": defaultDir
+    QLineEdit* Text17 = nullptr;  // "Non-optional:": fixedSwitches
+    QLineEdit* Text18 = nullptr;  // "Filename (EXE):": exeName
+    // Option and display lists; a name list and its switch list are partners
+    QListWidget* List6 = nullptr;  // display mode names, under Text15
+    QListWidget* List7 = nullptr;  // display mode switches, under Text14
+    QListWidget* List8 = nullptr;  // option names, under Text12
+    QListWidget* List9 = nullptr;  // option switches, under Text13
+    // List headers: white, yellow over the list clicked last (headerColour)
+    QLabel* Text12 = nullptr;  // "Options ", header of List8
+    QLabel* Text13 = nullptr;  // "Switches", header of List9
+    QLabel* Text14 = nullptr;  // "Switches", header of List7
+    QLabel* Text15 = nullptr;  // "Display Options", header of List6
     // Key columns, headers and row labels
-    std::array<QListWidget*, 5> keyLists{};  // List1 .. List5
-    std::array<QLabel*, 5> keyHeaders{};     // Text5 .. Text9
-    QListWidget* Text4 = nullptr;            // row labels
+    std::array<QListWidget*, 5> keyLists{};  // List1 .. List5: one key column each, a cell a row
+    std::array<QLabel*, 5> keyHeaders{};     // Text5 .. Text9: "Player 1 Keys" .. "6 Button Pad"
+    QListWidget* Text4 = nullptr;            // row labels of the key columns; takes no focus
     // Working controls
-    QLineEdit* Text10 = nullptr;  // key cell edit box
-    QLineEdit* Text11 = nullptr;  // option/display edit box
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QPushButton* Command8 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QPushButton* addopt = nullptr;
-    QPushButton* Command9 = nullptr;
-    QPushButton* Command10 = nullptr;
-    QPushButton* Command11 = nullptr;
-    QPushButton* Command12 = nullptr;
-    QPushButton* Command1 = nullptr;  // Close
-    QPushButton* Command2 = nullptr;  // Save Plugin
-    QPushButton* Command3 = nullptr;  // Import Plugin
-    QPushButton* Command4 = nullptr;  // Reset
+    QLineEdit* Text10 = nullptr;  // "Buttons/Keys:": the key cell being edited
+    QLineEdit* Text11 = nullptr;  // "Options:": the option or display row being edited
+    QPushButton* Command5 = nullptr;  // "Clear" (key): empties Text10
+    QPushButton* Command6 = nullptr;  // "Accept" (key): puts Text10 into the selected cell of the column clicked last
+    QPushButton* Command7 = nullptr;  // "Clear" (option): empties Text11
+    QPushButton* Command8 = nullptr;  // "Accept" (option): puts Text11 into the selected row of the list clicked last
+    QCheckBox* Check1 = nullptr;      // "Link Lists": a click in a list selects the same row of its partner
+    QPushButton* addopt = nullptr;     // "Add" (option): a new option named Text11
+    QPushButton* Command9 = nullptr;   // "Add" (display): a new display mode named Text11
+    QPushButton* Command10 = nullptr;  // "Remove" (option): drops the option selected in List8
+    QPushButton* Command11 = nullptr;  // "Remove" (display): drops the display mode selected in List6
+    QPushButton* Command12 = nullptr;  // "Help": how keys are written
+    QPushButton* Command1 = nullptr;  // "Close"
+    QPushButton* Command2 = nullptr;  // "Save Plugin"
+    QPushButton* Command3 = nullptr;  // "Import Plugin"
+    QPushButton* Command4 = nullptr;  // "Reset": an empty plugin
 
     int sellistB = 0;  // key column clicked last, 1..5
     int sellisT = 0;   // option/display list clicked last, 6..9
@@ -81,19 +82,21 @@ public:
     // Loads the plugin file at the DOS path (empty: nothing to load).
     void importPlug(const std::string& path);
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void addopt_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command7_Click();
-    void Command5_Click();
-    void Command8_Click();
-    void Command6_Click();
-    void Command12_Click();
+    void Command1_Click();   // Close: asks, then hides the window (the plugin stays loaded)
+    void Command2_Click();   // Save Plugin: needs a name; saveCheckedPlugin, then says so
+    void Command3_Click();   // Import Plugin: importPlug of the chosen file
+    void Command4_Click();   // Reset: empties the plugin and both edit boxes
+    void addopt_Click();     // Add option
+    void Command9_Click();   // Add display mode
+    void Command10_Click();  // Remove option
+    void Command11_Click();  // Remove display mode
+    void Command7_Click();   // Clear option box
+    void Command5_Click();   // Clear key box
+    void Command8_Click();   // Accept option or display row
+    void Command6_Click();   // Accept key cell
+    void Command12_Click();  // Help on the key notation
+    // A click in ListN: highlights its header, copies the row into the edit
+    // box of its group (and, with Link Lists, selects the partner's row).
     void List_Click(int listNumber);
 
     // Colour text ("&H00FFFFFF" white, "&H0000FFFF" yellow) of header
@@ -101,12 +104,19 @@ public:
     std::string headerColour(int textNumber) const;
     // The editable ROM masks box with the system names, initial text "*.*"
     // (shared with the wizard).
-    static QComboBox* makeFileSpecCombo(QWidget* parent);
+    static QComboBox* makeFileSpecCombo(QWidget* parent, const char* name);
     // Warns about values that would not read back, then savePLUG; reports
     // a failed write. True when the file was written.
     bool saveCheckedPlugin();
 
 private:
+    // The constructor's steps.
+    void createControls();  // in keyboard order: the focus chain follows creation
+    void nameControls();    // accessible names and descriptions
+    void layOutControls();
+    void connectControls();
+    QLabel* makeHeader(const char* name, const char* text);
+
     QLabel* header(int textNumber) const;
     void setHeaderColour(QLabel* header, const std::string& colourText);
     void showHeaderFields();

@@ -2,18 +2,17 @@
 
 #include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 #include "plugins/windows/Editor.h"
 
-#include <QHBoxLayout>
 #include <QLayout>
-#include <QVBoxLayout>
 #include <array>
 
 namespace kivalto {
 
 namespace {
 
-// Prompt shown while the step counter holds the index.
+// The prompt of each step.
 const std::array<const char*, 12> kPrompts = {
     "This Wizard will step you through the process of creating a Plugin. Click 'Next' to continue. You may like "
     "to have the plugin editor open to see what this wizard is doing.",
@@ -34,6 +33,8 @@ const std::array<const char*, 12> kPrompts = {
     "replaced with the appropriate filespec.",
     "You must use the plugin editor to set the keys.",
 };
+// The step whose button reads "Finish" and saves the plugin.
+constexpr int kFinishStep = static_cast<int>(kPrompts.size()) - 1;
 
 // Header field each of steps 1 to 6 takes from the top box.
 const std::array<std::string EmulatorPlugin::*, 7> kStepFields = {
@@ -52,53 +53,43 @@ addnew::addnew(App& a) : app(a)
 {
     setObjectName("addnew");
     setWindowTitle("Add New Plugin Wizard");
+    createControls();
+    layOutControls();
+    showBoxesOf(0);
+    connectClicks(this, {{Command1, &addnew::Command1_Click},
+                         {Command2, &addnew::Command2_Click},
+                         {Command3, &addnew::Command3_Click}});
+}
 
+void addnew::createControls()
+{
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(360);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName("Text1");
-    Combo1 = Editor::makeFileSpecCombo(this);
-    Combo1->setObjectName("Combo1");
+    Text1 = makeEdit(this, "Text1");
+    Combo1 = Editor::makeFileSpecCombo(this, "Combo1");
+    // Made before its buddy, as it reads before it.
     Label2 = new QLabel("S&witch:", this);
     Label2->setObjectName("Label2");
-    Text3 = new QLineEdit(this);
-    Text3->setObjectName("Text3");
+    Text3 = makeEdit(this, "Text3");
     Label2->setBuddy(Text3);
     Label1->setBuddy(Text1);
-    Text2 = new QLineEdit("0", this);
-    Text2->setObjectName("Text2");
+    // Never shown: the step as text, for whoever reads it by its name.
+    Text2 = makeEdit(this, "Text2");
+    Text2->setText("0");
     Text2->hide();
-    Command1 = new QPushButton("&Store", this);
-    Command1->setObjectName("Command1");
-    Command2 = new QPushButton("&Next >>", this);
-    Command2->setObjectName("Command2");
+    Command1 = makeButton(this, "Command1", "&Store");
+    Command2 = makeButton(this, "Command2", "&Next >>");
     Command2->setDefault(true);
-    Command3 = new QPushButton("&Cancel", this);
-    Command3->setObjectName("Command3");
+    Command3 = makeButton(this, "Command3", "&Cancel");
+}
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command3);
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(Label1);
-    page->addWidget(Text1);
-    page->addWidget(Combo1);
-    page->addWidget(Label2);
-    page->addWidget(Text3);
-    page->addStretch();
-    page->addLayout(buttons);
-
-    Text1->hide();
-    Combo1->hide();
-    showStoreBoxes(false);
-
-    connect(Command1, &QPushButton::clicked, this, &addnew::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &addnew::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &addnew::Command3_Click);
+void addnew::layOutControls()
+{
+    auto* page = makeColumn({Label1, Text1, Combo1, Label2, Text3, nullptr});
+    page->addLayout(makeRow({Command1, nullptr, Command2, Command3}));
+    setLayout(page);
 }
 
 void addnew::Form_Load()
@@ -106,12 +97,25 @@ void addnew::Form_Load()
     connect(app.Snesmain->addnewwiz, &QAction::triggered, app.Snesmain, &Snesmain::addnewwiz_Click);
 }
 
-int addnew::step() const { return Text2->text().toInt(); }
+int addnew::step() const { return step_; }
 
 void addnew::setStep(int s)
 {
+    step_ = s;
     Text2->setText(QString::number(s));
     Label1->setText(kPrompts[static_cast<std::size_t>(s)]);
+    showBoxesOf(s);
+}
+
+// Steps 1 to 9 are answered in the top box, 7 to 9 with a switch as well
+// (stored as often as the user likes), step 10 in the ROM masks box.
+void addnew::showBoxesOf(int s)
+{
+    Text1->setVisible(s >= 1 && s <= 9);
+    showStoreBoxes(s >= 7 && s <= 9);
+    Combo1->setVisible(s == 10);
+    Label1->setBuddy(s == 10 ? static_cast<QWidget*>(Combo1) : Text1);
+    Command2->setText(s == kFinishStep ? "&Finish" : "&Next >>");
 }
 
 // A window's minimum size ignores how tall a wrapped label must be at its
@@ -138,74 +142,54 @@ void addnew::start()
     p.options.clear();
     p.displayModes.clear();
     app.Editor->showPlugin();
-    setStep(0);
-    Command2->setText("&Next >>");
-    Text1->hide();
-    Combo1->hide();
-    showStoreBoxes(false);  // a run cancelled in steps 7 to 9 left them shown
-    Label1->setBuddy(Text1);
+    setStep(0);  // hides the boxes a run cancelled in steps 7 to 10 left shown
     show();
     fitPrompt();
     raise();
     activateWindow();
 }
 
-void addnew::Command2_Click()
+// The header field of steps 1 to 6, the ROM masks of step 10; the lists
+// are filled by Store.
+void addnew::takeAnswerOf(int s)
 {
-    const int s = step();
     EmulatorPlugin& p = app.Editor->plugin;
     if (s >= 1 && s <= 6)
         p.*kStepFields[static_cast<std::size_t>(s)] = bytes(Text1->text());
-    switch (s) {
-    case 0:
-        Text1->show();
-        Text1->clear();
-        break;
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-        Text1->clear();
-        break;
-    case 6:
-    case 7:
-    case 8:
-        Text1->clear();
-        Text3->clear();
-        showStoreBoxes(true);
-        break;
-    case 9:
-        Text1->clear();
-        Text3->clear();
-        Text1->hide();
-        showStoreBoxes(false);
-        Combo1->show();
-        Label1->setBuddy(Combo1);
-        break;
-    case 10:
+    else if (s == 10)
         p.fileSpec = bytes(Combo1->currentText());
-        Text1->clear();
-        Text1->hide();
-        Combo1->hide();
-        Label1->setBuddy(Text1);
-        Command2->setText("&Finish");
-        break;
-    case 11:
-        // A plugin that was not written keeps the wizard open to try again.
-        if (app.Editor->saveCheckedPlugin())
-            hide();
-        return;
-    default:
-        return;
-    }
-    app.Editor->showPlugin();
-    setStep(s + 1);
-    fitPrompt();
+}
+
+void addnew::focusAnswerBox()
+{
     if (Text1->isVisibleTo(this))
         Text1->setFocus();
     else if (Combo1->isVisibleTo(this))
         Combo1->setFocus();
+}
+
+// A plugin that was not written keeps the wizard open to try again.
+void addnew::finish()
+{
+    if (app.Editor->saveCheckedPlugin())
+        hide();
+}
+
+void addnew::Command2_Click()
+{
+    const int s = step();
+    if (s == kFinishStep) {
+        finish();
+        return;
+    }
+    takeAnswerOf(s);
+    Text1->clear();
+    if (s >= 6)
+        Text3->clear();  // the switch box, used from step 7
+    app.Editor->showPlugin();
+    setStep(s + 1);
+    fitPrompt();
+    focusAnswerBox();
 }
 
 void addnew::Command1_Click()

@@ -18,30 +18,42 @@ public:
     explicit addnew(App& app);
     App& app;
 
-    QLabel* Label1 = nullptr;     // prompt of the current step
+    QLabel* Label1 = nullptr;     // prompt of the current step; buddy of the box that answers it
     QLineEdit* Text1 = nullptr;   // answer, or name of an option, cheat or display mode
     QLabel* Label2 = nullptr;     // "Switch:", the label of Text3
     QLineEdit* Text3 = nullptr;   // switch of an option, cheat or display mode
-    QComboBox* Combo1 = nullptr;  // ROM masks
-    QLineEdit* Text2 = nullptr;   // hidden step counter 0..11
-    QPushButton* Command1 = nullptr;  // Store
-    QPushButton* Command2 = nullptr;  // Next >> / Finish
-    QPushButton* Command3 = nullptr;  // Cancel
+    QComboBox* Combo1 = nullptr;  // ROM masks or a system name (step 10)
+    QLineEdit* Text2 = nullptr;   // never shown: mirrors step() as text, 0..11
+    QPushButton* Command1 = nullptr;  // "Store": adds Text1 and Text3 as one entry (steps 7 to 9)
+    QPushButton* Command2 = nullptr;  // "Next >>", "Finish" on the last step
+    QPushButton* Command3 = nullptr;  // "Cancel"
 
     // Runs once when the start-up load creates the window.
     void Form_Load();
     // The menu command: clears the plugin's keys and lists and shows step 0.
     void start();
+    // The step shown, 0 (welcome) to 11 (Finish).
     int step() const;
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void Command1_Click();  // Store: an option (step 7), cheat (8) or display mode (9)
+    void Command2_Click();  // Next: takes the answer of the step and shows the next; Finish saves
+    void Command3_Click();  // Cancel: hides the wizard; what was taken stays in the plugin
 
 private:
+    // The constructor's steps.
+    void createControls();  // in keyboard order: the focus chain follows creation
+    void layOutControls();
+
+    // Shows step `step`: its prompt and the boxes that answer it.
     void setStep(int step);
+    void showBoxesOf(int step);
     void showStoreBoxes(bool on);
+    void takeAnswerOf(int step);
+    void focusAnswerBox();
+    void finish();
     void fitPrompt();
+
+    int step_ = 0;
 };
 
 } // namespace kivalto

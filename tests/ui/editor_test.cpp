@@ -8,9 +8,26 @@
 #include <QAccessible>
 
 using namespace kivalto;
-using EditorWindow = test::KivaltoTest;
-
 namespace {
+
+// Clicks the editor's buttons, named by caption; a click goes through the
+// button's wiring like the user's.
+class EditorWindow : public test::KivaltoTest {
+protected:
+    void close() { app.Editor->Command1->click(); }               // "Close"
+    void savePlugin() { app.Editor->Command2->click(); }          // "Save Plugin"
+    void importPlugin() { app.Editor->Command3->click(); }        // "Import Plugin"
+    void reset() { app.Editor->Command4->click(); }               // "Reset"
+    void addOption() { app.Editor->addopt->click(); }             // "Add" (option)
+    void addDisplayMode() { app.Editor->Command9->click(); }      // "Add" (display)
+    void removeOption() { app.Editor->Command10->click(); }       // "Remove" (option)
+    void removeDisplayMode() { app.Editor->Command11->click(); }  // "Remove" (display)
+    void clearKey() { app.Editor->Command5->click(); }            // "Clear" (key)
+    void acceptKey() { app.Editor->Command6->click(); }           // "Accept" (key)
+    void clearOption() { app.Editor->Command7->click(); }         // "Clear" (option)
+    void acceptOption() { app.Editor->Command8->click(); }        // "Accept" (option)
+    void help() { app.Editor->Command12->click(); }               // "Help"
+};
 
 // As the user types: replaces the text and raises textEdited.
 void type(QLineEdit* box, const QString& text)
@@ -49,7 +66,7 @@ TEST_F(EditorWindow, ResetThenSaveWithOnlyANameWritesAnEmptyPlugin)
     ed.showPlugin();
     type(ed.Text10, "Num8");
     type(ed.Text11, "Sound");
-    ed.Command4_Click();
+    reset();
     EXPECT_EQ(ed.Text10->text().toStdString(), "");
     EXPECT_EQ(ed.Text11->text().toStdString(), "");
     EXPECT_EQ(ed.Text1->text().toStdString(), "");
@@ -57,7 +74,7 @@ TEST_F(EditorWindow, ResetThenSaveWithOnlyANameWritesAnEmptyPlugin)
     EXPECT_EQ(ed.List8->count(), 0);
     EXPECT_EQ(ed.List(5)->count(), 13);
     type(ed.Text1, "NEWEMU");
-    ed.Command2_Click();
+    savePlugin();
     EXPECT_EQ(readFile("C:\\KIVALTO\\NEWEMU.XPL"),
               "\r\n*.*\r\n\r\n\\\r\n\r\n\r\nENDOPTS\r\nENDDISP\r\n" + blankKeyLines());
     EXPECT_EQ(app.mesage->Label1->text().toStdString(), "Your Plugin has been saved.");
@@ -68,9 +85,8 @@ TEST_F(EditorWindow, ResetThenSaveWithOnlyANameWritesAnEmptyPlugin)
 TEST_F(EditorWindow, SaveWithoutANameIsRefused)
 {
     startup();
-    Editor& ed = *app.Editor;
-    ed.Command4_Click();
-    ed.Command2_Click();
+    reset();
+    savePlugin();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, "You must specify a filename.");
     EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
@@ -83,17 +99,17 @@ TEST_F(EditorWindow, SystemNameTurnsIntoItsMasksInTheBoxAfterSave)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.Command4_Click();
+    reset();
     type(ed.Text1, "GENS");
     ed.Combo1->setCurrentIndex(ed.Combo1->findText("MEGA DRIVE"));
     emit ed.Combo1->textActivated("MEGA DRIVE");  // as chosen from the drop-down
     EXPECT_EQ(ed.plugin.fileSpec, "MEGA DRIVE");
-    ed.Command2_Click();
+    savePlugin();
     EXPECT_EQ(ed.Combo1->currentText().toStdString(), "*.smd;*.bin;*.zip;*.1;*.GZ");
     EXPECT_EQ(readFile("C:\\KIVALTO\\GENS.XPL").substr(0, 30), "\r\n*.smd;*.bin;*.zip;*.1;*.GZ\r\n");
 
     type(ed.Combo1->lineEdit(), "mega drive");
-    ed.Command2_Click();
+    savePlugin();
     EXPECT_EQ(ed.Combo1->currentText().toStdString(), "mega drive");
     EXPECT_EQ(readFile("C:\\KIVALTO\\GENS.XPL").substr(0, 14), "\r\nmega drive\r\n");
 }
@@ -136,7 +152,7 @@ TEST_F(EditorWindow, AddCreatesAnEntryEvenWithAnEmptyName)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.Command9_Click();
+    addDisplayMode();
     ASSERT_EQ(ed.plugin.displayModes.size(), 1u);
     EXPECT_EQ(ed.plugin.displayModes[0].name, "");
     EXPECT_EQ(ed.plugin.displayModes[0].switchText, "Put Switch Here");
@@ -145,7 +161,7 @@ TEST_F(EditorWindow, AddCreatesAnEntryEvenWithAnEmptyName)
     EXPECT_EQ(dialogs.lastText(), "A new display option has been created.");
 
     type(ed.Text11, "Sound");
-    ed.addopt_Click();
+    addOption();
     ASSERT_EQ(ed.plugin.options.size(), 1u);
     EXPECT_EQ(ed.plugin.options[0].name, "Sound");
     EXPECT_EQ(ed.plugin.options[0].switchText, "Put Switch Here");
@@ -172,7 +188,7 @@ TEST_F(EditorWindow, LinkListsSelectsThePartnerAndAcceptGoesToTheListClickedLast
     EXPECT_EQ(ed.headerColour(14), "&H00FFFFFF");
 
     type(ed.Text11, "-fast");
-    ed.Command8_Click();
+    acceptOption();
     EXPECT_EQ(ed.plugin.options[2].name, "Fast");
     EXPECT_EQ(ed.plugin.options[2].switchText, "-fast");
     EXPECT_EQ(text(ed.List9, 2), "-fast");
@@ -187,7 +203,7 @@ TEST_F(EditorWindow, LinkListsSelectsThePartnerAndAcceptGoesToTheListClickedLast
     EXPECT_EQ(ed.headerColour(6), "&H0000FFFF");
     EXPECT_EQ(ed.headerColour(5), "&H00FFFFFF");
     type(ed.Text11, "640x480X");
-    ed.Command8_Click();
+    acceptOption();
     EXPECT_EQ(ed.plugin.displayModes[1].name, "640x480X");
     EXPECT_EQ(ed.plugin.displayModes[1].switchText, "-v 2");
 }
@@ -212,11 +228,11 @@ TEST_F(EditorWindow, KeyAcceptWritesTheCellOfTheColumnClickedLast)
     EXPECT_EQ(ed.headerColour(7), "&H0000FFFF");
     EXPECT_EQ(ed.Text10->text().toStdString(), " ");
     type(ed.Text10, "-j2");
-    ed.Command6_Click();
+    acceptKey();
     EXPECT_EQ(ed.plugin.keys.at(kSwitchRow, KeyColumn::Pad2), "-j2");
     EXPECT_EQ(text(ed.List(3), 12), "-j2");
-    ed.Command5_Click();
-    ed.Command7_Click();
+    clearKey();
+    clearOption();
     EXPECT_EQ(ed.Text10->text().toStdString(), "");
     EXPECT_EQ(ed.Text11->text().toStdString(), "");
 }
@@ -230,10 +246,10 @@ TEST_F(EditorWindow, AcceptAndRemoveWithoutAChoiceDoNothing)
     const EmulatorPlugin before = ed.plugin;
     type(ed.Text11, "X");
     type(ed.Text10, "Y");
-    ed.Command8_Click();  // no option or display list clicked yet
-    ed.Command6_Click();  // no key column clicked yet
-    ed.Command10_Click();
-    ed.Command11_Click();
+    acceptOption();  // no option or display list clicked yet
+    acceptKey();  // no key column clicked yet
+    removeOption();
+    removeDisplayMode();
     EXPECT_EQ(ed.plugin.options.size(), 3u);
     EXPECT_EQ(ed.plugin.displayModes.size(), 2u);
     EXPECT_EQ(ed.plugin.options[0].name, before.options[0].name);
@@ -241,7 +257,7 @@ TEST_F(EditorWindow, AcceptAndRemoveWithoutAChoiceDoNothing)
 
     ed.List8->setCurrentRow(0);
     ed.List8->clearSelection();  // clicked before, nothing selected now
-    ed.Command8_Click();
+    acceptOption();
     EXPECT_EQ(ed.plugin.options[0].name, "Sound");
     EXPECT_TRUE(dialogs.boxes.empty());
 }
@@ -254,17 +270,17 @@ TEST_F(EditorWindow, RemoveTakesTheRowOfTheNameList)
     ed.showPlugin();
     ed.List8->setCurrentRow(0);
     ed.List9->setCurrentRow(2);
-    ed.Command10_Click();
+    removeOption();
     ASSERT_EQ(ed.plugin.options.size(), 2u);
     EXPECT_EQ(ed.plugin.options[0].name, "Stereo");
     EXPECT_EQ(ed.plugin.options[1].switchText, "-f");
     EXPECT_EQ(ed.List8->count(), 2);
     EXPECT_EQ(text(ed.List9, 0), "-st");
-    ed.Command10_Click();  // nothing selected any more
+    removeOption();  // nothing selected any more
     EXPECT_EQ(ed.plugin.options.size(), 2u);
 
     ed.List6->setCurrentRow(1);
-    ed.Command11_Click();
+    removeDisplayMode();
     ASSERT_EQ(ed.plugin.displayModes.size(), 1u);
     EXPECT_EQ(ed.plugin.displayModes[0].name, "320x240X");
     EXPECT_EQ(ed.List7->count(), 1);
@@ -278,7 +294,7 @@ TEST_F(EditorWindow, CloseAsksAndCancelKeepsTheWindowOpen)
     ed.showPlugin();
     ed.show();
     dialogs.answers.push_back(Answer::Cancel);
-    ed.Command1_Click();
+    close();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, "Exit Plugin Editor: All unsaved data will be lost.");
     EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::OkCancel);
@@ -288,7 +304,7 @@ TEST_F(EditorWindow, CloseAsksAndCancelKeepsTheWindowOpen)
     EXPECT_EQ(ed.List8->count(), 3);
 
     dialogs.answers.push_back(Answer::Ok);
-    ed.Command1_Click();
+    close();
     EXPECT_FALSE(ed.isVisible());
     EXPECT_EQ(ed.plugin.options.size(), 3u);  // hiding keeps the plugin loaded
 }
@@ -301,7 +317,7 @@ TEST_F(EditorWindow, ValuesThatWouldNotReadBackAreNamedBeforeSaving)
     ed.plugin.options[1].name = "Stereo,16";
     ed.showPlugin();
     dialogs.answers.push_back(Answer::Cancel);
-    ed.Command2_Click();
+    savePlugin();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_NE(dialogs.boxes[0].text.find("Option name 2: Stereo,16"), std::string::npos);
     EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::OkCancel);
@@ -309,7 +325,7 @@ TEST_F(EditorWindow, ValuesThatWouldNotReadBackAreNamedBeforeSaving)
     EXPECT_FALSE(app.mesage->isVisible());
 
     dialogs.answers.push_back(Answer::Ok);  // the user insists
-    ed.Command2_Click();
+    savePlugin();
     EXPECT_NE(readFile("C:\\KIVALTO\\ZSNES.XPL").find("\r\nStereo,16\r\n-st\r\n"), std::string::npos);
     EXPECT_TRUE(app.mesage->isVisible());
 }
@@ -321,7 +337,7 @@ TEST_F(EditorWindow, AFailedSaveIsReportedNotAnnounced)
     ed.plugin = threeOptions();
     ed.showPlugin();
     makeFolder("C:\\KIVALTO\\ZSNES.XPL");  // the name is taken by a folder
-    ed.Command2_Click();
+    savePlugin();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text.rfind("The plugin ZSNES.XPL could not be saved: ", 0), 0u);
     EXPECT_FALSE(app.mesage->isVisible());
@@ -335,7 +351,7 @@ TEST_F(EditorWindow, ImportShowsTheChosenPlugin)
     startup();
     Editor& ed = *app.Editor;
     dialogs.files.push_back("C:\\EMUS\\zsnes.xpl");
-    ed.Command3_Click();
+    importPlugin();
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogs[0].filter, "Plugins (XPL)|*.XPL");
     EXPECT_EQ(dialogs.fileDialogs[0].startFolder, app.Paths->value(PathField::GUIDIr));
@@ -345,7 +361,7 @@ TEST_F(EditorWindow, ImportShowsTheChosenPlugin)
     ASSERT_EQ(ed.List8->count(), 1);
     EXPECT_EQ(text(ed.List9, 0), "-s");
 
-    ed.Command3_Click();  // cancelled: nothing changes
+    importPlugin();  // cancelled: nothing changes
     EXPECT_EQ(ed.plugin.options.size(), 1u);
     EXPECT_EQ(ed.Text1->text().toStdString(), "ZSNES");
 }
@@ -353,7 +369,7 @@ TEST_F(EditorWindow, ImportShowsTheChosenPlugin)
 TEST_F(EditorWindow, HelpExplainsTheKeyNotation)
 {
     startup();
-    app.Editor->Command12_Click();
+    help();
     EXPECT_EQ(dialogs.lastText(),
               "The keys need to be compatible with SnesKey. Most keys are valid, though not ','. Use Numx to access "
               "the NumPad, where x is the number. So Num8 is up on the NumPad. Up accesses up on the arrow pad. "

@@ -16,18 +16,22 @@ std::string blankKeyLines()
     return s;
 }
 
+// The wizard's buttons, clicked through their wiring like the user's.
+void pressNext(addnew& w) { w.Command2->click(); }  // "Next >>", "Finish" on the last step
+
 // Answers the current step in the top box and presses "Next >>".
 void answer(addnew& w, const QString& text)
 {
     w.Text1->setText(text);
-    w.Command2_Click();
+    pressNext(w);
 }
 
+// Fills the name and switch boxes and presses "Store" (Command1).
 void store(addnew& w, const QString& name, const QString& switchText)
 {
     w.Text1->setText(name);
     w.Text3->setText(switchText);
-    w.Command1_Click();
+    w.Command1->click();
 }
 
 } // namespace
@@ -39,7 +43,7 @@ TEST_F(Wizard, TwelveNextPressesWriteAnEmptyPluginNamedDotXpl)
     addnew& w = *app.addnew;
     ASSERT_TRUE(w.isVisible());
     for (int i = 0; i < 12; ++i)
-        w.Command2_Click();
+        pressNext(w);
     EXPECT_EQ(readFile("C:\\KIVALTO\\.XPL"), "\r\n*.*\r\n\r\n\\\r\n\r\n\r\nENDOPTS\r\nENDDISP\r\n" + blankKeyLines());
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(app.Editor->Text16->text().toStdString(), "\\");
@@ -57,7 +61,7 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
     EXPECT_EQ(w.Label1->text().toStdString(),
               "This Wizard will step you through the process of creating a Plugin. Click 'Next' to continue. You may "
               "like to have the plugin editor open to see what this wizard is doing.");
-    EXPECT_EQ(w.Text2->text().toStdString(), "0");
+    EXPECT_EQ(w.step(), 0);
     EXPECT_TRUE(w.Text2->isHidden());
     EXPECT_EQ(boxes(), "----");
     EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Next >>");
@@ -85,8 +89,8 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
         {"You must use the plugin editor to set the keys.", "----"},
     };
     for (std::size_t i = 0; i < after.size(); ++i) {
-        w.Command2_Click();
-        EXPECT_EQ(w.Text2->text().toStdString(), std::to_string(i + 1));
+        pressNext(w);
+        EXPECT_EQ(w.step(), static_cast<int>(i) + 1);
         EXPECT_EQ(w.Label1->text().toStdString(), after[i].first) << "step " << i + 1;
         EXPECT_EQ(boxes(), after[i].second) << "step " << i + 1;
         if (after[i].second != "----") {
@@ -99,7 +103,7 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
 
     // Starting again returns to the first step with its boxes hidden.
     main().addnewwiz_Click();
-    EXPECT_EQ(w.Text2->text().toStdString(), "0");
+    EXPECT_EQ(w.step(), 0);
     EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Next >>");
     EXPECT_EQ(boxes(), "----");
 }
@@ -112,7 +116,7 @@ TEST_F(Wizard, EveryPromptShowsInFull)
     for (int step = 0; step <= 10; ++step) {
         QApplication::processEvents();
         EXPECT_GE(w.Label1->height(), w.Label1->heightForWidth(w.Label1->width())) << "step " << step;
-        w.Command2_Click();
+        pressNext(w);
     }
 }
 
@@ -121,7 +125,7 @@ TEST_F(Wizard, AStoredRunWritesOptionsThenCheatsThenDisplayModes)
     startup();
     addnew& w = *app.addnew;
     main().addnewwiz_Click();
-    w.Command2_Click();
+    pressNext(w);
     answer(w, "GENS");
     answer(w, "Gens 2.0");
     answer(w, "-f n");
@@ -132,16 +136,16 @@ TEST_F(Wizard, AStoredRunWritesOptionsThenCheatsThenDisplayModes)
     store(w, "O2", "-o2");
     EXPECT_EQ(w.Text1->text().toStdString(), "");
     EXPECT_EQ(w.Text3->text().toStdString(), "");
-    w.Command2_Click();
+    pressNext(w);
     store(w, "C", "-gg");
-    w.Command2_Click();
+    pressNext(w);
     store(w, "D1", "-v1");
     store(w, "D2", "-v2");
-    w.Command2_Click();
+    pressNext(w);
     EXPECT_EQ(app.Editor->List8->count(), 3);  // an open editor shows the plugin growing
     w.Combo1->setCurrentIndex(w.Combo1->findText("GAME GEAR"));
-    w.Command2_Click();
-    w.Command2_Click();
+    pressNext(w);
+    pressNext(w);
     EXPECT_EQ(readFile("C:\\KIVALTO\\GENS.XPL"),
               "Gens 2.0\r\n*.gg;*.zip;*.GZ\r\n-f n\r\nC:\\GENS\\\r\n-q\r\nGENS.EXE\r\n"
               "O1\r\n-o1\r\nO2\r\n-o2\r\n#C\r\n-gg\r\nENDOPTS\r\nD1\r\n-v1\r\nD2\r\n-v2\r\nENDDISP\r\n" +
@@ -168,9 +172,9 @@ TEST_F(Wizard, StartingOverALoadedPluginDropsItsListsAndKeysOnly)
     EXPECT_EQ(ed.List(1)->item(0)->text().toStdString(), " ");
 
     addnew& w = *app.addnew;
-    w.Command2_Click();
+    pressNext(w);
     answer(w, "NEWEMU");
-    w.Command3_Click();  // cancelled early: later header fields stay, nothing is saved
+    w.Command3->click();  // "Cancel" early: later header fields stay, nothing is saved
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(ed.plugin.pluginName, "NEWEMU");
     EXPECT_EQ(ed.plugin.emulatorName, "ZSNES 1.36");
@@ -184,7 +188,7 @@ TEST_F(Wizard, StoreOutsideTheListStepsOnlyEmptiesTheBoxes)
     startup();
     addnew& w = *app.addnew;
     main().addnewwiz_Click();
-    w.Command2_Click();
+    pressNext(w);
     store(w, "Sound", "-s");  // step 1: the button is hidden there
     EXPECT_TRUE(app.Editor->plugin.options.empty());
     EXPECT_EQ(w.Text1->text().toStdString(), "");
@@ -195,20 +199,21 @@ TEST_F(Wizard, FinishThatCannotWriteKeepsTheWizardOpen)
     startup();
     addnew& w = *app.addnew;
     main().addnewwiz_Click();
-    w.Command2_Click();
+    pressNext(w);
     answer(w, "BAD");
     for (int i = 0; i < 9; ++i)
-        w.Command2_Click();
+        pressNext(w);
     EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Finish");
     makeFolder("C:\\KIVALTO\\BAD.XPL");
-    w.Command2_Click();
+    pressNext(w);
     EXPECT_TRUE(w.isVisible());
     ASSERT_FALSE(dialogs.boxes.empty());
     EXPECT_EQ(dialogs.lastText().rfind("The plugin BAD.XPL could not be saved: ", 0), 0u);
-    EXPECT_EQ(w.Text2->text().toStdString(), "11");
+    EXPECT_EQ(w.step(), 11);
+    EXPECT_EQ(w.Text2->text().toStdString(), "11");  // the hidden mirror of the step
 
     std::filesystem::remove(host("C:\\KIVALTO\\BAD.XPL"));
-    w.Command2_Click();  // Finish again once the obstacle is gone
+    pressNext(w);  // Finish again once the obstacle is gone
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(readFile("C:\\KIVALTO\\BAD.XPL").substr(0, 7), "\r\n*.*\r\n");
 }
@@ -218,15 +223,15 @@ TEST_F(Wizard, FinishWarnsAboutAValueThatWouldNotReadBack)
     startup();
     addnew& w = *app.addnew;
     main().addnewwiz_Click();
-    w.Command2_Click();
+    pressNext(w);
     answer(w, "SOUNDEMU");
     for (int i = 0; i < 5; ++i)
-        w.Command2_Click();
+        pressNext(w);
     store(w, "Sound,16", "-s");
     for (int i = 0; i < 4; ++i)
-        w.Command2_Click();
+        pressNext(w);
     dialogs.answers.push_back(Answer::Cancel);
-    w.Command2_Click();
+    pressNext(w);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_NE(dialogs.boxes[0].text.find("Option name 1: Sound,16"), std::string::npos);
     EXPECT_TRUE(w.isVisible());
