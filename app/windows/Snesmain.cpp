@@ -25,13 +25,6 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption, bool ch
     return a;
 }
 
-QLabel* labelFor(const QString& text, QWidget* buddy)
-{
-    auto* l = new QLabel(text);
-    l->setBuddy(buddy);
-    return l;
-}
-
 } // namespace
 
 Snesmain::Snesmain(App& a) : app(a)
@@ -60,33 +53,42 @@ QIcon Snesmain::image2(int index) const
     return ImageList2[static_cast<std::size_t>(index - 1)];
 }
 
+// The control builders run in this order and add controls in keyboard
+// order: a widget joins the window's focus chain when its layout does.
 void Snesmain::buildControls()
 {
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* grid = new QGridLayout(central);
+    grid->addLayout(buildRomDirectoryRow(), 0, 0, 1, 2);
+    grid->addLayout(buildRomLists(), 1, 0, 2, 1);
+    grid->addLayout(buildEmulatorSide(), 1, 1);
+    grid->addLayout(buildActions(), 2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    resize(920, 700);
+}
 
-    // ROM directory row
-    Dirtext = new QLineEdit;
-    Dirtext->setObjectName("Dirtext");
+QLayout* Snesmain::buildRomDirectoryRow()
+{
+    Dirtext = makeEdit(nullptr, "Dirtext");
     Dirtext->setToolTip("ROM Directory");
     Dirtext->setAccessibleName("ROM Directory");
     Dirtext->setReadOnly(true);
-    nextpreset = new QPushButton("Ne&xt");
+    nextpreset = makeButton(nullptr, "nextpreset", "Ne&xt");
     nextpreset->setToolTip("Next Preset ROM Directory");
-    Command2 = new QPushButton("?");
+    Command2 = makeButton(nullptr, "Command2", "?");
     Command2->setFixedWidth(Command2->fontMetrics().horizontalAdvance("??") + 24);
     Command2->setAccessibleName("About the ROM directory");
-    ChangeDir = new QPushButton("Chan&ge Directory");
-    auto* dirRow = new QHBoxLayout;
-    dirRow->addWidget(labelFor("ROM &Directory:", Dirtext));
-    dirRow->addWidget(Dirtext, 1);
-    dirRow->addWidget(nextpreset);
-    dirRow->addWidget(Command2);
-    dirRow->addWidget(ChangeDir);
-    grid->addLayout(dirRow, 0, 0, 1, 2);
+    ChangeDir = makeButton(nullptr, "ChangeDir", "Chan&ge Directory");
+    QHBoxLayout* row = makeRow({makeBuddyLabel("ROM &Directory:", Dirtext), Dirtext, nextpreset, Command2, ChangeDir});
+    row->setStretchFactor(Dirtext, 1);
+    return row;
+}
 
-    // ROM lists, one above the other in the same spot
+// The title list and the file list share one spot; one of them is hidden.
+QLayout* Snesmain::buildRomLists()
+{
     Label1 = new QLabel("Click To Select");
     Label2 = new QLabel("Double Click to Load ROM Settings");
     ListView1 = new QListView;
@@ -101,20 +103,15 @@ void Snesmain::buildControls()
     Dir1 = new DirListBox(app.fs);
     Dir1->hide();
     auto* lists = new QVBoxLayout;
-    auto* hints = new QHBoxLayout;
-    hints->addWidget(Label1);
-    hints->addStretch();
-    hints->addWidget(Label2);
-    lists->addLayout(hints);
+    lists->addLayout(makeRow({Label1, nullptr, Label2}));
     lists->addWidget(ListView1, 1);
     lists->addWidget(File1, 1);
     Label1->setBuddy(ListView1);
-    ROMNAME = new QLineEdit;
-    ROMNAME->setObjectName("ROMNAME");
+    ROMNAME = makeEdit(nullptr, "ROMNAME");
     ROMNAME->setText("FILENAME (ROMNAME)");
     ROMNAME->setToolTip("ROM Filename (ROM Header)");
     ROMNAME->setReadOnly(true);
-    lists->addWidget(labelFor("Se&lected ROM:", ROMNAME));
+    lists->addWidget(makeBuddyLabel("Se&lected ROM:", ROMNAME));
     lists->addWidget(ROMNAME);
     romimage = new QLabel;
     romimage->setObjectName("romimage");
@@ -124,9 +121,12 @@ void Snesmain::buildControls()
     romimage->setAlignment(Qt::AlignCenter);
     romimage->setScaledContents(false);
     lists->addWidget(romimage);
-    grid->addLayout(lists, 1, 0, 2, 1);
+    return lists;
+}
 
-    // Systems and emulators
+// Systems and their emulators above the current emulator's frame.
+QLayout* Snesmain::buildEmulatorSide()
+{
     auto* sys = new QVBoxLayout;
     TreeView1 = new QTreeWidget;
     TreeView1->setObjectName("TreeView1");
@@ -145,25 +145,35 @@ void Snesmain::buildControls()
     sys->addWidget(TreeView1, 3);
     sys->addWidget(Label7);
     sys->addWidget(Plugins, 2);
+    sys->addWidget(buildEmulatorFrame(), 0);
+    return sys;
+}
 
-    // Current emulator
+QWidget* Snesmain::buildEmulatorFrame()
+{
     Frame1 = new QGroupBox("Current Emulator (Inactive)");
     Frame1->setObjectName("Frame1");
     auto* emu = new QGridLayout(Frame1);
     EMUName = new QLabel;
     EMUName->setObjectName("EMUName");
-    Text1 = new QLineEdit;
-    Text1->setObjectName("Text1");
+    Text1 = makeEdit(nullptr, "Text1");
     Text1->setToolTip("Set the Correct Directory");
-    Label4 = labelFor("D&irectory:", Text1);
-    Command1 = new QPushButton("S&ave");
+    Label4 = makeBuddyLabel("D&irectory:", Text1);
+    Command1 = makeButton(nullptr, "Command1", "S&ave");
     Command1->setToolTip("Save the altered directory permanantly to the Plugin fie.");
     emu->addWidget(EMUName, 0, 0, 1, 3);
     emu->addWidget(Label4, 1, 0);
     emu->addWidget(Text1, 1, 1);
     emu->addWidget(Command1, 1, 2);
-
     SSTab1 = new QTabWidget;
+    SSTab1->addTab(buildOptionsTab(), "Set Emulator Options");
+    emu->addWidget(SSTab1, 2, 0, 1, 3);
+    emu->addLayout(buildControllerRow(), 3, 0, 1, 3);
+    return Frame1;
+}
+
+QWidget* Snesmain::buildOptionsTab()
+{
     auto* optTab = new QWidget;
     auto* optLay = new QGridLayout(optTab);
     optionslist = new QListWidget;
@@ -171,24 +181,24 @@ void Snesmain::buildControls()
     optionslist->setSelectionMode(QAbstractItemView::MultiSelection);
     optionslist->setToolTip("Select the options that you wish to use.");
     optionslist->setAccessibleName("Select the Options to Enable");
-    Label5 = labelFor("Select the Options to E&nable", optionslist);
+    Label5 = makeBuddyLabel("Select the Options to E&nable", optionslist);
     List2 = new QListWidget;
     List2->setObjectName("List2");
     List2->setToolTip("X at the end is ModeX, S is Scanlines, 1 is VESA1. Default is VESA2.");
     List2->setAccessibleName("Display modes");
-    Text2 = new QLineEdit;
-    Text2->setObjectName("Text2");
-    Label6 = labelFor("Set a &Frameskip:", Text2);
+    Text2 = makeEdit(nullptr, "Text2");
+    Label6 = makeBuddyLabel("Set a &Frameskip:", Text2);
     optLay->addWidget(Label5, 0, 0);
     optLay->addWidget(optionslist, 1, 0, 3, 1);
-    optLay->addWidget(labelFor("Displa&y mode:", List2), 0, 1, 1, 2);
+    optLay->addWidget(makeBuddyLabel("Displa&y mode:", List2), 0, 1, 1, 2);
     optLay->addWidget(List2, 1, 1, 1, 2);
     optLay->addWidget(Label6, 2, 1);
     optLay->addWidget(Text2, 2, 2);
-    SSTab1->addTab(optTab, "Set Emulator Options");
-    emu->addWidget(SSTab1, 2, 0, 1, 3);
+    return optTab;
+}
 
-    // Controller
+QLayout* Snesmain::buildControllerRow()
+{
     play1pad = new QLabel;
     play1pad->setObjectName("play1pad");
     play1pad->setAccessibleName("Player 1 Contoller");
@@ -200,35 +210,24 @@ void Snesmain::buildControls()
     Play1select->setToolTip("Player 1 Contoller");
     Play1select->setAccessibleName("Player 1 Contoller");
     Play1select->setFocusPolicy(Qt::StrongFocus);
-    Play1keys = new QPushButton("View &Keys/Buttons");
-    PLAY2Keys = new QPushButton("View &Player 2 Keys");
+    Play1keys = makeButton(nullptr, "Play1keys", "View &Keys/Buttons");
+    PLAY2Keys = makeButton(nullptr, "PLAY2Keys", "View &Player 2 Keys");
     auto* ctl = new QHBoxLayout;
     ctl->addWidget(play1pad);
     ctl->addWidget(Play1select);
-    auto* ctlButtons = new QVBoxLayout;
-    ctlButtons->addWidget(Play1keys);
-    ctlButtons->addWidget(PLAY2Keys);
-    ctl->addLayout(ctlButtons);
+    ctl->addLayout(makeColumn({Play1keys, PLAY2Keys}));
     ctl->addStretch();
-    emu->addLayout(ctl, 3, 0, 1, 3);
-    sys->addWidget(Frame1, 0);
-    grid->addLayout(sys, 1, 1);
+    return ctl;
+}
 
-    // Actions
-    SaveGPF = new QPushButton("Sa&ve ROM Settings");
-    Run = new QPushButton("&Run");
-    QUIT = new QPushButton("&Quit");
+QLayout* Snesmain::buildActions()
+{
+    SaveGPF = makeButton(nullptr, "SaveGPF", "Sa&ve ROM Settings");
+    Run = makeButton(nullptr, "Run", "&Run");
+    QUIT = makeButton(nullptr, "QUIT", "&Quit");
     for (auto* b : {Run, SaveGPF, Command1})
         b->setEnabled(false);
-    auto* actions = new QHBoxLayout;
-    actions->addStretch();
-    actions->addWidget(SaveGPF);
-    actions->addWidget(Run);
-    actions->addWidget(QUIT);
-    grid->addLayout(actions, 2, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-    resize(920, 700);
+    return makeRow({nullptr, SaveGPF, Run, QUIT});
 }
 
 void Snesmain::buildMenus()

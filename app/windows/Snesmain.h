@@ -199,6 +199,13 @@ protected:
 
 private:
     void buildControls();
+    QLayout* buildRomDirectoryRow();
+    QLayout* buildRomLists();
+    QLayout* buildEmulatorSide();
+    QWidget* buildEmulatorFrame();
+    QWidget* buildOptionsTab();
+    QLayout* buildControllerRow();
+    QLayout* buildActions();
     void buildMenus();
     // Each subsystem wires its own controls' signals to its handlers.
     void connectRoms();
