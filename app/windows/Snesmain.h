@@ -6,7 +6,9 @@
 #pragma once
 
 #include "app/windows/App.h"
+#include "launch/launchscript.h"
 #include "launch/launchvalues.h"
+#include "launch/romsettings.h"
 #include "platform/qt/listcontrols.h"
 
 #include <QAction>
@@ -167,9 +169,13 @@ public:
     // launch/windows
     void Run_Click();
     void runPLugin();
+    LaunchInputs launchInputs() const;  // what Run launches, from the controls and the plugin
+    void startLaunchScript(const LaunchScript& script);
     void SaveGPF_Click();
     void File1_DblClick();
     void loadGPF();
+    // Puts loaded settings into the controls; true when every value was read.
+    bool applyRomSettings(const ParsedRomSettings& parsed, const std::string& file);
     void CheckCOMMAND();
     void commandGPF();
     void chtcode_Click();

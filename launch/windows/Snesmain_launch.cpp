@@ -59,7 +59,7 @@ void Snesmain::Run_Click()
     runPLugin();
 }
 
-void Snesmain::runPLugin()
+LaunchInputs Snesmain::launchInputs() const
 {
     const EmulatorPlugin& plugin = app.Editor->plugin;
     LaunchInputs in;
@@ -93,7 +93,12 @@ void Snesmain::runPLugin()
     in.sources.frameskip = launchOrigins.sourceOf("frameskip", in.frameskip, in.sources.frameskip);
     in.sources.cheatSwitch = launchOrigins.sourceOf("cheatSwitch", in.cheatSwitch, in.sources.cheatSwitch);
     in.sources.cheatCode = launchOrigins.sourceOf("cheatCode", in.cheatCode, in.sources.cheatCode);
+    return in;
+}
 
+void Snesmain::runPLugin()
+{
+    LaunchInputs in = launchInputs();
     // A program of this system starts directly; none of the batch file
     // applies to it.
     if (runNativeEmulator(app, in))
@@ -116,7 +121,11 @@ void Snesmain::runPLugin()
         }
     }
 
-    const LaunchScript script = buildLaunchScript(in);
+    startLaunchScript(buildLaunchScript(in));
+}
+
+void Snesmain::startLaunchScript(const LaunchScript& script)
+{
     try {
         app.fs.writeWhole("snesexec.bat", script.bytes());
     } catch (const FileError& e) {
@@ -240,52 +249,49 @@ void Snesmain::loadGPF()
                 File1->setListIndex(i);
                 break;
             }
-    const auto options = static_cast<std::size_t>(optionslist->count());
-    const auto displays = static_cast<std::size_t>(List2->count());
-    const ParsedRomSettings parsed = parseRomSettings(*data, options, displays);
+    const ParsedRomSettings parsed = parseRomSettings(*data, static_cast<std::size_t>(optionslist->count()),
+                                                      static_cast<std::size_t>(List2->count()));
+    settingsLoaded = applyRomSettings(parsed, fileNameOfDos(*path));
+}
+
+bool Snesmain::applyRomSettings(const ParsedRomSettings& parsed, const std::string& file)
+{
     const RomSettings& v = parsed.values;
     // Values are applied in file order up to the first one that failed.
     std::size_t left = parsed.read;
     auto next = [&left] { return left > 0 ? (--left, true) : false; };
-    for (std::size_t i = 0; i < options; ++i)
+    for (int i = 0; i < optionslist->count(); ++i)
         if (next())
-            optionslist->item(static_cast<int>(i))->setSelected(v.options[i]);
+            optionslist->item(i)->setSelected(v.options[static_cast<std::size_t>(i)]);
         else
-            return;
-    for (std::size_t i = 0; i < displays; ++i)
+            return false;
+    for (int i = 0; i < List2->count(); ++i)
         if (next())
-            List2->item(static_cast<int>(i))->setSelected(v.displayModes[i]);
+            List2->item(i)->setSelected(v.displayModes[static_cast<std::size_t>(i)]);
         else
-            return;
+            return false;
     if (!next() || v.controller < Play1select->minimum() || v.controller > Play1select->maximum())
-        return;
+        return false;
     Play1select->setValue(static_cast<int>(v.controller));
-    const std::string file = fileNameOfDos(*path);
-    const std::pair<QAction*, bool> toggles1[] = {{rundos, v.runInDos}, {runvesa, v.runVesa}, {runsnesk, v.runSnesKey}};
-    for (const auto& [action, on] : toggles1)
-        if (next())
-            action->setChecked(on);
-        else
-            return;
-    if (!next())
-        return;
+    auto check = [&next](QAction* action, bool on) {
+        if (!next())
+            return false;
+        action->setChecked(on);
+        return true;
+    };
+    if (!check(rundos, v.runInDos) || !check(runvesa, v.runVesa) || !check(runsnesk, v.runSnesKey) || !next())
+        return false;
     Text2->setText(qs(v.frameskip));
     launchOrigins.note("frameskip", v.frameskip, "the frameskip in " + file);
     if (!next())
-        return;
+        return false;
     app.chtcodefrm->setCheatCode(v.cheatCode);
     launchOrigins.note("cheatCode", v.cheatCode, "the cheat code in " + file);
     if (!next())
-        return;
+        return false;
     app.chtcodefrm->setCheatSwitch(v.cheatSwitch);
     launchOrigins.note("cheatSwitch", v.cheatSwitch, "the cheat switch in " + file);
-    const std::pair<QAction*, bool> toggles2[] = {{chten, v.enableCheat}, {ROMMame, v.mameRom}};
-    for (const auto& [action, on] : toggles2)
-        if (next())
-            action->setChecked(on);
-        else
-            return;
-    settingsLoaded = true;
+    return check(chten, v.enableCheat) && check(ROMMame, v.mameRom);
 }
 
 void Snesmain::CheckCOMMAND()

@@ -56,57 +56,63 @@ bool askUnpackGzip(App& app)
                                    app.title, Buttons::YesNo, Icon::None, 2}) == Answer::Yes;
 }
 
-bool runNativeEmulator(App& app, LaunchInputs& in)
+namespace {
+
+// The road of a launch: the native program's host path, or none, with
+// `reported` telling that a message has already ended the launch.
+struct Road {
+    std::optional<std::string> nativeProgram;
+    bool reported = false;
+};
+
+Road chooseRoad(App& app, const LaunchInputs& in)
 {
     const char* pathList = std::getenv("PATH");
     const ProgramSearch search = findProgram(app.fs, in.emulatorDir, in.exeName, pathList ? pathList : "");
     if (!search.found) {
         if (missingProgramIsDos(app.fs, in.emulatorDir, in.exeName))
-            return false;
+            return {};
         app.showError("The emulator program " + in.exeName + " was not found. Kivalto looked in " +
                       joined(search.searched) + ". Install the emulator, or correct the directory or the " +
                       "program name of its plugin.");
-        return true;
+        return {std::nullopt, true};
     }
     const std::string program = search.found->string();
     switch (programKind(*search.found)) {
-    case ProgramKind::Dos: return false;
+    case ProgramKind::Dos: return {};
     case ProgramKind::Windows:
         app.showError("The emulator " + program + " is a Windows program: DOSBox cannot run it, so Kivalto " +
                       "cannot start it. Use a version of the emulator for this system or for DOS.");
-        return true;
+        return {std::nullopt, true};
     case ProgramKind::Native: break;
     }
+    return {program, false};
+}
 
-    const std::string romDos = joinDos(in.romDir, in.romFile);
-    const auto romHost = app.fs.resolveExisting(romDos);
-    if (!romHost) {
-        app.showError("The ROM " + romDos + " was not found.");
+// Unpacks an archived ROM into a private folder that goes when the
+// emulator ends, and points the ROM argument at it. False after reporting.
+bool unpackForLaunch(App& app, const fs::path& romHost, const std::string& romDos, NativeLaunch& launch,
+                     NativeStart& start)
+{
+    if (launch.unpack == UnpackKind::None || !launch.romArgument)
         return true;
+    std::error_code ec;
+    const UnpackedRom unpacked =
+        unpackRom(romHost, launch.unpack, app.Editor->plugin.fileSpec, fs::temp_directory_path(ec));
+    if (!unpacked.error.empty()) {
+        app.showError("The archive " + romDos + " could not be unpacked (" + unpacked.error +
+                      "); it may be damaged. Nothing was started.");
+        return false;
     }
-    if (isGzipLaunch(in))
-        in.unpackGzip = askUnpackGzip(app);
-    const fs::path kivaltoFolder = folderOr(app.fs.resolveExisting(app.fs.currentDir()), "/");
-    NativeLaunch launch =
-        buildNativeLaunch(in, *romHost, folderOr(app.fs.resolveExisting(in.emulatorDir), kivaltoFolder));
+    launch.arguments[*launch.romArgument] = unpacked.rom.string();
+    start.removeAfterwards = unpacked.folder.string();
+    return true;
+}
 
-    NativeStart start;
-    if (launch.unpack != UnpackKind::None && launch.romArgument) {
-        std::error_code ec;
-        const UnpackedRom unpacked =
-            unpackRom(*romHost, launch.unpack, app.Editor->plugin.fileSpec, fs::temp_directory_path(ec));
-        if (!unpacked.error.empty()) {
-            app.showError("The archive " + romDos + " could not be unpacked (" + unpacked.error +
-                          "); it may be damaged. Nothing was started.");
-            return true;
-        }
-        launch.arguments[*launch.romArgument] = unpacked.rom.string();
-        start.removeAfterwards = unpacked.folder.string();
-    }
-    start.program = program;
-    start.arguments = launch.arguments;
-    start.workingDir = launch.workingDir.string();
-    const fs::path log = kivaltoFolder / kEmulatorLog;
+// Starts the program with its output in `log`; an early failure shows the
+// log's last lines.
+void startLogged(App& app, NativeStart& start, const fs::path& log)
+{
     start.logFile = log.string();
     start.earlyFailure = [&app, log](int status) {
         const std::string lines = lastLines(log);
@@ -119,6 +125,33 @@ bool runNativeEmulator(App& app, LaunchInputs& in)
         removeFolderTree(start.removeAfterwards);
         app.showError("The emulator could not be started. " + started.error);
     }
+}
+
+} // namespace
+
+bool runNativeEmulator(App& app, LaunchInputs& in)
+{
+    const Road road = chooseRoad(app, in);
+    if (!road.nativeProgram)
+        return road.reported;
+    const std::string romDos = joinDos(in.romDir, in.romFile);
+    const auto romHost = app.fs.resolveExisting(romDos);
+    if (!romHost) {
+        app.showError("The ROM " + romDos + " was not found.");
+        return true;
+    }
+    if (isGzipLaunch(in))
+        in.unpackGzip = askUnpackGzip(app);
+    const fs::path kivaltoFolder = folderOr(app.fs.resolveExisting(app.fs.currentDir()), "/");
+    NativeLaunch launch =
+        buildNativeLaunch(in, *romHost, folderOr(app.fs.resolveExisting(in.emulatorDir), kivaltoFolder));
+    NativeStart start;
+    if (!unpackForLaunch(app, *romHost, romDos, launch, start))
+        return true;
+    start.program = *road.nativeProgram;
+    start.arguments = launch.arguments;
+    start.workingDir = launch.workingDir.string();
+    startLogged(app, start, kivaltoFolder / kEmulatorLog);
     return true;
 }
 
