@@ -21,8 +21,9 @@ inline constexpr char kNameMarker = '\'';
 inline constexpr std::size_t kTitleLength = 19;
 inline constexpr std::size_t kMinTitleLength = 9;
 
-// The main window's Headerlst: 1-based byte positions of the header title
-// (LoROM with copier header, LoROM, HiROM with copier header, and a fourth).
+// The 1-based byte positions of the header title (LoROM with copier header,
+// LoROM, HiROM with copier header, and a fourth); the main window's
+// Headerlst starts with these.
 std::vector<std::string> defaultHeaderPositions();
 
 // Reads a ReadFile forward from an offset in chunks that start small and

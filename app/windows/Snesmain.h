@@ -10,6 +10,7 @@
 #include "launch/launchvalues.h"
 #include "launch/romsettings.h"
 #include "platform/qt/listcontrols.h"
+#include "roms/romtitle.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -77,7 +78,7 @@ public:
     QPushButton* Run = nullptr;      // "Run"
     QPushButton* QUIT = nullptr;     // "Quit"
     // Not shown
-    std::vector<std::string> Headerlst{"33217", "32705", "65985", "29889"};  // header positions tried by title reads
+    std::vector<std::string> Headerlst = defaultHeaderPositions();  // header positions tried by title reads
     DirListBox* Dir1 = nullptr;       // folder list used by the load step
     std::vector<QPixmap> ImageList1;  // controller pictures, index 1..4 at [0..3]
     std::vector<QIcon> ImageList2;    // tree and list icons, index 1..12 at [0..11]

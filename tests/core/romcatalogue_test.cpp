@@ -1,4 +1,5 @@
 #include "roms/romcatalogue.h"
+#include "roms/romtitle.h"
 
 #include <filesystem>
 #include <fstream>
@@ -32,7 +33,7 @@ protected:
     }
     std::vector<RomEntry> scan(const std::vector<std::string>& files, const std::vector<std::string>& folders)
     {
-        return scanRomFolder(dir, files, folders, {"33217", "32705", "65985", "29889"});
+        return scanRomFolder(dir, files, folders, defaultHeaderPositions());
     }
     fs::path dir;
 };
