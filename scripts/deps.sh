@@ -3,7 +3,7 @@
 # when any of them is missing. Uses sudo unless run as root.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-image-formats-plugins
-          libgtest-dev googletest libbenchmark-dev dosbox nasm zip fp-utils xchm
+          libgtest-dev googletest dosbox nasm zip fp-utils xchm
           clang libclang-rt-14-dev xvfb procps dbus at-spi2-core python3-pyatspi
           libarchive-dev mednafen
           dpkg-dev lintian desktop-file-utils appstream libxml2-utils)

@@ -68,20 +68,14 @@ void FileListBox::setPath(const std::string& dosFolder)
     const std::string abs = fs_.absolute(dosFolder);
     if (!fs_.folderExists(abs))
         throw FileError("Path not found: " + abs);
-    const bool changed = abs != path_;
     path_ = abs;
     Refresh();
-    if (changed)
-        emit PathChange();
 }
 
 void FileListBox::setPattern(const std::string& pattern)
 {
-    const bool changed = pattern != pattern_;
     pattern_ = pattern;
     Refresh();
-    if (changed)
-        emit PatternChange();
 }
 
 void FileListBox::Refresh()

@@ -56,8 +56,6 @@ public:
 signals:
     void Click();
     void DblClick();
-    void PathChange();
-    void PatternChange();
 
 protected:
     // Enter on the current entry acts as a double-click, for keyboard users.
