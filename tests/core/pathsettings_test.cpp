@@ -6,17 +6,7 @@
 using namespace kivalto;
 
 namespace {
-// What the Paths window's load step does with the file: up to seven fields.
-PathValues readPaths(const std::string& bytes)
-{
-    PathValues v;
-    StringCharSource src(bytes);
-    TextFieldReader r(src);
-    for (auto& field : v)
-        if (!r.tryField(field))
-            break;
-    return v;
-}
+PathValues readPaths(const std::string& bytes) { return readPathsFile(bytes).values; }
 } // namespace
 
 TEST(PathsFile, SaveRulesAndExactBytes)
@@ -51,6 +41,15 @@ TEST(PathsFile, ShortFilesLeaveTheLaterFieldsEmpty)
               (PathValues{"C:\\ROMS\\", "C:\\SPC\\", "C:\\KIVALTO\\", "", "", "", ""}));
     EXPECT_EQ(readPaths("   C:\\ROMS\\\r\n\"C:\\QUOTED\\\"\r\n"),
               (PathValues{"C:\\ROMS\\", "C:\\QUOTED\\", "", "", "", "", ""}));
+}
+
+TEST(PathsFile, ReadsEverySevenFieldsAndNoMore)
+{
+    const auto f = readPathsFile("Q:\\NOWHERE\\\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\nH\r\n");
+    EXPECT_EQ(f.read, 7);
+    EXPECT_EQ(f.values, (PathValues{"Q:\\NOWHERE\\", "B", "C", "D", "E", "F", "G"}));
+    EXPECT_EQ(readPathsFile("A,B\r\n").read, 2);
+    EXPECT_FALSE(readPathsFile("A\r\n").cut);
 }
 
 TEST(PathsFile, StartWritesTheDefaultOfItsOwnFolderOnlyWhenNoneOrAnUntouchedOneOfAnotherFolder)
