@@ -79,10 +79,7 @@ TEST(KeyReconfig, RecordFileHoldsTheUpperCasedBoxesInSlotOrder)
     upperCaseKeys(keys);
     EXPECT_EQ(keys[2], "AB");
     EXPECT_EQ(keyRecordFileBytes(keys), "A\r\nB\r\nAB\r\n\r\nY\r\nX\r\nENTER\r\nP\r\n8\r\n2\r\n4\r\n6\r\n");
-    std::string emptyLines;
-    for (int i = 0; i < kPadKeyCount; ++i)
-        emptyLines += "\r\n";
-    EXPECT_EQ(keyRecordFileBytes(PadKeys{}), emptyLines);
+    EXPECT_EQ(keyRecordFileBytes(PadKeys{}), "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
 TEST(KeyReconfig, EveryBoxMustBeAUsableKey)
@@ -114,21 +111,22 @@ TEST(KeyReconfig, ZsnesPatchReplacesOnlyTheLast47CharactersOfTheLaterLine)
     const auto codes = codesOf(sampleKeys());
     auto change = planEmulatorFileChange(KeyEmulator::ZSNES, 1, codes, cfg);
     ASSERT_TRUE(change && change->inPlace);
-    const std::string block = zsnesKeyBlock(codes);
-    const std::size_t later = cfg.rfind("ScanKey1");
-    const std::size_t p = cfg.find("\r\n", later) + 2;
-    EXPECT_EQ(change->offset, p - 49);
-    std::string expected = cfg;
-    expected.replace(p - 49, 47, block);
-    const std::string result = applied(cfg, *change);
-    EXPECT_EQ(result.size(), cfg.size());
-    EXPECT_EQ(result, expected);
-    EXPECT_NE(result.find("ScanKey1 = 98," + block + "\r\n"), std::string::npos);
-    EXPECT_NE(result.find("ScanKey1 = 99," + kOldValues + "\r\n"), std::string::npos);
+    EXPECT_EQ(change->offset, 219u);  // 16 + 3 * 63 bytes of lines before, then "ScanKey1 = 98,"
+    EXPECT_EQ(applied(cfg, *change), "; zsnes config\r\n"
+                                     "ScanKey1 = 99," + kOldValues + "\r\n"
+                                     "ScanKey2 = 99," + kOldValues + "\r\n"
+                                     "scankey1 = 99," + kOldValues + "\r\n"
+                                     "ScanKey1 = 98, 77, 75, 80, 72, 18, 25, 44, 30, 45, 31, 16, 17\r\n"
+                                     "Sound=1\r\n");
 
     auto p2 = planEmulatorFileChange(KeyEmulator::ZSNES, 2, codes, cfg);
     ASSERT_TRUE(p2);
-    EXPECT_EQ(applied(cfg, *p2), std::string(cfg).replace(cfg.find("ScanKey2") + 14, 47, block));
+    EXPECT_EQ(applied(cfg, *p2), "; zsnes config\r\n"
+                                 "ScanKey1 = 99," + kOldValues + "\r\n"
+                                 "ScanKey2 = 99, 77, 75, 80, 72, 18, 25, 44, 30, 45, 31, 16, 17\r\n"
+                                 "scankey1 = 99," + kOldValues + "\r\n"
+                                 "ScanKey1 = 98," + kOldValues + "\r\n"
+                                 "Sound=1\r\n");
 }
 
 TEST(KeyReconfig, ZsnesPatchOnLfLinesAndTheLastLineStaysInsideTheLine)
