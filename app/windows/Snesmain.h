@@ -135,7 +135,9 @@ public:
     // Puts the saved options into the menus and fills the ROM list.
     void applySavedOptions();
 
-    // Load step (start-up step 1).
+    // Run by the start-up once the window is made: the caption with the
+    // version, the controller picture, the ROM file pattern and the plugin
+    // catalogue.
     void Form_Load();
     void QUIT_Click();
     void SetPths_Click();
@@ -156,7 +158,9 @@ public:
     void ChangeDir_Click();
 
     // plugins/windows
-    void buildPluginCatalogue();  // load step 4 to 6
+    // Selects the first plugin (or reports that there is none) and files
+    // every plugin under its systems in the tree.
+    void buildPluginCatalogue();
     void Plugins_Click();
     void Plugins_DblClick();
     void TreeView1_NodeClick(QTreeWidgetItem* node);

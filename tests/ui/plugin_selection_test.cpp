@@ -64,7 +64,8 @@ TEST_F(PluginSelection, NoPluginsShowsErrorAndOnlySystemNodes)
 {
     startup();
     ASSERT_EQ(main().TreeView1->topLevelItemCount(), 8);
-    // Later start-up steps may report into the same window: run the step again.
+    // Windows loaded later in the start-up may report into the same window:
+    // build the catalogue again to see its own report.
     app.errorfrm->hide();
     main().buildPluginCatalogue();
     EXPECT_EQ(app.errorfrm->Label1->text().toStdString(),
