@@ -128,6 +128,8 @@ public:
     // Opens `folder` as the ROM folder and lists its titles; reports a
     // folder that cannot be opened and returns false.
     bool openRomFolder(const std::string& folder);
+    // The chosen controller: 1 player 1 keys, 2 to 4 the 2, 4 and 6 button pads.
+    int controllerChoice() const { return Play1select->value(); }
     // Shows the file list (true) or the title list, with the menu mark to match.
     void showFileNames(bool files);
     // Marks "Tips on Startup" in the Help menu.

@@ -1,22 +1,8 @@
 // Main window handlers of this subsystem: the Reconfigure Keys submenu.
 #include "app/windows/Snesmain.h"
 #include "keys/windows/keyconfig.h"
-#include "platform/qt/widgetkit.h"
 
 namespace kivalto {
-
-namespace {
-
-void openKeyconfig(App& app, KeyEmulator emu)
-{
-    keyconfig* w = app.keyconfig;
-    w->Slider1->setValue(static_cast<int>(emu));
-    showInFront(w);
-    // Showing from the menu always activates the window.
-    w->Form_Activate();
-}
-
-} // namespace
 
 void Snesmain::connectKeyconfig()
 {
@@ -25,8 +11,8 @@ void Snesmain::connectKeyconfig()
     connect(nlkcon, &QAction::triggered, this, &Snesmain::nlkcon_Click);
 }
 
-void Snesmain::zcon_Click() { openKeyconfig(app, KeyEmulator::ZSNES); }
-void Snesmain::EScon_Click() { openKeyconfig(app, KeyEmulator::ESNES); }
-void Snesmain::nlkcon_Click() { openKeyconfig(app, KeyEmulator::NLKE); }
+void Snesmain::zcon_Click() { app.keyconfig->showFor(KeyEmulator::ZSNES); }
+void Snesmain::EScon_Click() { app.keyconfig->showFor(KeyEmulator::ESNES); }
+void Snesmain::nlkcon_Click() { app.keyconfig->showFor(KeyEmulator::NLKE); }
 
 } // namespace kivalto

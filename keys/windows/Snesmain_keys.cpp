@@ -15,13 +15,6 @@ namespace kivalto {
 
 namespace {
 
-void showKeyView(App& app, const char* caption)
-{
-    app.keyview->setWindowTitle(caption);
-    showInFront(app.keyview);
-    // The viewer may already be the active window; refresh it anyway.
-    app.keyview->Form_Activate();
-}
 
 } // namespace
 
@@ -56,17 +49,14 @@ void Snesmain::nonadvcon_Click()
 
 void Snesmain::nostest_Click() { app.saveOption("NOtest", nostest->isChecked()); }
 
-void Snesmain::Play1keys_Click() { showKeyView(app, "Player 1 Controller"); }
+void Snesmain::Play1keys_Click() { app.keyview->showPlayer(false); }
 
-void Snesmain::PLAY2Keys_Click() { showKeyView(app, "Player 2 Keys"); }
+void Snesmain::PLAY2Keys_Click() { app.keyview->showPlayer(true); }
 
 void Snesmain::sneskmake()
 {
     const sneskeycon& config = *app.sneskeycon;
-    DriverFileInput in;
-    in.driverLines = config.List3;
-    in.buttons = config.buttonNames();
-    in.buttonSlots = config.List4;
+    DriverFileInput in = config.profileInput();
     in.advanced = sneskadv->isChecked();
     in.manualKeys = app.nonadv->keys();
     const KeyColumn column = config.playerOne() ? KeyColumn::Player1 : KeyColumn::Player2;

@@ -145,6 +145,14 @@ KeyEmulator keyconfig::selectedEmulator() const { return static_cast<KeyEmulator
 
 void keyconfig::Form_Activate() { Slider1_Click(); }
 
+void keyconfig::showFor(KeyEmulator emu)
+{
+    Slider1->setValue(static_cast<int>(emu));
+    showInFront(this);
+    // Showing from the menu always activates the window.
+    Form_Activate();
+}
+
 void keyconfig::Slider1_Click()
 {
     emucap->setText(qs(emulatorCaption(selectedEmulator())));

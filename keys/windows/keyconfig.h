@@ -40,6 +40,8 @@ public:
     void Form_Load();
     // Every activation shows the selected emulator's default directory.
     void Form_Activate();
+    // Shows the window for `emu`'s keys, active.
+    void showFor(KeyEmulator emu);
     void Slider1_Click();   // emulator chosen: its path caption and directory
     void Command1_Click();  // Close
     void Command2_Click();  // Reset: empties the key boxes

@@ -3,6 +3,7 @@
 #include "app/windows/Snesmain.h"
 #include "keys/keyview.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 #include "plugins/windows/Editor.h"
 
 #include <QEvent>
@@ -12,13 +13,14 @@
 namespace kivalto {
 
 namespace {
+constexpr const char* kPlayerOneCaption = "Player 1 Controller";
 constexpr const char* kPlayerTwoCaption = "Player 2 Keys";
-}
+} // namespace
 
 keyview::keyview(App& a) : app(a)
 {
     setObjectName("keyview");
-    setWindowTitle("Player 1 Controller");
+    setWindowTitle(kPlayerOneCaption);
 
     for (auto& box : Text1) {
         box = new QLineEdit;
@@ -42,6 +44,14 @@ keyview::keyview(App& a) : app(a)
 
 void keyview::Form_Load() {}
 
+void keyview::showPlayer(bool playerTwo)
+{
+    setWindowTitle(playerTwo ? kPlayerTwoCaption : kPlayerOneCaption);
+    showInFront(this);
+    // The viewer may already be the active window; refresh it anyway.
+    Form_Activate();
+}
+
 bool keyview::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
@@ -52,7 +62,7 @@ bool keyview::event(QEvent* e)
 void keyview::Form_Activate()
 {
     const KeyViewChoice choice =
-        chooseKeyView(windowTitle() == kPlayerTwoCaption, app.Snesmain ? app.Snesmain->Play1select->value() : 1);
+        chooseKeyView(windowTitle() == kPlayerTwoCaption, app.Snesmain ? app.Snesmain->controllerChoice() : 1);
     for (std::size_t i = 0; i < Text1.size(); ++i) {
         Text1[i]->setVisible(i < 8 || choice.showDirections);
         boxLabels[i]->setVisible(i < 8 || choice.showDirections);

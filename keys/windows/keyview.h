@@ -25,6 +25,8 @@ public:
     QLabel* Label13 = nullptr;            // note: wrong keys must be changed in the plugin editor
     QPushButton* Command1 = nullptr;      // Close
 
+    // Shows player 1's chosen controller, or player 2's keys.
+    void showPlayer(bool playerTwo);
     void Form_Load();
     // Each time the window becomes active: shows the chosen column.
     void Form_Activate();

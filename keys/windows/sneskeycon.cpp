@@ -158,6 +158,15 @@ void sneskeycon::markLoadedController()
 
 std::vector<std::string> sneskeycon::buttonNames() const { return listTexts(List2); }
 
+DriverFileInput sneskeycon::profileInput() const
+{
+    DriverFileInput in;
+    in.driverLines = List3;
+    in.buttons = buttonNames();
+    in.buttonSlots = List4;
+    return in;
+}
+
 void sneskeycon::List2_Click()
 {
     const int button = List2->currentRow();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/windows/App.h"
+#include "keys/sneskey.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -46,6 +47,8 @@ public:
 
     // The button names of the loaded profile, as bytes.
     std::vector<std::string> buttonNames() const;
+    // The chosen profile's part of the driver file: its lines, buttons and slots.
+    DriverFileInput profileInput() const;
     bool playerOne() const { return Option1->isChecked(); }
 
 private:
