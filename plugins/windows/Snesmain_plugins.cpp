@@ -62,6 +62,7 @@ void Snesmain::connectPlugins()
     });
     connect(TreeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { TreeView1_NodeClick(node); });
     onEnter(TreeView1, this, [this] { TreeView1_NodeClick(TreeView1->currentItem()); });
+    connect(addnewwiz, &QAction::triggered, this, &Snesmain::addnewwiz_Click);
     connect(refplug, &QAction::triggered, this, &Snesmain::refplug_Click);
     connect(emuplugedit, &QAction::triggered, this, &Snesmain::emuplugedit_Click);
     connect(Command1, &QPushButton::clicked, this, &Snesmain::Command1_Click);

@@ -92,10 +92,7 @@ void addnew::layOutControls()
     setLayout(page);
 }
 
-void addnew::Form_Load()
-{
-    connect(app.Snesmain->addnewwiz, &QAction::triggered, app.Snesmain, &Snesmain::addnewwiz_Click);
-}
+void addnew::Form_Load() {}
 
 int addnew::step() const { return step_; }
 

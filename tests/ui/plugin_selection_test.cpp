@@ -231,7 +231,7 @@ TEST_F(PluginSelection, DirectorySaveWritesThePluginWithBackslash)
     startup();
     select("ZSNES.XPL");
     main().Text1->setText("C:\\EMU\\ZSNES");
-    main().Command1->click();
+    main().Command1->click();  // "Save": the directory into the plugin file
     EXPECT_EQ(dialogs.lastText(), "The new directory has been saved.");
     EXPECT_EQ(loaded().defaultDir, "C:\\EMU\\ZSNES\\");
     EXPECT_EQ(main().Text1->text().toStdString(), "C:\\EMU\\ZSNES");
@@ -250,7 +250,7 @@ TEST_F(PluginSelection, DirectorySaveReportsAFileThatCannotBeWritten)
     std::filesystem::remove(host("C:\\KIVALTO\\ZSNES.XPL"));
     writeFile("C:\\KIVALTO\\ZSNES.XPL\\KEEP.TXT", "keep");
     main().Text1->setText("C:\\NEW\\");
-    main().Command1_Click();
+    main().Command1->click();  // "Save"
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text.rfind("The new directory could not be saved to the plugin file ZSNES.XPL, which "
                                           "is left as it was: ",

@@ -137,7 +137,7 @@ TEST_F(KivaltoStartup, SplashEventsHideIt)
     startup();
     Splash& s = *app.Splash;
     s.show();
-    s.Command1->click();
+    s.Command1->click();  // "Click to Close"
     EXPECT_FALSE(s.isVisible());
     s.show();
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");

@@ -31,7 +31,7 @@ void store(addnew& w, const QString& name, const QString& switchText)
 {
     w.Text1->setText(name);
     w.Text3->setText(switchText);
-    w.Command1->click();
+    w.Command1->click();  // "Store" the answer
 }
 
 } // namespace
@@ -53,7 +53,7 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz_Click();
+    main().addnewwiz->trigger();
     auto boxes = [&w] {
         return std::string(w.Text1->isHidden() ? "-" : "T") + (w.Text3->isHidden() ? "-" : "S") +
                (w.Combo1->isHidden() ? "-" : "C") + (w.Command1->isHidden() ? "-" : "B");
@@ -102,7 +102,7 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
     EXPECT_EQ(w.Label2->buddy(), w.Text3);
 
     // Starting again returns to the first step with its boxes hidden.
-    main().addnewwiz_Click();
+    main().addnewwiz->trigger();
     EXPECT_EQ(w.step(), 0);
     EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Next >>");
     EXPECT_EQ(boxes(), "----");
@@ -112,7 +112,7 @@ TEST_F(Wizard, EveryPromptShowsInFull)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz_Click();
+    main().addnewwiz->trigger();
     for (int step = 0; step <= 10; ++step) {
         QApplication::processEvents();
         EXPECT_GE(w.Label1->height(), w.Label1->heightForWidth(w.Label1->width())) << "step " << step;
@@ -124,7 +124,7 @@ TEST_F(Wizard, AStoredRunWritesOptionsThenCheatsThenDisplayModes)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz_Click();
+    main().addnewwiz->trigger();
     pressNext(w);
     answer(w, "GENS");
     answer(w, "Gens 2.0");
@@ -164,7 +164,7 @@ TEST_F(Wizard, StartingOverALoadedPluginDropsItsListsAndKeysOnly)
     ed.plugin.displayModes = {{"320x240", "-v 1"}};
     ed.plugin.keys.at(0, KeyColumn::Player1) = "Num8";
     ed.showPlugin();
-    main().addnewwiz_Click();
+    main().addnewwiz->trigger();
     EXPECT_TRUE(ed.plugin.options.empty());
     EXPECT_TRUE(ed.plugin.displayModes.empty());
     EXPECT_EQ(ed.plugin.keys.at(0, KeyColumn::Player1), " ");
@@ -187,7 +187,7 @@ TEST_F(Wizard, StoreOutsideTheListStepsOnlyEmptiesTheBoxes)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz_Click();
+    main().addnewwiz->trigger();
     pressNext(w);
     store(w, "Sound", "-s");  // step 1: the button is hidden there
     EXPECT_TRUE(app.Editor->plugin.options.empty());
@@ -198,7 +198,7 @@ TEST_F(Wizard, FinishThatCannotWriteKeepsTheWizardOpen)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz_Click();
+    main().addnewwiz->trigger();
     pressNext(w);
     answer(w, "BAD");
     for (int i = 0; i < 9; ++i)
@@ -222,7 +222,7 @@ TEST_F(Wizard, FinishWarnsAboutAValueThatWouldNotReadBack)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz_Click();
+    main().addnewwiz->trigger();
     pressNext(w);
     answer(w, "SOUNDEMU");
     for (int i = 0; i < 5; ++i)
