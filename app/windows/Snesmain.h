@@ -149,14 +149,14 @@ public:
     void menshowfile_Click();
     void showall_Click();
     void MenuShorten_Click();
-    void ListView1_Click(int position);
-    void ListView1_DblClick();
-    void File1_Click();
+    void ListView1_Click(int position);  // a title clicked: selects its file, shows name and snapshot
+    void ListView1_DblClick();           // a title: its settings; a folder or "UP": opens it
+    void File1_Click();                  // a file clicked: its name, title and snapshot
     void refreshSnapshot();
     void snapass_Click();
     void writerom_Click();
     void nextpreset_Click();
-    void Command2_Click();
+    void Command2_Click();               // "?": explains the ROM directory row
     void ChangeDir_Click();
 
     // plugins/windows
@@ -165,11 +165,11 @@ public:
     void buildPluginCatalogue();
     void Plugins_Click();
     void Plugins_DblClick();
-    void TreeView1_NodeClick(QTreeWidgetItem* node);
+    void TreeView1_NodeClick(QTreeWidgetItem* node);  // a system opens, an emulator is selected
     void refplug_Click();
     void emuplugedit_Click();
-    void Command1_Click();
-    void Play1select_Change();
+    void Command1_Click();      // "Save": the emulator directory into the plugin file
+    void Play1select_Change();  // the controller picture follows the choice
     void addnewwiz_Click();
     void setEmulatorActive(bool active);
 
@@ -179,7 +179,7 @@ public:
     LaunchInputs launchInputs() const;  // what Run launches, from the controls and the plugin
     void startLaunchScript(const LaunchScript& script);
     void SaveGPF_Click();
-    void File1_DblClick();
+    void File1_DblClick();  // loads the ROM's saved settings
     void loadGPF();
     // Puts loaded settings into the controls; true when every value was read.
     bool applyRomSettings(const ParsedRomSettings& parsed, const std::string& file);
@@ -195,8 +195,8 @@ public:
     void sneskadv_Click();
     void nonadvcon_Click();
     void nostest_Click();
-    void Play1keys_Click();
-    void PLAY2Keys_Click();
+    void Play1keys_Click();  // "View Keys/Buttons": player 1's chosen controller
+    void PLAY2Keys_Click();  // "View Player 2 Keys"
     void sneskmake();
 
     // jukebox/windows
