@@ -79,7 +79,7 @@ public:
     QPushButton* QUIT = nullptr;     // "Quit"
     // Not shown
     std::vector<std::string> Headerlst = defaultHeaderPositions();  // header positions tried by title reads
-    DirListBox* Dir1 = nullptr;       // folder list used by the load step
+    DirListBox* Dir1 = nullptr;       // sub-folders of the ROM folder, for the title list
     std::vector<QPixmap> ImageList1;  // controller pictures, index 1..4 at [0..3]
     std::vector<QIcon> ImageList2;    // tree and list icons, index 1..12 at [0..11]
 
