@@ -67,6 +67,37 @@ double best(int runs, F f)
     return b;
 }
 
+// Milliseconds one call of f takes.
+template <typename F>
+double timed(F f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
+
+// The best time of showing the largest possible title list and scrolling
+// to its end.
+double showFullList(Snesmain& m, int runs)
+{
+    std::vector<RomEntry> full;
+    for (std::size_t i = 0; i < kMaxRomEntries; ++i)
+        full.push_back({"GAME NUMBER " + std::to_string(i), kRomIcon});
+    QApplication::processEvents();
+    return best(runs, [&] {
+        std::vector<RomEntry> copy = full;
+        m.romCatalogue->clear();
+        QApplication::processEvents();
+        return timed([&] {
+            m.romCatalogue->setEntries(std::move(copy));
+            m.ListView1->scrollToBottom();
+            m.ListView1->viewport()->repaint();
+            QApplication::processEvents();
+        });
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -94,11 +125,10 @@ int main(int argc, char** argv)
     m.show();
     m.ListView1->show();
 
-    QElapsedTimer t;
-    t.start();
-    m.File1->setPath("C:\\ROMS");
-    m.File1->setPattern("*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP;*.ZIP;*.GZ");
-    const double listing = static_cast<double>(t.nsecsElapsed()) / 1e6;
+    const double listing = timed([&] {
+        m.File1->setPath("C:\\ROMS");
+        m.File1->setPattern("*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP;*.ZIP;*.GZ");
+    });
 
     std::vector<std::string> names;
     for (int i = 0; i < m.File1->ListCount(); ++i)
@@ -109,53 +139,21 @@ int main(int argc, char** argv)
     ScanRomDirectory(app);
     const int runs = 7;
     const double floorMs = best(runs, [&] { return floorPass(roms, names); });
-    const double scanMs = best(runs, [&] {
-        QElapsedTimer s;
-        s.start();
-        ScanRomDirectory(app);
-        return static_cast<double>(s.nsecsElapsed()) / 1e6;
-    });
+    const double scanMs = best(runs, [&] { return timed([&] { ScanRomDirectory(app); }); });
     const int listed = m.romCatalogue->count();
     const bool complete = listed == count + 1;
     // Parts of the scan: the folder list, and the header reads alone.
-    const double foldersMs = best(runs, [&] {
-        QElapsedTimer s;
-        s.start();
-        m.Dir1->setPath("C:\\ROMS");
-        return static_cast<double>(s.nsecsElapsed()) / 1e6;
-    });
-    const double readsMs = best(runs, [&] {
-        QElapsedTimer s;
-        s.start();
-        scanRomFolder(roms, names, {}, m.Headerlst);
-        return static_cast<double>(s.nsecsElapsed()) / 1e6;
-    });
+    const double foldersMs = best(runs, [&] { return timed([&] { m.Dir1->setPath("C:\\ROMS"); }); });
+    const double readsMs = best(runs, [&] { return timed([&] { scanRomFolder(roms, names, {}, m.Headerlst); }); });
     // The same reads reporting to the window's progress display (shown once
     // a pass takes longer than ScanProgress::kShowAfterMs).
     const double readsProgressMs = best(runs, [&] {
-        QElapsedTimer s;
-        s.start();
-        ScanProgress progress(m, names.size());
-        scanRomFolder(roms, names, {}, m.Headerlst, [&progress](std::size_t done) { progress.filesRead(done); });
-        return static_cast<double>(s.nsecsElapsed()) / 1e6;
+        return timed([&] {
+            ScanProgress progress(m, names.size());
+            scanRomFolder(roms, names, {}, m.Headerlst, [&progress](std::size_t done) { progress.filesRead(done); });
+        });
     });
-
-    std::vector<RomEntry> full;
-    for (std::size_t i = 0; i < kMaxRomEntries; ++i)
-        full.push_back({"GAME NUMBER " + std::to_string(i), kRomIcon});
-    QApplication::processEvents();
-    const double showMs = best(runs, [&] {
-        std::vector<RomEntry> copy = full;
-        m.romCatalogue->clear();
-        QApplication::processEvents();
-        QElapsedTimer s;
-        s.start();
-        m.romCatalogue->setEntries(std::move(copy));
-        m.ListView1->scrollToBottom();
-        m.ListView1->viewport()->repaint();
-        QApplication::processEvents();
-        return static_cast<double>(s.nsecsElapsed()) / 1e6;
-    });
+    const double showMs = showFullList(m, runs);
 
     std::printf("files: %d (scan listed %d entries%s)\n", count, listed,
                 complete ? ", complete" : ", INCOMPLETE");
