@@ -75,8 +75,8 @@ void StartupLoad(App& app)
     }
     if (!app.quit)
         app.quit = [&app] { app.quitRequested = true; };
-    // mesage and errorfrm are created before anything can report; their
-    // load steps run at their places in the order below.
+    // mesage and errorfrm are created before anything can report; the
+    // progress bar still counts them at their places in the order below.
     app.errorfrm = new errorfrm(app);
     app.mesage = new mesage(app);
 

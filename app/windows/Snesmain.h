@@ -1,5 +1,5 @@
 // The main window. Its handlers are spread over the subsystem folders:
-// app/windows/Snesmain.cpp (make-up, load step, quit), roms/windows
+// app/windows/Snesmain.cpp (controls, menus, saved options, quit), roms/windows
 // (ROM lists, snapshots, presets buttons), plugins/windows (catalogue and
 // selection), launch/windows (run, per-ROM settings, command line, cheats),
 // keys/windows (key menus), jukebox/windows, ui/windows (help menu).
