@@ -2,23 +2,14 @@
 // texts (a drive's host folder, the DOS folder, its host folder, the
 // command): either they are refused, or the configuration has exactly the
 // lines Kivalto means and each holds only what it should.
+#include "fuzzinput.h"
 #include "platform/dosbox.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
 
-namespace {
-
-std::string take(std::string_view& in)
-{
-    const auto nul = in.find('\0');
-    std::string out(in.substr(0, nul));
-    in = nul == std::string_view::npos ? std::string_view() : in.substr(nul + 1);
-    return out;
-}
-
-} // namespace
+using fuzzinput::take;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

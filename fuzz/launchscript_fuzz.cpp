@@ -2,22 +2,13 @@
 // texts; whatever they hold, a launch that is not refused writes exactly
 // the lines the toggles ask for, none with a control character, "<", ">"
 // or "|", and no command tail longer than DOS passes.
+#include "fuzzinput.h"
 #include "launch/launchscript.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-std::string take(std::string_view& in)
-{
-    const auto nul = in.find('\0');
-    std::string out(in.substr(0, nul));
-    in = nul == std::string_view::npos ? std::string_view() : in.substr(nul + 1);
-    return out;
-}
-
-} // namespace
+using fuzzinput::take;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

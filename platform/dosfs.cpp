@@ -296,36 +296,42 @@ std::optional<fs::path> regularFile(const DosFs& dos, std::string_view dosPath)
     return p;
 }
 
-} // namespace
-
-std::optional<std::string> DosFs::readAll(std::string_view dosPath) const
+// A regular file opened for reading, or nullopt.
+std::optional<std::ifstream> openRegular(const DosFs& dos, std::string_view dosPath)
 {
-    auto p = regularFile(*this, dosPath);
+    auto p = regularFile(dos, dosPath);
     if (!p)
         return std::nullopt;
     std::ifstream in(*p, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    return in;
+}
+
+} // namespace
+
+std::optional<std::string> DosFs::readAll(std::string_view dosPath) const
+{
+    auto in = openRegular(*this, dosPath);
+    if (!in)
+        return std::nullopt;
+    std::string data((std::istreambuf_iterator<char>(*in)), std::istreambuf_iterator<char>());
+    if (in->bad())
         return std::nullopt;
     return data;
 }
 
 std::optional<DosFs::Text> DosFs::readText(std::string_view dosPath, std::size_t limit) const
 {
-    auto p = regularFile(*this, dosPath);
-    if (!p)
-        return std::nullopt;
-    std::ifstream in(*p, std::ios::binary);
+    auto in = openRegular(*this, dosPath);
     if (!in)
         return std::nullopt;
     Text text;
     text.bytes.resize(limit + 1);
-    in.read(text.bytes.data(), static_cast<std::streamsize>(limit + 1));
-    if (in.bad())
+    in->read(text.bytes.data(), static_cast<std::streamsize>(limit + 1));
+    if (in->bad())
         return std::nullopt;
-    text.bytes.resize(static_cast<std::size_t>(in.gcount()));
+    text.bytes.resize(static_cast<std::size_t>(in->gcount()));
     if (text.bytes.size() > limit) {
         text.bytes.resize(limit);
         text.cut = true;
