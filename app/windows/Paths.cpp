@@ -4,6 +4,7 @@
 #include "app/windows/Snesmain.h"
 #include "platform/qt/defaultbutton.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 #include "plugins/pluginchecks.h"
 
 #include <QGridLayout>
@@ -12,57 +13,82 @@
 
 namespace kivalto {
 
+namespace {
+struct Labelled {
+    const char* label;
+    QLineEdit* field;
+    int labelColumns;
+};
+
+// Stacks fields in the first column from `row` on, each below its label;
+// returns the row after the last field.
+int addBelowLabels(QGridLayout* grid, int row, std::initializer_list<Labelled> fields)
+{
+    for (const auto& [label, field, labelColumns] : fields) {
+        grid->addWidget(makeBuddyLabel(label, field), row, 0, 1, labelColumns);
+        grid->addWidget(field, row + 1, 0);
+        row += 2;
+    }
+    return row;
+}
+} // namespace
+
 Paths::Paths(App& a) : app(a)
 {
     setObjectName("Paths");
     setWindowTitle("Paths");
-    auto make = [this](const char* name) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(name);
-        return e;
-    };
-    ROMPath = make("ROMPath");
-    snespath = make("snespath");
-    GUIDIr = make("GUIDIr");
-    unZipdir = make("unZipdir");
-    vesadir = make("vesadir");
-    skeydir = make("skeydir");
-    GPFDir = make("GPFDir");
-    auto label = [](const QString& text, QLineEdit* buddy) {
-        auto* l = new QLabel(text);
-        l->setBuddy(buddy);
-        return l;
-    };
-    Command2 = new QPushButton("S&ave");
-    Command1 = new QPushButton("&Back");
-    Command3 = new QPushButton("&Info");
-    Label2 = new QLabel("All paths must end with '\\'.");
+    createControls();
+    layOut();
+    connectControls();
+}
 
+// The fields are the window's first children, so Tab visits them in
+// PathField order before the buttons; the rest joins through the layout.
+void Paths::createControls()
+{
+    ROMPath = makeEdit(this, "ROMPath");
+    snespath = makeEdit(this, "snespath");
+    GUIDIr = makeEdit(this, "GUIDIr");
+    unZipdir = makeEdit(this, "unZipdir");
+    vesadir = makeEdit(this, "vesadir");
+    skeydir = makeEdit(this, "skeydir");
+    GPFDir = makeEdit(this, "GPFDir");
+    Command2 = makeButton(nullptr, "Command2", "S&ave");
+    Command1 = makeButton(nullptr, "Command1", "&Back");
+    Command3 = makeButton(nullptr, "Command3", "&Info");
+    Label2 = new QLabel("All paths must end with '\\'.");
+    Label2->setObjectName("Label2");
+}
+
+// ROM Directory and Save ROM Settings side by side with Info on top; the
+// other fields below, then the note and Save and Back.
+void Paths::layOut()
+{
     auto* grid = new QGridLayout(this);
-    grid->addWidget(label("&ROM Directory: ", ROMPath), 0, 0);
-    grid->addWidget(label("Save ROM Settings &to:", GPFDir), 0, 1);
+    grid->addWidget(makeBuddyLabel("&ROM Directory: ", ROMPath), 0, 0);
+    grid->addWidget(makeBuddyLabel("Save ROM Settings &to:", GPFDir), 0, 1);
     grid->addWidget(Command3, 0, 2);
     grid->addWidget(ROMPath, 1, 0);
     grid->addWidget(GPFDir, 1, 1, 1, 2);
-    grid->addWidget(label("&SPCPlay Directory (Optional)", snespath), 2, 0);
-    grid->addWidget(snespath, 3, 0);
-    grid->addWidget(label("&Kivalto Directory:", GUIDIr), 4, 0);
-    grid->addWidget(GUIDIr, 5, 0);
-    grid->addWidget(label("ROM &Unzip Directory containing PKUNZIP.EXE and/or GZIP.EXE only:", unZipdir), 6, 0, 1, 2);
-    grid->addWidget(unZipdir, 7, 0);
-    grid->addWidget(label("Full &Vesa 2 Path inc. EXE [optional]", vesadir), 8, 0);
-    grid->addWidget(vesadir, 9, 0);
-    grid->addWidget(label("SnesKe&y Directory: [optional]", skeydir), 10, 0);
-    grid->addWidget(skeydir, 11, 0);
-    grid->addWidget(Label2, 12, 0, 1, 3);
-    grid->addWidget(Command2, 13, 1);
-    grid->addWidget(Command1, 13, 2);
+    const int row = addBelowLabels(grid, 2,
+                                   {{"&SPCPlay Directory (Optional)", snespath, 1},
+                                    {"&Kivalto Directory:", GUIDIr, 1},
+                                    {"ROM &Unzip Directory containing PKUNZIP.EXE and/or GZIP.EXE only:", unZipdir, 2},
+                                    {"Full &Vesa 2 Path inc. EXE [optional]", vesadir, 1},
+                                    {"SnesKe&y Directory: [optional]", skeydir, 1}});
+    grid->addWidget(Label2, row, 0, 1, 3);
+    grid->addWidget(Command2, row + 1, 1);
+    grid->addWidget(Command1, row + 1, 2);
     grid->setColumnMinimumWidth(0, 280);
+}
 
-    connect(Command2, &QPushButton::clicked, this, &Paths::Command2_Click);
+void Paths::connectControls()
+{
+    connectClicks(this, {{Command2, &Paths::Command2_Click},
+                         {Command1, &Paths::Command1_Click},
+                         {Command3, &Paths::Command3_Click}});
+    // Enter in any field saves.
     makeDefaultButton(this, Command2);
-    connect(Command1, &QPushButton::clicked, this, &Paths::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &Paths::Command3_Click);
 }
 
 QLineEdit* Paths::field(PathField f) const

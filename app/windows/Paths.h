@@ -18,28 +18,32 @@ public:
     explicit Paths(App& app);
 
     App& app;
-    QLineEdit* ROMPath = nullptr;
-    QLineEdit* snespath = nullptr;
-    QLineEdit* GUIDIr = nullptr;
-    QLineEdit* unZipdir = nullptr;
-    QLineEdit* vesadir = nullptr;
-    QLineEdit* skeydir = nullptr;
-    QLineEdit* GPFDir = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Command2 = nullptr;  // Save
-    QPushButton* Command1 = nullptr;  // Back
-    QPushButton* Command3 = nullptr;  // Info
+    QLineEdit* ROMPath = nullptr;   // "ROM Directory"
+    QLineEdit* snespath = nullptr;  // "SPCPlay Directory (Optional)"
+    QLineEdit* GUIDIr = nullptr;    // "Kivalto Directory"
+    QLineEdit* unZipdir = nullptr;  // "ROM Unzip Directory"
+    QLineEdit* vesadir = nullptr;   // "Full Vesa 2 Path inc. EXE"
+    QLineEdit* skeydir = nullptr;   // "SnesKey Directory"
+    QLineEdit* GPFDir = nullptr;    // "Save ROM Settings to"
+    QLabel* Label2 = nullptr;       // "All paths must end with '\'."
+    QPushButton* Command2 = nullptr;  // "Save"
+    QPushButton* Command1 = nullptr;  // "Back"
+    QPushButton* Command3 = nullptr;  // "Info"
 
     // The value of a field as bytes.
     std::string value(PathField f) const;
     QLineEdit* field(PathField f) const;
 
-    void Form_Load();
-    void Command2_Click();
-    void Command1_Click();
-    void Command3_Click();
+    void Form_Load();       // reads paths.dat into the fields
+    void Command2_Click();  // Save: upper-cased, '\' added, paths.dat written
+    void Command1_Click();  // Back: '\' added, the window hidden
+    void Command3_Click();  // Info: what an empty GPFDir means
 
 private:
+    void createControls();
+    void layOut();
+    void connectControls();
+
     PathValues values() const;
     void setValues(const PathValues& v);
 };

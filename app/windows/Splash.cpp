@@ -2,6 +2,7 @@
 
 #include "app/windows/SnesStart.h"
 #include "app/windows/pictures.h"
+#include "platform/qt/widgetkit.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -16,7 +17,16 @@ Splash::Splash(App& a) : app(a)
     setWindowTitle("Kivalto");
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->installEventFilter(this);
+    createTexts();
+    createControls();
+    layOut();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(10);
+    connectControls();
+}
+
+void Splash::createTexts()
+{
     imgLogo = new QLabel;
     imgLogo->setPixmap(makeLogo());
     imgLogo->setAccessibleName("Kivalto logo");
@@ -32,29 +42,35 @@ Splash::Splash(App& a) : app(a)
     lblCompanyProduct = new QLabel("The Kivalto team presents");
     lblCopyright = new QLabel("Free software for players of old console games.");
     lblCompany = new QLabel("Comments are welcome through the project's issue tracker.");
+}
+
+void Splash::createControls()
+{
     loadbar = new QProgressBar;
     loadbar->setRange(0, 100);
     loadbar->setAccessibleName("Start-up progress");
-    Command1 = new QPushButton("&Click to Close");
+    Command1 = makeButton(nullptr, "Command1", "&Click to Close");
+}
 
-    auto* texts = new QVBoxLayout;
-    texts->addWidget(lblCompanyProduct);
-    texts->addWidget(lblProductName);
-    texts->addWidget(lblVersion);
-    texts->addWidget(lblPlatform);
-    texts->addWidget(lblWarning);
-    texts->addWidget(lblCopyright);
-    texts->addWidget(lblCompany);
+// The logo beside the texts in Frame1; below it the progress bar and the
+// close button.
+void Splash::layOut()
+{
     auto* inner = new QHBoxLayout(Frame1);
     inner->addWidget(imgLogo, 0, Qt::AlignTop);
-    inner->addLayout(texts, 1);
+    inner->addLayout(makeColumn({lblCompanyProduct, lblProductName, lblVersion, lblPlatform, lblWarning, lblCopyright,
+                                 lblCompany}),
+                     1);
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(Frame1, 1);
     lay->addWidget(loadbar);
     lay->addWidget(Command1, 0, Qt::AlignRight);
+}
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(10);
+void Splash::connectControls()
+{
+    // A click anywhere on the frame closes the window, as the button does.
+    Frame1->installEventFilter(this);
     connect(Timer1, &QTimer::timeout, this, &Splash::Timer1_Timer);
     connect(Command1, &QPushButton::clicked, this, &Splash::Command1_Click);
 }

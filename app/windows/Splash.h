@@ -17,22 +17,22 @@ class Splash : public QWidget {
 public:
     explicit Splash(App& app);
     App& app;
-    QLabel* imgLogo = nullptr;
-    QLabel* lblProductName = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblPlatform = nullptr;
-    QLabel* lblWarning = nullptr;
-    QLabel* lblCompanyProduct = nullptr;
-    QLabel* lblCopyright = nullptr;
-    QLabel* lblCompany = nullptr;
-    QProgressBar* loadbar = nullptr;
-    QPushButton* Command1 = nullptr;
-    QFrame* Frame1 = nullptr;
-    QTimer* Timer1 = nullptr;
+    QLabel* imgLogo = nullptr;            // the logo
+    QLabel* lblProductName = nullptr;     // the program's title, large
+    QLabel* lblVersion = nullptr;         // "Version x.y.z"
+    QLabel* lblPlatform = nullptr;        // "Platform: ..."
+    QLabel* lblWarning = nullptr;         // the request for comments
+    QLabel* lblCompanyProduct = nullptr;  // "The Kivalto team presents"
+    QLabel* lblCopyright = nullptr;       // what the program is
+    QLabel* lblCompany = nullptr;         // where comments go
+    QProgressBar* loadbar = nullptr;      // start-up progress
+    QPushButton* Command1 = nullptr;      // "Click to Close"
+    QFrame* Frame1 = nullptr;             // holds the logo and the texts; a click closes
+    QTimer* Timer1 = nullptr;             // starts the load once the window is up
 
-    void Form_Load();
-    void Timer1_Timer();
-    void Command1_Click();
+    void Form_Load();       // the title and version into the texts
+    void Timer1_Timer();    // runs the start-up load, once
+    void Command1_Click();  // Click to Close
     // Start-up load: Timer1 runs it once the splash is on screen; at its end
     // the progress bar goes (the splash returns as the About box) and so
     // does the window.
@@ -44,6 +44,12 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void changeEvent(QEvent* e) override;
+
+private:
+    void createTexts();     // imgLogo and the lbl... texts
+    void createControls();  // loadbar and Command1
+    void layOut();
+    void connectControls();
 };
 
 } // namespace kivalto

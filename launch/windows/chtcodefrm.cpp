@@ -2,6 +2,7 @@
 
 #include "platform/qt/defaultbutton.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 
 #include <QGridLayout>
 
@@ -11,9 +12,14 @@ chtcodefrm::chtcodefrm(App& a) : app(a)
 {
     setObjectName("chtcodefrm");
     setWindowTitle("Enter a Cheat Code");
+    createSwitchChoice();
+    createControls();
+    layOut();
+    connectControls();
+}
 
-    Label1 = new QLabel("Enter the Cheat Code and the switch below. It will be saved with the ROM settings.");
-    Label1->setWordWrap(true);
+void chtcodefrm::createSwitchChoice()
+{
     Combo1 = new QComboBox;
     Combo1->setObjectName("Combo1");
     Combo1->setEditable(true);
@@ -21,21 +27,27 @@ chtcodefrm::chtcodefrm(App& a) : app(a)
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName("Switch:");
     Combo1->lineEdit()->setAccessibleName("Switch:");
-    Label3 = new QLabel("&Switch:");
-    Label3->setBuddy(Combo1);
+    Label3 = makeBuddyLabel("&Switch:", Combo1);
     List1 = new QListWidget;
     List1->setObjectName("List1");
     List1->setAccessibleName("Cheat switches");
     List1->hide();
-    Text1 = new QLineEdit;
-    Text1->setObjectName("Text1");
-    Text1->setToolTip("Enter the code to place after the switch.");
-    Label2 = new QLabel("&Cheat Code:");
-    Label2->setBuddy(Text1);
-    Command1 = new QPushButton("&Done");
-    Command1->setDefault(true);
-    Command2 = new QPushButton("&Help");
+}
 
+void chtcodefrm::createControls()
+{
+    Label1 = new QLabel("Enter the Cheat Code and the switch below. It will be saved with the ROM settings.");
+    Label1->setWordWrap(true);
+    Text1 = makeEdit(nullptr, "Text1");
+    Text1->setToolTip("Enter the code to place after the switch.");
+    Label2 = makeBuddyLabel("&Cheat Code:", Text1);
+    Command1 = makeButton(nullptr, "Command1", "&Done");
+    Command2 = makeButton(nullptr, "Command2", "&Help");
+}
+
+// The grid adopts the controls in Tab order; the hidden List1 comes last.
+void chtcodefrm::layOut()
+{
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0, 1, 2);
     grid->addWidget(Label3, 1, 0);
@@ -45,13 +57,16 @@ chtcodefrm::chtcodefrm(App& a) : app(a)
     grid->addWidget(Command1, 3, 0);
     grid->addWidget(Command2, 3, 1, Qt::AlignRight);
     grid->addWidget(List1, 4, 0, 1, 2);
+}
 
+void chtcodefrm::connectControls()
+{
     connect(Combo1, &QComboBox::activated, this, &chtcodefrm::Combo1_Click);
     // Editing the switch after a pick keeps the typed text.
     connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, [this] { jstclickd = false; });
-    connect(Command1, &QPushButton::clicked, this, &chtcodefrm::Command1_Click);
+    connectClicks(this, {{Command1, &chtcodefrm::Command1_Click}, {Command2, &chtcodefrm::Command2_Click}});
+    // Enter in the switch or the code means Done.
     makeDefaultButton(this, Command1);
-    connect(Command2, &QPushButton::clicked, this, &chtcodefrm::Command2_Click);
 }
 
 void chtcodefrm::Form_Load() { jstclickd = false; }

@@ -22,14 +22,14 @@ public:
     explicit chtcodefrm(App& app);
     App& app;
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;     // "Switch:"
-    QComboBox* Combo1 = nullptr;  // cheat types; its text is the switch used
-    QListWidget* List1 = nullptr; // hidden: the switches, parallel to Combo1
-    QLabel* Label2 = nullptr;     // "Cheat Code:"
-    QLineEdit* Text1 = nullptr;   // the cheat code
-    QPushButton* Command1 = nullptr;  // Done
-    QPushButton* Command2 = nullptr;  // Help
+    QLabel* Label1 = nullptr;         // "Enter the Cheat Code and the switch below. ..."
+    QLabel* Label3 = nullptr;         // "Switch:", Combo1's label
+    QComboBox* Combo1 = nullptr;      // cheat types; its text is the switch used
+    QListWidget* List1 = nullptr;     // hidden: the switches, parallel to Combo1
+    QLabel* Label2 = nullptr;         // "Cheat Code:", Text1's label
+    QLineEdit* Text1 = nullptr;       // the cheat code
+    QPushButton* Command1 = nullptr;  // "Done"
+    QPushButton* Command2 = nullptr;  // "Help"
 
     // Set when a type was just picked from the list; Done then turns the
     // type's name into its switch.
@@ -47,9 +47,15 @@ public:
     void setCheatSwitch(const std::string& switchText);
     void setCheatCode(const std::string& code);
 
-    void Combo1_Click();
-    void Command1_Click();
-    void Command2_Click();
+    void Combo1_Click();    // a type picked from the list
+    void Command1_Click();  // Done: a picked type becomes its switch; hides
+    void Command2_Click();  // Help
+
+private:
+    void createSwitchChoice();  // Combo1, its label Label3 and List1
+    void createControls();      // Label1, Text1 and its label, the buttons
+    void layOut();
+    void connectControls();
 };
 
 } // namespace kivalto

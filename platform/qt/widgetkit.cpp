@@ -106,4 +106,21 @@ std::vector<std::string> listTexts(const QListWidget* list)
     return texts;
 }
 
+void setListTexts(QListWidget* list, const std::vector<std::string>& texts)
+{
+    list->clear();
+    for (const std::string& text : texts)
+        list->addItem(qs(text));
+}
+
+void setTabChain(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 } // namespace kivalto

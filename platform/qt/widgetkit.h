@@ -53,5 +53,9 @@ std::pair<QLabel*, QListWidget*> makeHeadedList(QWidget* parent, const char* nam
 QGridLayout* makeHeadedColumns(std::initializer_list<std::pair<QLabel*, QListWidget*>> columns);
 // The texts of a list's rows, as bytes.
 std::vector<std::string> listTexts(const QListWidget* list);
+// Replaces a list's rows with `texts` (bytes).
+void setListTexts(QListWidget* list, const std::vector<std::string>& texts);
+// Tab moves through `widgets` in the order given.
+void setTabChain(std::initializer_list<QWidget*> widgets);
 
 } // namespace kivalto

@@ -4,10 +4,10 @@
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 #include "roms/presets.h"
 #include "roms/windows/romcataloguemodel.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -27,20 +27,25 @@ QToolButton* pictureButton(QStyle::StandardPixmap picture, const QString& tip, c
     b->setAutoRaise(true);
     return b;
 }
-
-QPushButton* button(const QString& caption, const char* name)
-{
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
 } // namespace
 
+// The controls are made without a parent: the layout adopts them in its
+// own order, which is the order of the window's children.
 chpath::chpath(App& a) : app(a)
 {
     setObjectName("chpath");
     setWindowTitle("Change ROM Path");
+    createFolderChoice();
+    createPresetControls();
+    layOut();
+    // Tab goes down the window and along the preset row, then to OK and Cancel.
+    setTabChain({Drive1, Dir1, Image1, Text1, Image2, Command3, Command2, Command1});
+    resize(360, 420);
+    connectControls();
+}
 
+void chpath::createFolderChoice()
+{
     Drive1 = new DriveListBox(app.fs);
     Drive1->setObjectName("Drive1");
     Drive1->setAccessibleName("Drive");
@@ -54,38 +59,33 @@ chpath::chpath(App& a) : app(a)
     DirPath->setTextFormat(Qt::PlainText);
     DirPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
     DirPath->setWordWrap(true);
-    connect(Dir1, &DirListBox::Change, this, [this] {
-        DirPath->setText(qs(Dir1->Path()));
-        Dir1->setAccessibleDescription(qs(Dir1->Path()));
-    });
-    Label1 = new QLabel("&Preset");
-    Label1->setObjectName("Label1");
-    Text1 = new QLineEdit("1");
-    Text1->setObjectName("Text1");
+}
+
+void chpath::createPresetControls()
+{
+    Text1 = makeEdit(nullptr, "Text1");
+    Text1->setText("1");
     Text1->setMaximumWidth(60);
-    Label1->setBuddy(Text1);
+    Label1 = makeBuddyLabel("&Preset", Text1);
+    Label1->setObjectName("Label1");
     Image1 = pictureButton(QStyle::SP_ArrowLeft, "Previous Preset", "Image1");
     Image2 = pictureButton(QStyle::SP_ArrowRight, "Next Preset", "Image2");
     List1 = new QListWidget;
     List1->setObjectName("List1");
     List1->setAccessibleName("Presets");
     List1->hide();
-    Command3 = button("&Save Preset", "Command3");
-    Command2 = button("&OK", "Command2");
-    Command1 = button("&Cancel", "Command1");
+    Command3 = makeButton(nullptr, "Command3", "&Save Preset");
+    Command2 = makeButton(nullptr, "Command2", "&OK");
+    Command1 = makeButton(nullptr, "Command1", "&Cancel");
     Command2->setDefault(true);
+}
 
-    auto* presetRow = new QHBoxLayout;
-    presetRow->addWidget(Label1);
-    presetRow->addWidget(Image1);
-    presetRow->addWidget(Text1);
-    presetRow->addWidget(Image2);
-    presetRow->addWidget(Command3);
+void chpath::layOut()
+{
+    auto* presetRow = makeRow({Label1, Image1, Text1, Image2, Command3});
     presetRow->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
+    auto* buttons = makeRow({nullptr, Command2, Command1});
+    buttons->setStretch(0, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Drive1);
     layout->addWidget(DirPath);
@@ -93,22 +93,21 @@ chpath::chpath(App& a) : app(a)
     layout->addLayout(presetRow);
     layout->addWidget(List1);
     layout->addLayout(buttons);
-    setTabOrder(Drive1, Dir1);
-    setTabOrder(Dir1, Image1);
-    setTabOrder(Image1, Text1);
-    setTabOrder(Text1, Image2);
-    setTabOrder(Image2, Command3);
-    setTabOrder(Command3, Command2);
-    setTabOrder(Command2, Command1);
-    resize(360, 420);
+}
 
+void chpath::connectControls()
+{
+    connect(Dir1, &DirListBox::Change, this, [this] {
+        DirPath->setText(qs(Dir1->Path()));
+        Dir1->setAccessibleDescription(qs(Dir1->Path()));
+    });
     connect(Drive1, &DriveListBox::Change, this, &chpath::Drive1_Change);
     connect(Text1, &QLineEdit::textChanged, this, &chpath::Text1_Change);
-    connect(Image1, &QToolButton::clicked, this, &chpath::Image1_Click);
-    connect(Image2, &QToolButton::clicked, this, &chpath::Image2_Click);
-    connect(Command3, &QPushButton::clicked, this, &chpath::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &chpath::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &chpath::Command1_Click);
+    connectClicks(this, {{Image1, &chpath::Image1_Click},
+                         {Image2, &chpath::Image2_Click},
+                         {Command3, &chpath::Command3_Click},
+                         {Command2, &chpath::Command2_Click},
+                         {Command1, &chpath::Command1_Click}});
 }
 
 void chpath::Form_Load()
@@ -125,8 +124,7 @@ void chpath::Form_Load()
     // No file or an unreadable one: no presets, silently.
     if (const auto data = app.fs.readText("presets.dat", kMaxTextFileBytes)) {
         bool cut = data->cut;
-        for (const std::string& p : parsePresets(data->bytes, &cut))
-            List1->addItem(qs(p));
+        setListTexts(List1, parsePresets(data->bytes, &cut));
         if (cut || data->cut)
             app.dialogs.ok(oversizeNotice("presets.dat"), app.title);
     }
@@ -142,13 +140,7 @@ void chpath::Drive1_Change()
 
 int chpath::presetNumberShown() const { return presetNumber(bytes(Text1->text()), presetCount()); }
 
-std::vector<std::string> chpath::presets() const
-{
-    std::vector<std::string> out;
-    for (int i = 0; i < List1->count(); ++i)
-        out.push_back(bytes(List1->item(i)->text()));
-    return out;
-}
+std::vector<std::string> chpath::presets() const { return listTexts(List1); }
 
 void chpath::setPresetNumber(int n) { Text1->setText(QString::number(n)); }
 
@@ -192,9 +184,7 @@ void chpath::Command3_Click()
 {
     std::vector<std::string> all = presets();
     storePreset(all, presetNumberShown(), Dir1->Path());
-    List1->clear();
-    for (const std::string& p : all)
-        List1->addItem(qs(p));
+    setListTexts(List1, all);
     try {
         app.fs.writeWhole("presets.dat", presetsBytes(all));
     } catch (const FileError& e) {

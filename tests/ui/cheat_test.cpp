@@ -17,6 +17,7 @@ protected:
     }
     chtcodefrm& cheat() { return *app.chtcodefrm; }
     std::string switchText() { return cheat().Combo1->currentText().toStdString(); }
+    void done() { cheat().Command1->click(); }  // "Done"
     void pick(int index)
     {
         cheat().Combo1->setCurrentIndex(index);
@@ -57,11 +58,11 @@ TEST_F(CheatWindow, DoneTurnsAPickedTypeIntoItsSwitchOnce)
     pick(1);
     EXPECT_TRUE(cheat().jstclickd);
     EXPECT_EQ(switchText(), "Game Genie");
-    cheat().Command1->click();
+    done();
     EXPECT_EQ(switchText(), "-gg");
     EXPECT_FALSE(cheat().jstclickd);
     EXPECT_TRUE(cheat().isHidden());
-    cheat().Command1->click();
+    done();
     EXPECT_EQ(switchText(), "-gg");
     EXPECT_EQ(cheat().Combo1->count(), 2);
 }
@@ -69,13 +70,13 @@ TEST_F(CheatWindow, DoneTurnsAPickedTypeIntoItsSwitchOnce)
 TEST_F(CheatWindow, TypedSwitchIsKeptEvenAfterAPick)
 {
     type("-c");
-    cheat().Command1_Click();
+    done();
     EXPECT_EQ(switchText(), "-c");
 
     pick(0);
     cheat().Combo1->lineEdit()->clear();
     type("-mine");
-    cheat().Command1_Click();
+    done();
     EXPECT_EQ(switchText(), "-mine");
     EXPECT_EQ(cheat().Combo1->count(), 2);  // typed text never becomes a type
 }

@@ -22,6 +22,12 @@ protected:
     chpath& window() { return *app.chpath; }
     std::string box() { return window().Text1->text().toStdString(); }
     std::string first() { return main().romCatalogue->text(1); }
+    // The buttons, by caption.
+    void previousPreset() { window().Image1->click(); }
+    void nextPreset() { window().Image2->click(); }
+    void savePreset() { window().Command3->click(); }
+    void ok() { window().Command2->click(); }
+    void cancel() { window().Command1->click(); }
 };
 
 TEST_F(Presets, NextCyclesThroughThePresets)
@@ -47,7 +53,7 @@ TEST_F(Presets, NextWithOnePresetReturnsToItAfterBrowsing)
     writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\n");
     startup();
     window().Dir1->setPath("C:\\B");
-    window().Command1_Click();
+    cancel();
     main().nextpreset_Click();
     EXPECT_EQ(box(), "1");
     EXPECT_EQ(main().File1->Path(), "C:\\A");
@@ -58,7 +64,7 @@ TEST_F(Presets, ChoosingADriveShowsItsCurrentDirectory)
 {
     startup();
     window().Dir1->setPath("C:\\A");
-    window().Drive1_Change();
+    emit window().Drive1->Change();  // as a pick in the drive list raises it
     EXPECT_EQ(window().Drive1->Drive(), "c:");
     EXPECT_EQ(window().Dir1->Path(), "C:\\KIVALTO");  // the program directory, current on C:
 }
@@ -91,22 +97,22 @@ TEST_F(Presets, StepsStopAtTheEmptySlotWhereSaveAppends)
 {
     writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\nC:\\B\r\n");
     startup();
-    window().Image1_Click();
+    previousPreset();
     EXPECT_EQ(box(), "1");
-    window().Image2_Click();
+    nextPreset();
     EXPECT_EQ(box(), "2");
     EXPECT_EQ(window().Dir1->Path(), "C:\\B");
-    window().Image2_Click();
-    window().Image2_Click();
+    nextPreset();
+    nextPreset();
     EXPECT_EQ(box(), "3");
     EXPECT_EQ(window().Dir1->Path(), "C:\\B");  // no preset 3: unchanged
 
     window().Dir1->setPath("C:\\C");
-    window().Command3_Click();
+    savePreset();
     EXPECT_EQ(readFile("C:\\KIVALTO\\presets.dat"), "C:\\A\r\nC:\\B\r\nC:\\C\r\n");
     window().Text1->setText("2");
     window().Dir1->setPath("C:\\ROMS");
-    window().Command3_Click();
+    savePreset();
     EXPECT_EQ(readFile("C:\\KIVALTO\\presets.dat"), "C:\\A\r\nC:\\ROMS\r\nC:\\C\r\n");
     EXPECT_TRUE(dialogs.boxes.empty());
 }
@@ -133,13 +139,13 @@ TEST_F(Presets, OkKeepsThePatternAndCancelKeepsTheChoice)
     main().ChangeDir_Click();
     EXPECT_TRUE(window().isVisible());
     window().Dir1->setPath("C:\\A");
-    window().Command1_Click();
+    cancel();
     EXPECT_FALSE(window().isVisible());
     EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
     EXPECT_EQ(window().Dir1->Path(), "C:\\A");
 
     main().ChangeDir_Click();
-    window().Command2_Click();
+    ok();
     EXPECT_FALSE(window().isVisible());
     EXPECT_EQ(main().File1->Path(), "C:\\A");
     EXPECT_EQ(main().File1->Pattern(), "*.SFC");
@@ -152,7 +158,7 @@ TEST_F(Presets, FailedSaveIsReportedAndThePresetKept)
     makeFolder("C:\\KIVALTO\\presets.dat");
     startup();
     window().Dir1->setPath("C:\\B");
-    window().Command3_Click();
+    savePreset();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_NE(dialogs.boxes[0].text.find("presets.dat"), std::string::npos);
     EXPECT_EQ(window().presets(), (std::vector<std::string>{"C:\\B"}));

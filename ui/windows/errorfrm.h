@@ -16,16 +16,16 @@ public:
     explicit errorfrm(App& app);
     App& app;
     QLabel* Label1 = nullptr;         // the error text
-    QPushButton* Command1 = nullptr;  // Continue
-    QPushButton* Command2 = nullptr;  // Close Kivalto
+    QPushButton* Command1 = nullptr;  // "Continue"
+    QPushButton* Command2 = nullptr;  // "Close Kivalto"
     QTimer* Timer1 = nullptr;         // keeps the window in front while shown
 
     // Shows `text` in front of the other windows (not modal).
     void showText(const std::string& text);
-    void Form_Activate();
-    void Timer1_Timer();
-    void Command1_Click();
-    void Command2_Click();
+    void Form_Activate();   // starts Timer1
+    void Timer1_Timer();    // brings the shown window back to the front
+    void Command1_Click();  // Continue: hides the window
+    void Command2_Click();  // Close Kivalto: ends the program
 
 protected:
     bool event(QEvent* e) override;

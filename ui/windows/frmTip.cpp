@@ -3,6 +3,7 @@
 #include "platform/textfield.h"
 #include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 
 #include <QHBoxLayout>
 #include <QSignalBlocker>
@@ -19,7 +20,16 @@ frmTip::frmTip(App& a) : app(a)
 {
     setObjectName("frmTip");
     setWindowTitle("Tip of the Day");
+    createTexts();
+    createControls();
+    layOut();
+    // OK first: Enter or Space at once closes the window.
+    setTabChain({cmdOK, cmdNextTip, chkLoadTipsAtStartup});
+    connectControls();
+}
 
+void frmTip::createTexts()
+{
     Picture1 = new QLabel;
     Picture1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
     Picture1->setAccessibleName("Tip");
@@ -34,32 +44,35 @@ frmTip::frmTip(App& a) : app(a)
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTipText->setTextFormat(Qt::PlainText);
     lblTipText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
 
+void frmTip::createControls()
+{
     chkLoadTipsAtStartup = new QCheckBox("&Show Tips at Startup");
-    cmdNextTip = new QPushButton("&Next Tip");
-    cmdOK = new QPushButton("&OK");
+    chkLoadTipsAtStartup->setObjectName("chkLoadTipsAtStartup");
+    cmdNextTip = makeButton(nullptr, "cmdNextTip", "&Next Tip");
+    cmdOK = makeButton(nullptr, "cmdOK", "&OK");
     cmdOK->setDefault(true);
+}
 
+// The picture beside the heading and the tip; below them the check box
+// on the left and the buttons on the right.
+void frmTip::layOut()
+{
     auto* text = new QVBoxLayout;
     text->addWidget(Label1);
     text->addWidget(lblTipText, 1);
     auto* body = new QHBoxLayout;
     body->addWidget(Picture1, 0, Qt::AlignTop);
     body->addLayout(text, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkLoadTipsAtStartup);
-    buttons->addStretch();
-    buttons->addWidget(cmdNextTip);
-    buttons->addWidget(cmdOK);
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(body, 1);
-    lay->addLayout(buttons);
+    lay->addLayout(makeRow({chkLoadTipsAtStartup, nullptr, cmdNextTip, cmdOK}));
+}
 
-    setTabOrder(cmdOK, cmdNextTip);
-    setTabOrder(cmdNextTip, chkLoadTipsAtStartup);
-
-    connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::cmdNextTip_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &frmTip::cmdOK_Click);
+void frmTip::connectControls()
+{
+    connectClicks(this, {{cmdNextTip, &frmTip::cmdNextTip_Click}, {cmdOK, &frmTip::cmdOK_Click}});
     // Every toggle by the user (mouse, keyboard, assistive technology)
     // stores the option; the window's own setting of the box is silent.
     connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &frmTip::chkLoadTipsAtStartup_Click);

@@ -17,23 +17,28 @@ public:
     explicit frmTip(App& app);
     App& app;
 
-    QLabel* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblTipText = nullptr;
-    QCheckBox* chkLoadTipsAtStartup = nullptr;
-    QPushButton* cmdNextTip = nullptr;
-    QPushButton* cmdOK = nullptr;
+    QLabel* Picture1 = nullptr;                  // the tip picture
+    QLabel* Label1 = nullptr;                    // "Did you know..."
+    QLabel* lblTipText = nullptr;                // the tip
+    QCheckBox* chkLoadTipsAtStartup = nullptr;   // "Show Tips at Startup"
+    QPushButton* cmdNextTip = nullptr;           // "Next Tip"
+    QPushButton* cmdOK = nullptr;                // "OK"
 
     TipRound tipRound;
 
     // Runs once when the start-up load creates the window; shows it when
     // "Show Tips at Startup" is on.
     void Form_Load();
-    void cmdNextTip_Click();
-    void cmdOK_Click();
-    void chkLoadTipsAtStartup_Click();
+    void cmdNextTip_Click();            // Next Tip
+    void cmdOK_Click();                 // OK: hides the window
+    void chkLoadTipsAtStartup_Click();  // stores the option
 
 private:
+    void createTexts();     // Picture1, Label1 and lblTipText
+    void createControls();  // the check box and the buttons
+    void layOut();
+    void connectControls();
+
     bool loadTips();
     void doNextTip();
 };

@@ -15,10 +15,10 @@ public:
     explicit mesage(App& app);
     App& app;
     QLabel* Label1 = nullptr;         // the message text
-    QPushButton* Command1 = nullptr;  // OK
+    QPushButton* Command1 = nullptr;  // "OK"
     // Shows `text` in front of the other windows (not modal).
     void showText(const std::string& text);
-    void Command1_Click();
+    void Command1_Click();  // OK: hides the window
 };
 
 } // namespace kivalto
