@@ -12,6 +12,16 @@
 
 namespace kivalto {
 
+// What the driver takes as key names: the help behind the plugin editor's
+// Help button and the manual mapping's Valid Keys.
+inline constexpr const char* kSnesKeyNamesHelp =
+    "The keys need to be compatible with SnesKey. Most keys are valid, though not ','. Use Numx to access the "
+    "NumPad, where x is the number. So Num8 is up on the NumPad. Up accesses up on the arrow pad. Enter is enter, "
+    "Space is space, Insert is insert, Delete is delete etc. Page Up is PgUp. Page Down is PgDn. Use Lshift, "
+    "LCtrl, and LAlt to access those keys. You can replace L with R. See the Manual.Htm file in the SnesKey "
+    "directory for more info.";
+
+
 // A controller profile: the lines copied to the top of the driver file,
 // then the controller's button names.
 struct ControllerProfile {

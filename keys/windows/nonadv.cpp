@@ -25,13 +25,6 @@ const char* const kHelp =
     "corresponding box in the MAP TO list. Enter the key into the text box beneath and press ACCEPT. See VALID "
     "KEYS to see which keys are available.";
 
-const char* const kValidKeys =
-    "The keys need to be compatible with SnesKey. Most keys are valid, though not ','. Use Numx to access the "
-    "NumPad, where x is the number. So Num8 is up on the NumPad. Up accesses up on the arrow pad. Enter is enter, "
-    "Space is space, Insert is insert, Delete is delete etc. Page Up is PgUp. Page Down is PgDn. Use Lshift, "
-    "LCtrl, and LAlt to access those keys. You can replace L with R. See the Manual.Htm file in the SnesKey "
-    "directory for more info.";
-
 constexpr const char* kMappingFilter = "*.SKS|*.SKS";
 
 } // namespace
@@ -149,7 +142,7 @@ void nonadv::Command4_Click()
         item->setText(qs(toUpper(bytes(Text3->text()))));
 }
 
-void nonadv::Command3_Click() { app.dialogs.ok(kValidKeys, app.title); }
+void nonadv::Command3_Click() { app.dialogs.ok(kSnesKeyNamesHelp, app.title); }
 
 void nonadv::Command2_Click() { app.dialogs.ok(kHelp, app.title); }
 

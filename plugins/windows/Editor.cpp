@@ -2,6 +2,7 @@
 
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
+#include "keys/sneskey.h"
 #include "platform/dosfs.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
@@ -18,12 +19,6 @@ namespace {
 const char* const kWhite = "&H00FFFFFF";
 const char* const kYellow = "&H0000FFFF";
 const char* const kNewSwitch = "Put Switch Here";
-const char* const kHelpText =
-    "The keys need to be compatible with SnesKey. Most keys are valid, though not ','. Use Numx to access the "
-    "NumPad, where x is the number. So Num8 is up on the NumPad. Up accesses up on the arrow pad. Enter is enter, "
-    "Space is space, Insert is insert, Delete is delete etc. Page Up is PgUp. Page Down is PgDn. Use Lshift, LCtrl, "
-    "and LAlt to access those keys. You can replace L with R. See the Manual.Htm file in the SnesKey directory for "
-    "more info.";
 
 // "&H00BBGGRR": a zero byte, then blue, green and red.
 QColor colourFromText(const std::string& text)
@@ -491,7 +486,7 @@ void Editor::Command6_Click()
     list->item(row)->setText(qs(text));
 }
 
-void Editor::Command12_Click() { app.dialogs.ok(kHelpText); }
+void Editor::Command12_Click() { app.dialogs.ok(kSnesKeyNamesHelp); }
 
 void Editor::List_Click(int n)
 {
