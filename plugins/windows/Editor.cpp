@@ -35,13 +35,6 @@ int selectedRow(const QListWidget* list)
     return row >= 0 && list->item(row)->isSelected() ? row : -1;
 }
 
-void fillList(QListWidget* list, const std::vector<std::string>& rows)
-{
-    list->clear();
-    for (const auto& r : rows)
-        list->addItem(qs(r));
-}
-
 template <typename Entry>
 std::vector<std::string> column(const std::vector<Entry>& entries, bool names)
 {
@@ -330,15 +323,15 @@ void Editor::showPlugin()
 {
     updatingLists_ = true;
     showHeaderFields();
-    fillList(List8, column(plugin.options, true));
-    fillList(List9, column(plugin.options, false));
-    fillList(List6, column(plugin.displayModes, true));
-    fillList(List7, column(plugin.displayModes, false));
+    setListTexts(List8, column(plugin.options, true));
+    setListTexts(List9, column(plugin.options, false));
+    setListTexts(List6, column(plugin.displayModes, true));
+    setListTexts(List7, column(plugin.displayModes, false));
     for (int c = 0; c < kKeyColumns; ++c) {
         std::vector<std::string> cells;
         for (int row = 0; row < kKeyRows; ++row)
             cells.push_back(plugin.keys.at(row, static_cast<KeyColumn>(c)));
-        fillList(List(c + 1), cells);
+        setListTexts(List(c + 1), cells);
     }
     updatingLists_ = false;
 }

@@ -38,11 +38,11 @@ TEST_F(Presets, NextCyclesThroughThePresets)
     EXPECT_EQ(window().Dir1->Path(), "C:\\ROMS");
     EXPECT_EQ(box(), "1");
 
-    main().nextpreset_Click();
+    main().nextpreset->click();  // "Next"
     EXPECT_EQ(main().File1->Path(), "C:\\B");
     EXPECT_EQ(main().Dirtext->text().toStdString(), "C:\\B");
     EXPECT_EQ(first(), "BETA*");
-    main().nextpreset_Click();
+    main().nextpreset->click();  // "Next"
     EXPECT_EQ(box(), "1");
     EXPECT_EQ(main().File1->Path(), "C:\\A");
     EXPECT_EQ(first(), "ALPHA THE GAME ");  // the blank is followed by more of the field
@@ -54,7 +54,7 @@ TEST_F(Presets, NextWithOnePresetReturnsToItAfterBrowsing)
     startup();
     window().Dir1->setPath("C:\\B");
     cancel();
-    main().nextpreset_Click();
+    main().nextpreset->click();  // "Next"
     EXPECT_EQ(box(), "1");
     EXPECT_EQ(main().File1->Path(), "C:\\A");
     EXPECT_EQ(first(), "ALPHA THE GAME ");
@@ -87,7 +87,7 @@ TEST_F(Presets, WithoutPresetsNextReappliesTheShownFolder)
     startup();
     EXPECT_EQ(window().presetCount(), 0);
     writeFile("C:\\ROMS\\Later.zip", "PK");
-    main().nextpreset_Click();
+    main().nextpreset->click();  // "Next"
     EXPECT_EQ(box(), "1");
     EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
     EXPECT_EQ(main().romCatalogue->count(), 3);  // rescanned: HOME*, LATER*, UP
@@ -136,7 +136,7 @@ TEST_F(Presets, OkKeepsThePatternAndCancelKeepsTheChoice)
 {
     startup();
     main().File1->setPattern("*.SFC");
-    main().ChangeDir_Click();
+    main().ChangeDir->click();  // "Change Directory"
     EXPECT_TRUE(window().isVisible());
     window().Dir1->setPath("C:\\A");
     cancel();
@@ -144,7 +144,7 @@ TEST_F(Presets, OkKeepsThePatternAndCancelKeepsTheChoice)
     EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
     EXPECT_EQ(window().Dir1->Path(), "C:\\A");
 
-    main().ChangeDir_Click();
+    main().ChangeDir->click();  // "Change Directory"
     ok();
     EXPECT_FALSE(window().isVisible());
     EXPECT_EQ(main().File1->Path(), "C:\\A");
@@ -167,7 +167,7 @@ TEST_F(Presets, FailedSaveIsReportedAndThePresetKept)
 TEST_F(Presets, QuestionMarkExplainsTheButtons)
 {
     startup();
-    main().Command2_Click();
+    main().Command2->click();  // "?"
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text,
               "The directory name is the currently selected and displayed ROM directory. Click on the NEXT button to "
