@@ -1,12 +1,11 @@
 #include "platform/dosfs.h"
 
+#include "platform/hostwrite.h"
 #include "platform/textfield.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #ifndef _WIN32
@@ -23,11 +22,6 @@ namespace kivalto {
 namespace {
 
 bool isSep(char c) { return c == '\\' || c == '/'; }
-
-bool hasDrive(std::string_view p)
-{
-    return p.size() >= 2 && p[1] == ':' && std::isalpha(static_cast<unsigned char>(p[0]));
-}
 
 std::vector<std::string> splitComponents(std::string_view p)
 {
@@ -438,193 +432,6 @@ std::vector<std::string> DosFs::listFolders(std::string_view dosFolder) const
     }
     sortIgnoringCase(names);
     return names;
-}
-
-namespace {
-
-// A temporary name nobody can guess, so nothing can be planted under it.
-std::string unpredictableTag()
-{
-    static std::mt19937_64 generator{(static_cast<std::uint64_t>(std::random_device{}()) << 32) ^
-                                     std::random_device{}()};
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(generator()));
-    return text;
-}
-
-} // namespace
-
-#ifndef _WIN32
-void writeHostFileWhole(const fs::path& target, std::string_view bytes)
-{
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    // Created exclusively and never through a link: a name planted by
-    // someone else makes the open fail instead of writing elsewhere.
-    fs::path tmp;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
-        tmp = folder / ("." + target.filename().string() + "." + unpredictableTag() + ".kivalto-tmp");
-        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0)
-        throw FileError("Cannot create a file in " + folder.string() + ".");
-    // A replaced file keeps its permissions.
-    struct stat old {};
-    if (::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        (void)::fchmod(fd, old.st_mode & 07777);
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
-            done += static_cast<std::size_t>(n);
-    }
-    // On disk before the rename: after a power cut the name holds the old
-    // contents or the new ones, never an empty file.
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(tmp.c_str(), target.c_str()) != 0) {
-        ::unlink(tmp.c_str());
-        throw FileError("Cannot write " + target.string() + ".");
-    }
-    // And the rename itself on disk.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        (void)::fsync(dir);
-        ::close(dir);
-    }
-}
-#else
-void writeHostFileWhole(const fs::path& target, std::string_view bytes)
-{
-    const fs::path tmp = target.parent_path() / ("." + target.filename().string() + "." + unpredictableTag() +
-                                                 ".kivalto-tmp");
-    std::error_code ec;
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            fs::remove(tmp, ec);
-            throw FileError("Cannot write " + target.string() + ".");
-        }
-    }
-    fs::rename(tmp, target, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        throw FileError("Cannot write " + target.string() + ".");
-    }
-}
-#endif
-
-namespace {
-bool matchFrom(std::string_view name, std::string_view mask)
-{
-    // Iterative wildcard match with backtracking on the last "*".
-    std::size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
-    while (n < name.size()) {
-        if (m < mask.size() && (mask[m] == '?' ||
-                                std::tolower(static_cast<unsigned char>(mask[m])) ==
-                                    std::tolower(static_cast<unsigned char>(name[n])))) {
-            ++n;
-            ++m;
-        } else if (m < mask.size() && mask[m] == '*') {
-            starM = m++;
-            starN = n;
-        } else if (starM != std::string_view::npos) {
-            m = starM + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (m < mask.size() && mask[m] == '*')
-        ++m;
-    return m == mask.size();
-}
-} // namespace
-
-bool matchesMask(std::string_view name, std::string_view mask)
-{
-    if (mask == "*.*" || mask == "*")
-        return true;
-    // "NAME.*" also matches "NAME" without an extension, as DOS does.
-    if (mask.size() >= 2 && mask.substr(mask.size() - 2) == ".*" && name.find('.') == std::string_view::npos)
-        return matchFrom(name, mask.substr(0, mask.size() - 2));
-    return matchFrom(name, mask);
-}
-
-std::vector<std::string> splitPatternList(std::string_view patternList)
-{
-    std::vector<std::string> out;
-    std::string cur;
-    auto flush = [&] {
-        while (!cur.empty() && cur.back() == ' ')
-            cur.pop_back();
-        std::size_t start = cur.find_first_not_of(' ');
-        if (start != std::string::npos)
-            out.push_back(cur.substr(start));
-        cur.clear();
-    };
-    for (char c : patternList) {
-        if (c == ';')
-            flush();
-        else
-            cur.push_back(c);
-    }
-    flush();
-    return out;
-}
-
-bool matchesPatternList(std::string_view name, std::string_view patternList)
-{
-    for (auto& m : splitPatternList(patternList))
-        if (matchesMask(name, m))
-            return true;
-    return false;
-}
-
-std::string joinDos(std::string_view folder, std::string_view name)
-{
-    std::string out(folder);
-    if (out.empty() || out.back() != '\\')
-        out += '\\';
-    out += name;
-    return out;
-}
-
-std::string parentOfDos(std::string_view p)
-{
-    auto pos = p.find_last_of('\\');
-    if (pos == std::string_view::npos)
-        return {};
-    if (pos == 2 && hasDrive(p))
-        return std::string(p.substr(0, 3));
-    return std::string(p.substr(0, pos));
-}
-
-std::string fileNameOfDos(std::string_view p)
-{
-    auto pos = p.find_last_of('\\');
-    return std::string(pos == std::string_view::npos ? p : p.substr(pos + 1));
-}
-
-std::string LastPathComponent(std::string_view path)
-{
-    std::size_t last = std::string_view::npos;
-    int count = 0;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if (path[i] == '\\') {
-            if (++count >= 100)
-                return toUpper(path);
-            last = i;
-        }
-    }
-    return toUpper(last == std::string_view::npos ? path : path.substr(last + 1));
 }
 
 } // namespace kivalto

@@ -4,6 +4,8 @@
 // whatever its case, a new file gets the case given.
 #pragma once
 
+#include "platform/dospath.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -98,26 +100,5 @@ private:
     DriveTable drives_;
     std::string current_;
 };
-
-// Replaces a host file whole: the bytes go to a new temporary file beside
-// it (created exclusively under an unpredictable name, never through a
-// link), are flushed to disk, and the temporary file is renamed over the
-// target; the folder is synced after. A link at the target is replaced,
-// not followed. Throws FileError.
-void writeHostFileWhole(const std::filesystem::path& target, std::string_view bytes);
-
-// DOS wildcard match ("*" and "?"), without regard to case. "*.*" matches
-// every name, with or without a dot.
-bool matchesMask(std::string_view name, std::string_view mask);
-bool matchesPatternList(std::string_view name, std::string_view patternList);
-std::vector<std::string> splitPatternList(std::string_view patternList);
-
-// Path text helpers on DOS paths.
-std::string joinDos(std::string_view folder, std::string_view name);  // adds "\" unless present
-std::string parentOfDos(std::string_view dosPath);                    // folder part, no trailing "\" unless root
-std::string fileNameOfDos(std::string_view dosPath);                  // text after the last "\"
-// Text after the last backslash, upper-cased; gives up after 100
-// backslashes and then returns the whole text, upper-cased.
-std::string LastPathComponent(std::string_view path);
 
 } // namespace kivalto

@@ -1,9 +1,10 @@
 #include "platform/qt/qtplatform.h"
 
-#include "platform/textfield.h"
 #include "platform/dosbox.h"
+#include "platform/hostwrite.h"
 #include "platform/qt/desktophandler.h"
 #include "platform/qt/text.h"
+#include "platform/textfield.h"
 
 #include <QApplication>
 #include <QDateTime>
