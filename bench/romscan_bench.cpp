@@ -6,6 +6,7 @@
 #include "app/windows/Snesmain.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/romcataloguemodel.h"
+#include "roms/windows/romscan.h"
 #include "roms/windows/scanprogress.h"
 
 #include <QApplication>

@@ -24,8 +24,4 @@ void destroyWindows(App& app);
 std::string ChooseFileToOpen(App& app, const std::string& filter, const std::string& startFolder);
 std::string ChooseFileToSave(App& app, const std::string& filter, const std::string& startFolder);
 
-// ROM list fillers (roms/windows/romscan.cpp).
-void ScanRomDirectory(App& app);
-void LoadStaticRomList(App& app);
-
 } // namespace kivalto

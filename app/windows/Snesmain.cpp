@@ -1,11 +1,11 @@
 #include "app/windows/Snesmain.h"
 
 #include "app/windows/Paths.h"
-#include "app/windows/SnesStart.h"
 #include "app/windows/pictures.h"
-#include "roms/windows/romcataloguemodel.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
+#include "roms/windows/romcataloguemodel.h"
+#include "roms/windows/romscan.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -9,6 +9,7 @@
 #include "plugins/windows/Editor.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
+#include "roms/windows/romscan.h"
 
 #include <QShortcut>
 #include <functional>

@@ -1,7 +1,7 @@
-// Filling the title list: directory scan and the saved list.
-#include "platform/textfield.h"
-#include "app/windows/SnesStart.h"
+#include "roms/windows/romscan.h"
+
 #include "app/windows/Snesmain.h"
+#include "platform/textfield.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/romcataloguemodel.h"
 #include "roms/windows/scanprogress.h"

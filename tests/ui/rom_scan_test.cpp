@@ -2,6 +2,7 @@
 #include "fixture.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/romcataloguemodel.h"
+#include "roms/windows/romscan.h"
 #include "roms/windows/scanprogress.h"
 
 #include <QKeyEvent>
