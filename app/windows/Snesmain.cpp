@@ -34,6 +34,7 @@ Snesmain::Snesmain(App& a) : app(a)
     ImageList2 = makeListIcons();
     buildControls();
     buildMenus();
+    connectSelection();
     connect(QUIT, &QPushButton::clicked, this, &Snesmain::QUIT_Click);
     connect(SetPths, &QAction::triggered, this, &Snesmain::SetPths_Click);
     connectRoms();
@@ -100,8 +101,6 @@ QLayout* Snesmain::buildRomLists()
     File1->setObjectName("File1");
     File1->setToolTip("Select a ROM. ");
     File1->setAccessibleName("ROM files");
-    Dir1 = new DirListBox(app.fs);
-    Dir1->hide();
     auto* lists = new QVBoxLayout;
     lists->addLayout(makeRow({Label1, nullptr, Label2}));
     lists->addWidget(ListView1, 1);

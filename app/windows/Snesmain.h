@@ -78,8 +78,6 @@ public:
     QPushButton* Run = nullptr;      // "Run"
     QPushButton* QUIT = nullptr;     // "Quit"
     // Not shown
-    std::vector<std::string> Headerlst = defaultHeaderPositions();  // header positions tried by title reads
-    DirListBox* Dir1 = nullptr;       // sub-folders of the ROM folder, for the title list
     std::vector<QPixmap> ImageList1;  // controller pictures, index 1..4 at [0..3]
     std::vector<QIcon> ImageList2;    // tree and list icons, index 1..12 at [0..11]
 
@@ -113,10 +111,7 @@ public:
     QAction* viewhelp = nullptr;
 
     // Window-level values
-    int selectedItem = 0;           // position (from 1) of the last clicked ListView1 entry
-    bool commandLineStart = false;  // the next plugin selection neither sets the pattern nor rescans
-    bool settingsLoaded = false;    // set by loadGPF on success
-    ValueOrigins launchOrigins;     // launch values loaded from a settings file
+    int selectedItem = 0;  // position (from 1) of the last clicked ListView1 entry
 
     QIcon image2(int index) const;  // ImageList2 by its 1-based index
 
@@ -172,19 +167,23 @@ public:
     void Play1select_Change();  // the controller picture follows the choice
     void addnewwiz_Click();
     void setEmulatorActive(bool active);
+    // Shows the selection's emulator directory, options and display modes.
+    void showChoiceLists();
 
     // launch/windows
     void Run_Click();
     void runPLugin();
-    LaunchInputs launchInputs() const;  // what Run launches, from the controls and the plugin
     void startLaunchScript(const LaunchScript& script);
     void SaveGPF_Click();
     void File1_DblClick();  // loads the ROM's saved settings
-    void loadGPF();
+    // Loads the selected ROM's settings; true when every value was read.
+    bool loadGPF();
     // Puts loaded settings into the controls; true when every value was read.
     bool applyRomSettings(const ParsedRomSettings& parsed, const std::string& file);
     void CheckCOMMAND();
-    void commandGPF();
+    // Selects the plugin that the command line's settings file names; true
+    // when it did.
+    bool commandGPF();
     void chtcode_Click();
 
     // keys/windows
@@ -229,6 +228,10 @@ private:
     void connectKeys();
     void connectJukebox();
     void connectHelp();
+    // The choices of the controls go to the selection as they change.
+    void connectSelection();
+    void takeChoicesFromLists();
+    bool showingChoices_ = false;  // the lists are being filled from the selection
 };
 
 } // namespace kivalto

@@ -41,6 +41,7 @@ FileListBox::FileListBox(DosFs& fs, QWidget* parent) : QListView(parent), fs_(fs
             return;
         index_ = cur.row();
         fileName_ = List(index_);
+        emit Changed();
         emit Click();
     });
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& idx) {
@@ -83,6 +84,7 @@ void FileListBox::Refresh()
     model_.setEntries(fs_.listFiles(path_, pattern_));
     index_ = -1;
     fileName_.clear();
+    emit Changed();
 }
 
 std::string FileListBox::List(int i) const
@@ -109,6 +111,7 @@ void FileListBox::setListIndex(int i)
     index_ = i;
     fileName_ = List(i);
     selectRow(i);
+    emit Changed();
     if (i >= 0)
         emit Click();
 }
@@ -127,6 +130,7 @@ void FileListBox::setFileName(const std::string& name)
     if (!file.empty())
         setPattern(file);
     fileName_ = file;
+    emit Changed();
     emit DblClick();
 }
 

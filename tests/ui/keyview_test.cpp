@@ -17,7 +17,7 @@ protected:
         // Each cell names its column and row, e.g. "c3r11".
         for (int row = 0; row < kKeyRows; ++row)
             for (int col = 0; col < kKeyColumns; ++col)
-                app.Editor->plugin.keys.at(row, static_cast<KeyColumn>(col)) =
+                app.selection.plugin().keys.at(row, static_cast<KeyColumn>(col)) =
                     "c" + std::to_string(col) + "r" + std::to_string(row);
     }
     keyview& v() { return *app.keyview; }

@@ -171,9 +171,7 @@ TEST_F(Launching, SavedSettingsComeBackOnDoubleClick)
     main().runsnesk->setChecked(false);
     main().Text2->setText("");
     main().chten->setChecked(false);
-    main().settingsLoaded = false;
-    main().File1_DblClick();
-    EXPECT_TRUE(main().settingsLoaded);
+    EXPECT_TRUE(main().loadGPF());
     EXPECT_FALSE(main().optionslist->item(0)->isSelected());
     EXPECT_TRUE(main().optionslist->item(1)->isSelected());
     EXPECT_TRUE(main().List2->item(0)->isSelected());
@@ -197,19 +195,17 @@ TEST_F(Launching, SettingsFileFailuresHaveThreeStages)
     EXPECT_EQ(errorText(), "The settings associated with this ROM are for a previous version of Kivalto.");
 
     writeFile("C:\\ROMS\\MARIO.GPF", crlf({"GONE.XPL"}));
-    main().File1_DblClick();
+    EXPECT_FALSE(main().loadGPF());
     EXPECT_EQ(errorText(), "The plugin these settings are for is not available. The required plugin is GONE.XPL");
-    EXPECT_FALSE(main().settingsLoaded);
 
     // Ends after the display lines: the rest stays as it was, silently.
     main().Play1select->setValue(2);
     writeFile("C:\\ROMS\\MARIO.GPF", crlf({"TEST.XPL", "True", "False", "False", "True"}));
     const auto boxes = dialogs.boxes.size();
-    main().File1_DblClick();
+    EXPECT_FALSE(main().loadGPF());
     EXPECT_TRUE(main().optionslist->item(0)->isSelected());
     EXPECT_TRUE(main().List2->item(1)->isSelected());
     EXPECT_EQ(main().Play1select->value(), 2);
-    EXPECT_FALSE(main().settingsLoaded);
     EXPECT_EQ(dialogs.boxes.size(), boxes);
 }
 
@@ -249,8 +245,8 @@ TEST_F(Launching, CommandLineStartLoadsLaunchesAndRestoresTheList)
     EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST", "TEST.EXE -f 5 -j2 -j1 -s -fixed C:\\ROMS\\MARIO.SMC"}));
     EXPECT_EQ(main().File1->Pattern(), "*.SMC;*.ZIP;*.GZ");
     EXPECT_EQ(main().File1->ListCount(), 3);
-    EXPECT_TRUE(main().settingsLoaded);
-    EXPECT_FALSE(main().commandLineStart);
+    EXPECT_EQ(app.selection.choices.frameskip, "5");  // the settings were loaded again after the launch
+    EXPECT_FALSE(app.selection.commandLineStart);
     EXPECT_TRUE(main().Run->isEnabled());
 }
 

@@ -53,7 +53,7 @@ protected:
             out.push_back(list->item(i)->data(role).toString().toStdString());
         return out;
     }
-    EmulatorPlugin& loaded() { return app.Editor->plugin; }
+    EmulatorPlugin& loaded() { return app.selection.plugin(); }
 };
 
 using Texts = std::vector<std::string>;
@@ -158,14 +158,18 @@ TEST_F(PluginSelection, SplitsOptionsAndCheatsKeepingEachSwitch)
     chtcodefrm& cheat = *app.chtcodefrm;
     ASSERT_EQ(cheat.Combo1->count(), 1);
     EXPECT_EQ(cheat.Combo1->itemText(0).toStdString(), "Pro Action Replay");
-    EXPECT_EQ(texts(cheat.List1), Texts{"-par"});
     EXPECT_EQ(cheat.Combo1->currentText().toStdString(), "");
     EXPECT_EQ(cheat.Text1->text().toStdString(), "7E0BCF28");
 
     // Another selection replaces the lists rather than adding to them.
     select("NLKE.XPL");
     EXPECT_EQ(main().optionslist->count(), 3);
-    EXPECT_EQ(cheat.List1->count(), 1);
+    ASSERT_EQ(cheat.Combo1->count(), 1);
+    // The picked type's switch is the one the plugin gave it.
+    cheat.Combo1->setCurrentIndex(0);
+    cheat.Combo1_Click();
+    cheat.Command1_Click();
+    EXPECT_EQ(cheat.Combo1->currentText().toStdString(), "-par");
 }
 
 TEST_F(PluginSelection, RescansOnlyWhenThePatternChanges)
@@ -182,11 +186,11 @@ TEST_F(PluginSelection, RescansOnlyWhenThePatternChanges)
 
     // The command-line start suppresses one rescan and pattern change.
     main().File1->setPattern("*.*");
-    main().commandLineStart = true;
+    app.selection.commandLineStart = true;
     select("GENS.XPL");
     EXPECT_EQ(scans, 1);
     EXPECT_EQ(main().File1->Pattern(), "*.*");
-    EXPECT_FALSE(main().commandLineStart);
+    EXPECT_FALSE(app.selection.commandLineStart);
     EXPECT_TRUE(main().Run->isEnabled());
     select("GENS.XPL");
     EXPECT_EQ(scans, 2);

@@ -231,8 +231,8 @@ protected:
         makeFolder("C:\\SNESKEY");
         startup();
         app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY\\");
-        setColumn(app.Editor->plugin, KeyColumn::Player1, kPlayer1);
-        setColumn(app.Editor->plugin, KeyColumn::Player2, kPlayer2);
+        setColumn(app.selection.plugin(), KeyColumn::Player1, kPlayer1);
+        setColumn(app.selection.plugin(), KeyColumn::Player2, kPlayer2);
         choose(*app.sneskeycon, "PAD");
     }
     void mapButton(int button, int slot)
@@ -257,7 +257,7 @@ TEST_F(SnesKeyDriverFileWithProfile, SlotTwelveAndAboveComeFromARestoredSetup)
     destroyWindows(app);
     startup();
     app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY\\");
-    setColumn(app.Editor->plugin, KeyColumn::Player1, kPlayer1);
+    setColumn(app.selection.plugin(), KeyColumn::Player1, kPlayer1);
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\sneskey.ini"),
               "Port = 378\r\nFire = -j1\r\nJump = \r\nUp = Num8\r\nDown = Num2\r\nLeft = Num4\r\nRight = Num6\r\n");

@@ -114,8 +114,7 @@ TEST_F(MainWindow, ControlsCarryTheirDesignTexts)
     EXPECT_EQ(m.SaveGPF->text().remove('&'), "Save ROM Settings");
     EXPECT_EQ(m.Run->text().remove('&'), "Run");
     EXPECT_EQ(m.QUIT->text().remove('&'), "Quit");
-    EXPECT_EQ(m.Headerlst, (std::vector<std::string>{"33217", "32705", "65985", "29889"}));
-    EXPECT_FALSE(m.Dir1->isVisible());
+    EXPECT_EQ(app.selection.headerPositions, (std::vector<std::string>{"33217", "32705", "65985", "29889"}));
 }
 
 TEST_F(MainWindow, EveryControlIsReachableByKeyboardAndNamed)

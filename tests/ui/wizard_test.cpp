@@ -157,17 +157,17 @@ TEST_F(Wizard, StartingOverALoadedPluginDropsItsListsAndKeysOnly)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.plugin.pluginName = "ZSNES";
-    ed.plugin.emulatorName = "ZSNES 1.36";
-    ed.plugin.exeName = "ZSNES.EXE";
-    ed.plugin.options = {{"Sound", "-s"}};
-    ed.plugin.displayModes = {{"320x240", "-v 1"}};
-    ed.plugin.keys.at(0, KeyColumn::Player1) = "Num8";
+    app.selection.plugin().pluginName = "ZSNES";
+    app.selection.plugin().emulatorName = "ZSNES 1.36";
+    app.selection.plugin().exeName = "ZSNES.EXE";
+    app.selection.plugin().options = {{"Sound", "-s"}};
+    app.selection.plugin().displayModes = {{"320x240", "-v 1"}};
+    app.selection.plugin().keys.at(0, KeyColumn::Player1) = "Num8";
     ed.showPlugin();
     main().addnewwiz->trigger();
-    EXPECT_TRUE(ed.plugin.options.empty());
-    EXPECT_TRUE(ed.plugin.displayModes.empty());
-    EXPECT_EQ(ed.plugin.keys.at(0, KeyColumn::Player1), " ");
+    EXPECT_TRUE(app.selection.plugin().options.empty());
+    EXPECT_TRUE(app.selection.plugin().displayModes.empty());
+    EXPECT_EQ(app.selection.plugin().keys.at(0, KeyColumn::Player1), " ");
     EXPECT_EQ(ed.List8->count(), 0);
     EXPECT_EQ(ed.List(1)->item(0)->text().toStdString(), " ");
 
@@ -176,9 +176,9 @@ TEST_F(Wizard, StartingOverALoadedPluginDropsItsListsAndKeysOnly)
     answer(w, "NEWEMU");
     w.Command3->click();  // "Cancel" early: later header fields stay, nothing is saved
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(ed.plugin.pluginName, "NEWEMU");
-    EXPECT_EQ(ed.plugin.emulatorName, "ZSNES 1.36");
-    EXPECT_EQ(ed.plugin.exeName, "ZSNES.EXE");
+    EXPECT_EQ(app.selection.plugin().pluginName, "NEWEMU");
+    EXPECT_EQ(app.selection.plugin().emulatorName, "ZSNES 1.36");
+    EXPECT_EQ(app.selection.plugin().exeName, "ZSNES.EXE");
     EXPECT_EQ(ed.Text1->text().toStdString(), "NEWEMU");
     EXPECT_FALSE(exists("C:\\KIVALTO\\NEWEMU.XPL"));
 }
@@ -190,7 +190,7 @@ TEST_F(Wizard, StoreOutsideTheListStepsOnlyEmptiesTheBoxes)
     main().addnewwiz->trigger();
     pressNext(w);
     store(w, "Sound", "-s");  // step 1: the button is hidden there
-    EXPECT_TRUE(app.Editor->plugin.options.empty());
+    EXPECT_TRUE(app.selection.plugin().options.empty());
     EXPECT_EQ(w.Text1->text().toStdString(), "");
 }
 
