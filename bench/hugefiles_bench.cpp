@@ -71,7 +71,7 @@ int runStartup(const fs::path& root, const Case& c)
     StartupLoad(app);
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     std::printf("%-14s %-28s %9.0f ms  presets %5d  titles %5d  tips %5zu  notices %zu\n", c.file, c.what, ms,
-                app.chpath->List1->count(), app.Snesmain->ListView1->model()->rowCount(),
+                app.chpath->presetCount(), app.Snesmain->ListView1->model()->rowCount(),
                 app.frmTip->tipRound.tips().size(), dialogs.boxes.size());
     std::fflush(stdout);
     return 0;

@@ -75,9 +75,6 @@ void addnew::createControls()
     Label2->setBuddy(Text3);
     Label1->setBuddy(Text1);
     // Never shown: the step as text, for whoever reads it by its name.
-    Text2 = makeEdit(this, "Text2");
-    Text2->setText("0");
-    Text2->hide();
     Command1 = makeButton(this, "Command1", "&Store");
     Command2 = makeButton(this, "Command2", "&Next >>");
     Command2->setDefault(true);
@@ -98,7 +95,6 @@ int addnew::step() const { return step_; }
 void addnew::setStep(int s)
 {
     step_ = s;
-    Text2->setText(QString::number(s));
     Label1->setText(kPrompts[static_cast<std::size_t>(s)]);
     showBoxesOf(s);
 }

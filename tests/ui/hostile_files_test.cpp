@@ -18,7 +18,7 @@ TEST_F(HostileFiles, StartUpReadsTheFirstPartOfHugeFilesAndSaysSoOnce)
     writeFile("C:\\KIVALTO\\presets.dat", emptyLines);
     writeFile("C:\\KIVALTO\\TIPOFDAY.TXT", std::string(2 * 1024 * 1024, 'x'));
     startup();
-    EXPECT_EQ(app.chpath->List1->count(), 32767);
+    EXPECT_EQ(app.chpath->presetCount(), 32767);
     ASSERT_EQ(app.frmTip->tipRound.tips().size(), 1u);
     EXPECT_EQ(app.frmTip->tipRound.tips()[0].size(), kMaxFieldBytes);
     std::vector<std::string> notices;

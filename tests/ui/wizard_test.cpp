@@ -62,7 +62,7 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
               "This Wizard will step you through the process of creating a Plugin. Click 'Next' to continue. You may "
               "like to have the plugin editor open to see what this wizard is doing.");
     EXPECT_EQ(w.step(), 0);
-    EXPECT_TRUE(w.Text2->isHidden());
+    EXPECT_EQ(w.findChild<QLineEdit*>("Text2"), nullptr);  // the step is data, not a hidden box
     EXPECT_EQ(boxes(), "----");
     EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Next >>");
 
@@ -210,7 +210,6 @@ TEST_F(Wizard, FinishThatCannotWriteKeepsTheWizardOpen)
     ASSERT_FALSE(dialogs.boxes.empty());
     EXPECT_EQ(dialogs.lastText().rfind("The plugin BAD.XPL could not be saved: ", 0), 0u);
     EXPECT_EQ(w.step(), 11);
-    EXPECT_EQ(w.Text2->text().toStdString(), "11");  // the hidden mirror of the step
 
     std::filesystem::remove(host("C:\\KIVALTO\\BAD.XPL"));
     pressNext(w);  // Finish again once the obstacle is gone
