@@ -4,6 +4,7 @@
 #include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "bench/controls.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/romcataloguemodel.h"
 #include "roms/windows/romscan.h"
@@ -88,12 +89,12 @@ double showFullList(Snesmain& m, int runs)
     QApplication::processEvents();
     return best(runs, [&] {
         std::vector<RomEntry> copy = full;
-        m.romCatalogue->clear();
+        m.catalogue().clear();
         QApplication::processEvents();
         return timed([&] {
-            m.romCatalogue->setEntries(std::move(copy));
-            m.ListView1->scrollToBottom();
-            m.ListView1->viewport()->repaint();
+            m.catalogue().setEntries(std::move(copy));
+            ctl<QListView>(m, "ListView1")->scrollToBottom();
+            ctl<QListView>(m, "ListView1")->viewport()->repaint();
             QApplication::processEvents();
         });
     });
@@ -124,16 +125,16 @@ int main(int argc, char** argv)
     Snesmain& m = *app.Snesmain;
     m.resize(1000, 700);
     m.show();
-    m.ListView1->show();
+    ctl<QListView>(m, "ListView1")->show();
 
     const double listing = timed([&] {
-        m.File1->setPath("C:\\ROMS");
-        m.File1->setPattern("*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP;*.ZIP;*.GZ");
+        ctl<FileListBox>(m, "File1")->setPath("C:\\ROMS");
+        ctl<FileListBox>(m, "File1")->setPattern("*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP;*.ZIP;*.GZ");
     });
 
     std::vector<std::string> names;
-    for (int i = 0; i < m.File1->ListCount(); ++i)
-        names.push_back(m.File1->List(i));
+    for (int i = 0; i < ctl<FileListBox>(m, "File1")->ListCount(); ++i)
+        names.push_back(ctl<FileListBox>(m, "File1")->List(i));
 
     // Warm the cache, then take the best of several passes of each.
     floorPass(roms, names);
@@ -141,7 +142,7 @@ int main(int argc, char** argv)
     const int runs = 7;
     const double floorMs = best(runs, [&] { return floorPass(roms, names); });
     const double scanMs = best(runs, [&] { return timed([&] { ScanRomDirectory(app); }); });
-    const int listed = m.romCatalogue->count();
+    const int listed = m.catalogue().count();
     const bool complete = listed == count + 1;
     // Parts of the scan: the folder list, and the header reads alone.
     const double foldersMs = best(runs, [&] { return timed([&] { dosfs.listFolders("C:\\ROMS"); }); });
@@ -150,7 +151,7 @@ int main(int argc, char** argv)
     // a pass takes longer than ScanProgress::kShowAfterMs).
     const double readsProgressMs = best(runs, [&] {
         return timed([&] {
-            ScanProgress progress(m, names.size());
+            ScanProgress progress(m, m.catalogue(), names.size());
             scanRomFolder(roms, names, {}, app.selection.headerPositions, [&progress](std::size_t done) { progress.filesRead(done); });
         });
     });

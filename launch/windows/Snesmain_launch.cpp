@@ -128,13 +128,11 @@ void reportMissingPlugin(App& app, const std::string& value)
 
 } // namespace
 
-// Selects a plugin by its file name as a double-click does, marks it
-// selected and lists all plugins again.
-static void selectPluginByName(Snesmain& m, const std::string& name)
+void Snesmain::selectPluginByName(const std::string& name)
 {
-    m.Plugins->setFileName(name);
-    m.Plugins->setListIndex(0);
-    m.Plugins->setPattern("*.XPL");
+    Plugins->setFileName(name);
+    Plugins->setListIndex(0);
+    Plugins->setPattern("*.XPL");
 }
 
 namespace {
@@ -169,7 +167,7 @@ bool Snesmain::loadGPF()
         openSettingsFile(app, path, "There are no saved settings associated with this ROM or they are not valid.");
     if (!data)
         return false;
-    selectPluginByName(*this, *settingsPluginName(*data));
+    selectPluginByName(*settingsPluginName(*data));
     // A selection that rescans the ROM list loses the ROM's selection: keep it.
     if (File1->FileName() != rom)
         for (int i = 0; i < File1->ListCount(); ++i)
@@ -253,7 +251,7 @@ bool Snesmain::commandGPF()
                                        "The ROM being loaded is " + A);
     if (!data)
         return false;
-    selectPluginByName(*this, *settingsPluginName(*data));
+    selectPluginByName(*settingsPluginName(*data));
     return true;
 }
 

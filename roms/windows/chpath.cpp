@@ -108,7 +108,7 @@ void chpath::connectControls()
 void chpath::Form_Load()
 {
     try {
-        Dir1->setPath(app.Snesmain->romFolder());
+        Dir1->setPath(app.selection.romFolder());
     } catch (const FileError&) {
     }
     {

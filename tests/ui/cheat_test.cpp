@@ -53,7 +53,7 @@ TEST_F(CheatWindow, MakeUp)
 
 TEST_F(CheatWindow, DoneTurnsAPickedTypeIntoItsSwitchOnce)
 {
-    main().chtcode->trigger();
+    ctl<QAction>(main(), "chtcode")->trigger();
     EXPECT_FALSE(cheat().isHidden());
     pick(1);
     EXPECT_TRUE(cheat().jstclickd);
@@ -104,9 +104,9 @@ TEST_F(CheatWindow, HelpAndEnableMenu)
     EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
     EXPECT_EQ(dialogs.boxes[0].icon, Icon::None);
 
-    EXPECT_FALSE(main().chten->isChecked());
-    main().chten->trigger();
-    EXPECT_TRUE(main().chten->isChecked());
-    main().chten->trigger();
-    EXPECT_FALSE(main().chten->isChecked());
+    EXPECT_FALSE(ctl<QAction>(main(), "chten")->isChecked());
+    ctl<QAction>(main(), "chten")->trigger();
+    EXPECT_TRUE(ctl<QAction>(main(), "chten")->isChecked());
+    ctl<QAction>(main(), "chten")->trigger();
+    EXPECT_FALSE(ctl<QAction>(main(), "chten")->isChecked());
 }

@@ -31,7 +31,7 @@ protected:
 
     void doubleClickTitle(const std::string& title)
     {
-        const auto entries = main().romCatalogue->entries();
+        const auto entries = main().catalogue().entries();
         const auto it = std::find_if(entries.begin(), entries.end(), [&](const RomEntry& e) {
             return e.text.substr(0, e.text.find_last_not_of(' ') + 1) == title;  // header titles keep their blanks
         });
@@ -41,8 +41,8 @@ protected:
     }
     void pickEmulator(const std::string& systemKey, const std::string& caption)
     {
-        for (int i = 0; i < main().TreeView1->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* system = main().TreeView1->topLevelItem(i);
+        for (int i = 0; i < ctl<QTreeWidget>(main(), "TreeView1")->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* system = ctl<QTreeWidget>(main(), "TreeView1")->topLevelItem(i);
             if (system->data(0, Qt::UserRole).toString().toStdString() != systemKey)
                 continue;
             for (int k = 0; k < system->childCount(); ++k)

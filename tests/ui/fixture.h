@@ -18,6 +18,16 @@
 
 namespace kivalto::test {
 
+// A control of `window` by its design name, which is its object name.
+template <typename T>
+T* ctl(const QObject& window, const char* name)
+{
+    T* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        ADD_FAILURE() << "no control named " << name;
+    return control;
+}
+
 // Text file bytes: each line followed by CR LF.
 inline std::string crlf(const std::vector<std::string>& lines)
 {
@@ -95,3 +105,5 @@ protected:
 };
 
 } // namespace kivalto::test
+
+using kivalto::test::ctl;

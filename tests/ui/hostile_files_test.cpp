@@ -32,7 +32,7 @@ TEST_F(HostileFiles, AnOptionTheStoreCannotKeepIsReported)
 {
     startup();
     settings.failWrites = true;
-    main().dynROMs->trigger();
+    ctl<QAction>(main(), "dynROMs")->trigger();
     EXPECT_EQ(dialogs.lastText().rfind("The setting \"Dynamic ROMs\" could not be saved", 0), 0u) << dialogs.lastText();
     EXPECT_FALSE(QtSettingsStore("/dev/null/kivalto").save("kivalto", "Options", "NOtest", "0"));
 }

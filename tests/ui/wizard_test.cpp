@@ -39,7 +39,7 @@ void store(addnew& w, const QString& name, const QString& switchText)
 TEST_F(Wizard, TwelveNextPressesWriteAnEmptyPluginNamedDotXpl)
 {
     startup();
-    main().addnewwiz->trigger();
+    ctl<QAction>(main(), "addnewwiz")->trigger();
     addnew& w = *app.addnew;
     ASSERT_TRUE(w.isVisible());
     for (int i = 0; i < 12; ++i)
@@ -53,7 +53,7 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz->trigger();
+    ctl<QAction>(main(), "addnewwiz")->trigger();
     auto boxes = [&w] {
         return std::string(w.Text1->isHidden() ? "-" : "T") + (w.Text3->isHidden() ? "-" : "S") +
                (w.Combo1->isHidden() ? "-" : "C") + (w.Command1->isHidden() ? "-" : "B");
@@ -102,7 +102,7 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
     EXPECT_EQ(w.Label2->buddy(), w.Text3);
 
     // Starting again returns to the first step with its boxes hidden.
-    main().addnewwiz->trigger();
+    ctl<QAction>(main(), "addnewwiz")->trigger();
     EXPECT_EQ(w.step(), 0);
     EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Next >>");
     EXPECT_EQ(boxes(), "----");
@@ -112,7 +112,7 @@ TEST_F(Wizard, EveryPromptShowsInFull)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz->trigger();
+    ctl<QAction>(main(), "addnewwiz")->trigger();
     for (int step = 0; step <= 10; ++step) {
         QApplication::processEvents();
         EXPECT_GE(w.Label1->height(), w.Label1->heightForWidth(w.Label1->width())) << "step " << step;
@@ -124,7 +124,7 @@ TEST_F(Wizard, AStoredRunWritesOptionsThenCheatsThenDisplayModes)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz->trigger();
+    ctl<QAction>(main(), "addnewwiz")->trigger();
     pressNext(w);
     answer(w, "GENS");
     answer(w, "Gens 2.0");
@@ -164,7 +164,7 @@ TEST_F(Wizard, StartingOverALoadedPluginDropsItsListsAndKeysOnly)
     app.selection.plugin().displayModes = {{"320x240", "-v 1"}};
     app.selection.plugin().keys.at(0, KeyColumn::Player1) = "Num8";
     ed.showPlugin();
-    main().addnewwiz->trigger();
+    ctl<QAction>(main(), "addnewwiz")->trigger();
     EXPECT_TRUE(app.selection.plugin().options.empty());
     EXPECT_TRUE(app.selection.plugin().displayModes.empty());
     EXPECT_EQ(app.selection.plugin().keys.at(0, KeyColumn::Player1), " ");
@@ -187,7 +187,7 @@ TEST_F(Wizard, StoreOutsideTheListStepsOnlyEmptiesTheBoxes)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz->trigger();
+    ctl<QAction>(main(), "addnewwiz")->trigger();
     pressNext(w);
     store(w, "Sound", "-s");  // step 1: the button is hidden there
     EXPECT_TRUE(app.selection.plugin().options.empty());
@@ -198,7 +198,7 @@ TEST_F(Wizard, FinishThatCannotWriteKeepsTheWizardOpen)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz->trigger();
+    ctl<QAction>(main(), "addnewwiz")->trigger();
     pressNext(w);
     answer(w, "BAD");
     for (int i = 0; i < 9; ++i)
@@ -221,7 +221,7 @@ TEST_F(Wizard, FinishWarnsAboutAValueThatWouldNotReadBack)
 {
     startup();
     addnew& w = *app.addnew;
-    main().addnewwiz->trigger();
+    ctl<QAction>(main(), "addnewwiz")->trigger();
     pressNext(w);
     answer(w, "SOUNDEMU");
     for (int i = 0; i < 5; ++i)
