@@ -39,7 +39,25 @@ public:
         if (rc != SQLITE_OK)
             fail(db, rc);
     }
-    ~Statement() { sqlite3_finalize(stmt_); }
+    // A statement kept for reuse: prepared once into `kept`, reset after each use.
+    Statement(sqlite3* db, sqlite3_stmt*& kept, const char* sql) : db_(db), owned_(false)
+    {
+        if (!kept) {
+            const int rc = sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &kept, nullptr);
+            if (rc != SQLITE_OK)
+                fail(db, rc);
+        }
+        stmt_ = kept;
+    }
+    ~Statement()
+    {
+        if (owned_) {
+            sqlite3_finalize(stmt_);
+        } else {
+            sqlite3_reset(stmt_);
+            sqlite3_clear_bindings(stmt_);
+        }
+    }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
@@ -84,6 +102,7 @@ public:
 private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
+    bool owned_ = true;
 };
 
 void execOn(sqlite3* db, const char* sql)
@@ -233,7 +252,11 @@ std::unique_ptr<LibraryDatabase> LibraryDatabase::open(const fs::path& file, std
     }
 }
 
-LibraryDatabase::~LibraryDatabase() { sqlite3_close(db_); }
+LibraryDatabase::~LibraryDatabase()
+{
+    sqlite3_finalize(putFile_);
+    sqlite3_close(db_);
+}
 
 void LibraryDatabase::exec(const char* sql) { execOn(db_, sql); }
 
@@ -308,7 +331,7 @@ std::vector<FileRecord> LibraryDatabase::hashedFiles()
 
 void LibraryDatabase::putFile(const FileRecord& r)
 {
-    Statement s(db_, "INSERT OR REPLACE INTO files(path, size, mtime, system, data_name, title, rom_key, rom_size,"
+    Statement s(db_, putFile_, "INSERT OR REPLACE INTO files(path, size, mtime, system, data_name, title, rom_key, rom_size,"
                      " crc32, sha1, name, region, revision, status) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
     s.bind(1, r.path).bind(2, static_cast<std::int64_t>(r.stamp.size)).bind(3, r.stamp.mtime);
     s.bind(4, r.system).bind(5, r.dataName).bind(6, r.title).bind(7, romKeyOf(r));

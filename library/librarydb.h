@@ -22,6 +22,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace kivalto {
 
@@ -114,6 +115,7 @@ private:
     explicit LibraryDatabase(sqlite3* db) : db_(db) {}
     friend struct LibraryOpener;
     sqlite3* db_;
+    sqlite3_stmt* putFile_ = nullptr;  // kept: indexing puts thousands of files
 };
 
 // Upgrades a library to `version` (tests open an older schema with it).

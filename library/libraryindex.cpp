@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <chrono>
 #include <set>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kivalto {
 
@@ -60,6 +62,19 @@ std::vector<FoundFile> findFiles(const std::vector<fs::path>& folders, const std
     }
     return out;
 }
+
+// Asks the kernel to start reading a file that is coming up, so that the
+// disk works while the file before it is hashed.
+void readAhead(const fs::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
+        ::close(fd);
+    }
+}
+
+constexpr std::size_t kReadAhead = 4;  // files
 
 void rematchAll(LibraryDatabase& db, const DatIndex& dats)
 {
@@ -177,6 +192,11 @@ IndexReport indexLibrary(LibraryDatabase& db, const std::vector<fs::path>& folde
         LibraryDatabase::Transaction t(db);
         const std::size_t end = std::min(toRead.size(), i + options.batch);
         for (; i < end && !cancelled(); ++i) {
+            if (i == 0)
+                for (std::size_t a = 1; a < kReadAhead && a < toRead.size(); ++a)
+                    readAhead(toRead[a]->path);
+            if (i + kReadAhead < toRead.size())
+                readAhead(toRead[i + kReadAhead]->path);
             db.putFile(indexFile(toRead[i]->path, toRead[i]->stamp, dats));
             ++report.read;
             const auto now = std::chrono::steady_clock::now();

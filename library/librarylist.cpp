@@ -98,6 +98,14 @@ void LibraryList::sortBy(LibraryColumn column, bool ascending)
     std::sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
         return ascending ? lessIn(column, rows_[a], rows_[b]) : lessIn(column, rows_[b], rows_[a]);
     });
+    searchBlock_.clear();
+    searchStarts_.clear();
+    searchStarts_.reserve(order_.size());
+    for (std::size_t index : order_) {
+        searchStarts_.push_back(searchBlock_.size());
+        searchBlock_ += rows_[index].searchText;
+        searchBlock_ += '\0';
+    }
     select();
 }
 
@@ -115,10 +123,26 @@ bool LibraryList::passesFilter(const LibraryRow& row) const
 void LibraryList::select()
 {
     shown_.clear();
-    for (std::size_t index : order_) {
-        const LibraryRow& row = rows_[index];
-        if (passesFilter(row) && matchesAllWords(row.searchText, words_))
+    if (words_.empty()) {
+        for (std::size_t index : order_)
+            if (passesFilter(rows_[index]))
+                shown_.push_back(index);
+        return;
+    }
+    // The first word is looked for in the whole block; each row it occurs
+    // in is then checked for the other words and the filter.
+    const std::string_view block = searchBlock_;
+    const std::string& first = words_.front();
+    std::size_t at = 0;
+    while ((at = block.find(first, at)) != std::string_view::npos) {
+        const std::size_t position =
+            static_cast<std::size_t>(std::upper_bound(searchStarts_.begin(), searchStarts_.end(), at) - searchStarts_.begin()) - 1;
+        const std::size_t start = searchStarts_[position];
+        const std::size_t end = block.find('\0', at);
+        const std::size_t index = order_[position];
+        if (passesFilter(rows_[index]) && matchesAllWords(block.substr(start, end - start), words_))
             shown_.push_back(index);
+        at = end + 1;
     }
 }
 

@@ -56,6 +56,11 @@ private:
 
     std::vector<LibraryRow> rows_;
     std::vector<std::size_t> order_;  // every row, in the sort order
+    // The rows' search texts in sort order, one after the other, each
+    // ended by a zero byte: one pass over it serves a keystroke, without
+    // a trip to each row in memory.
+    std::string searchBlock_;
+    std::vector<std::size_t> searchStarts_;  // where each row's text starts
     std::vector<std::size_t> shown_;
     std::vector<std::string> words_;
     LibraryFilter filter_ = LibraryFilter::All;

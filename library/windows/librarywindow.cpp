@@ -135,7 +135,8 @@ void LibraryWindow::openLibrary()
             report(notice);
     }
     reloadRows();
-    startIndexing();
+    if (indexOnOpen)
+        startIndexing();
 }
 
 void LibraryWindow::reloadRows()

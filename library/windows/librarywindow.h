@@ -48,6 +48,10 @@ public:
     const LibraryRow* currentRom() const;
     const LibraryList& list() const { return list_; }
 
+    // Whether opening the Library starts indexing (the bench times the
+    // window alone over rows made up in library.db).
+    bool indexOnOpen = true;
+
     // Picks a folder for "Folders..."; tests replace it. Returns a host
     // path, or "" when cancelled.
     std::function<std::string()> chooseFolder;
