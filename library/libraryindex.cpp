@@ -200,7 +200,7 @@ IndexReport indexLibrary(LibraryDatabase& db, const std::vector<fs::path>& folde
             db.putFile(indexFile(toRead[i]->path, toRead[i]->stamp, dats));
             ++report.read;
             const auto now = std::chrono::steady_clock::now();
-            if (options.progress && now - lastReport > std::chrono::milliseconds(50)) {
+            if (options.progress && now - lastReport >= options.progressInterval) {
                 options.progress(report.read, toRead.size());
                 lastReport = now;
             }

@@ -11,6 +11,7 @@
 #include "library/librarydb.h"
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -43,6 +44,7 @@ struct IndexOptions {
     const std::atomic<bool>* cancel = nullptr;
     // Called now and then with the files read so far and the number to read.
     std::function<void(std::size_t done, std::size_t total)> progress;
+    std::chrono::milliseconds progressInterval{50};
     std::size_t batch = 256;  // files per transaction
 };
 

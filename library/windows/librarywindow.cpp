@@ -164,8 +164,9 @@ void LibraryWindow::applySearch()
         list.setFilter(filter, static_cast<std::int64_t>(std::time(nullptr)));
         list.setSearch(words);
     });
+    // The first row becomes current (Enter takes it), selected cheaply.
     if (model_->rowCount() > 0)
-        table->selectRow(0);
+        table->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     showCount();
 }
 

@@ -6,6 +6,7 @@
 
 #include "library/windows/libraryfolderswindow.h"
 #include "library/windows/librarywindow.h"
+#include "library/windows/playrecorder.h"
 #include "library/librarydb.h"
 #include "library/romdigest.h"
 
@@ -188,6 +189,33 @@ TEST_F(LibraryWindowTest, EveryControlIsNamedAndReachable)
         headings.push_back(window->table->model()->headerData(c, Qt::Horizontal, Qt::AccessibleTextRole).toString().toStdString());
     EXPECT_EQ(headings, (std::vector<std::string>{"Favourite", "Name", "System", "Region", "Status", "Played",
                                                   "Last Played", "Play Time"}));
+}
+
+TEST_F(LibraryWindowTest, LaunchesAreRecordedOffTheUiThreadOnceALibraryExists)
+{
+    const auto programDir = host("C:\\KIVALTO");
+    const auto rom = host("C:\\ROMS\\Zelda.sfc");
+    {
+        PlayRecorder recorder(programDir);
+        recorder.ended(recorder.launched(rom), 60);
+        recorder.waitUntilRecorded();
+    }
+    EXPECT_FALSE(exists("C:\\KIVALTO\\library.db"));
+
+    openAndWait();
+    {
+        PlayRecorder recorder(programDir);
+        recorder.ended(recorder.launched(rom), 95);
+        recorder.launched(rom);  // its end is never seen
+    }
+    std::filesystem::rename(rom, host("C:\\ROMS\\Renamed.sfc"));
+    window.reset();
+    openAndWait();
+    window->filterBox->setCurrentText("Recently Played");
+    ASSERT_EQ(shownNames(), std::vector<std::string>{"Renamed"});
+    const QAbstractItemModel* m = window->table->model();
+    EXPECT_EQ(m->index(0, 5).data().toString(), "2");
+    EXPECT_EQ(m->index(0, 7).data().toString(), "0:01:35");
 }
 
 } // namespace
