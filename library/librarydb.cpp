@@ -241,6 +241,8 @@ std::unique_ptr<LibraryDatabase> LibraryDatabase::open(const fs::path& file, std
         if (state == FileState::Newer)
             throw LibraryError("library.db was made by a newer Kivalto, so it was left as it is and the ROM "
                                "Library cannot be opened.");
+        if (!notice)
+            throw LibraryError("library.db is damaged or not a Kivalto library.");
         if (attempt > 0)
             throw LibraryError("library.db cannot be used, even after starting a new one.");
         const fs::path aside = renameAside(file);

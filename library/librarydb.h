@@ -64,8 +64,10 @@ class LibraryDatabase {
 public:
     // Opens the library, creating it when there is none. A damaged file,
     // or one that is not a Kivalto library, is renamed aside with the date
-    // and a new library started; `notice` then says so. Throws LibraryError
-    // when no library can be opened (a newer Kivalto's, an unwritable folder).
+    // and a new library started; `notice` then says so. Without `notice`
+    // (a worker thread, with no one to tell) such a file is left as it is
+    // and LibraryError thrown, as when no library can be opened (a newer
+    // Kivalto's, an unwritable folder).
     static std::unique_ptr<LibraryDatabase> open(const std::filesystem::path& file, std::string* notice = nullptr);
     ~LibraryDatabase();
     LibraryDatabase(const LibraryDatabase&) = delete;

@@ -222,6 +222,10 @@ TEST_F(LibraryDb, DamagedOrForeignFilesAreRenamedAsideAndANewLibraryStarted)
         for (const auto& e : fs::directory_iterator(root))
             fs::remove_all(e.path());
         c.spoil();
+        // A worker, with no one to tell, leaves the file alone.
+        EXPECT_THROW(LibraryDatabase::open(dbFile()), LibraryError) << c.what;
+        EXPECT_EQ(recordPlayStart(root, write("roms/a.nes", "a"), 1), "") << c.what;
+        EXPECT_TRUE(fs::exists(dbFile())) << c.what;
         std::string notice;
         auto db = LibraryDatabase::open(dbFile(), &notice);
         EXPECT_EQ(notice.rfind(c.notice, 0), 0u) << c.what << ": " << notice;
