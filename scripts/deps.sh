@@ -6,6 +6,7 @@ packages=(build-essential cmake ninja-build qt6-base-dev qt6-image-formats-plugi
           libgtest-dev googletest dosbox nasm zip fp-utils xchm
           clang libclang-rt-14-dev xvfb procps dbus at-spi2-core python3-pyatspi
           libarchive-dev mednafen
+          libsqlite3-dev libexpat1-dev zlib1g-dev libssl-dev
           dpkg-dev lintian desktop-file-utils appstream libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do
