@@ -256,6 +256,16 @@ const LibraryRow* LibraryWindow::currentRom() const
     return current.isValid() ? model_->rowAt(current.row()) : nullptr;
 }
 
+std::string LibraryWindow::dataNameOf(const LibraryRow& row)
+{
+    try {
+        if (const auto record = db_ ? db_->file(row.path) : std::nullopt; record && !record->dataName.empty())
+            return record->dataName;
+    } catch (const LibraryError&) {
+    }
+    return row.fileName;
+}
+
 void LibraryWindow::goToCurrent()
 {
     if (!currentRom() && model_->rowCount() > 0)
