@@ -4,6 +4,7 @@
 #include "library/libraryindex.h"
 #include "library/windows/libraryfolderswindow.h"
 #include "library/windows/librarymodel.h"
+#include "platform/freememory.h"
 #include "platform/hostwrite.h"
 #include "platform/qt/widgetkit.h"
 
@@ -154,6 +155,8 @@ void LibraryWindow::reloadRows()
         if (model_->rowAt(r)->path == selected)
             table->selectRow(r);
     showCount();
+    // The rows replaced, and what indexing held, are freed by now.
+    returnFreedMemory();
 }
 
 void LibraryWindow::applySearch()
