@@ -101,7 +101,8 @@ void LibraryWindow::build()
     layout->addWidget(table, 1);
     layout->addLayout(makeRow({statusLine, progress, cancelButton}));
     layout->addLayout(makeRow({playButton, foldersButton, importButton, nullptr, closeButton}));
-    setTabChain({searchBox, filterBox, table, playButton, foldersButton, importButton, closeButton, cancelButton});
+    // In the order the rows are laid out: Cancel sits with the progress above the buttons.
+    setTabChain({searchBox, filterBox, table, cancelButton, playButton, foldersButton, importButton, closeButton});
 
     connect(searchBox, &QLineEdit::textChanged, this, [this] { applySearch(); });
     connect(searchBox, &QLineEdit::returnPressed, this, &LibraryWindow::goToCurrent);

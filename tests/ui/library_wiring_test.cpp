@@ -226,19 +226,31 @@ TEST_F(LibraryWiring, WithoutALibraryALaunchWritesNothingNew)
     EXPECT_EQ(app.LibraryWindow, nullptr);
 }
 
-TEST_F(LibraryWiring, TheLibraryIsReachedByKeyboardInASensibleOrder)
+// The controls Tab reaches from the search box, in order.
+std::vector<QWidget*> tabOrder(QWidget* first, int count)
 {
-    startup();
-    LibraryWindow& library = openLibrary();
     std::vector<QWidget*> order;
-    QWidget* w = library.searchBox;
-    for (int i = 0; i < 7; ++i, w = w->nextInFocusChain()) {
+    QWidget* w = first;
+    for (int i = 0; i < count; ++i, w = w->nextInFocusChain()) {
         while (!(w->focusPolicy() & Qt::TabFocus) || w->isHidden())
             w = w->nextInFocusChain();
         order.push_back(w);
     }
-    EXPECT_EQ(order, (std::vector<QWidget*>{library.searchBox, library.filterBox, library.table, library.playButton,
-                                            library.foldersButton, library.importButton, library.closeButton}));
+    return order;
+}
+
+TEST_F(LibraryWiring, TheLibraryIsReachedByKeyboardInASensibleOrder)
+{
+    startup();
+    LibraryWindow& library = openLibrary();
+    EXPECT_EQ(tabOrder(library.searchBox, 8),
+              (std::vector<QWidget*>{library.searchBox, library.filterBox, library.table, library.playButton,
+                                     library.foldersButton, library.importButton, library.closeButton,
+                                     library.searchBox}));
+    // While indexing runs, Cancel follows the table, beside the progress.
+    library.cancelButton->show();
+    EXPECT_EQ(tabOrder(library.table, 3),
+              (std::vector<QWidget*>{library.table, library.cancelButton, library.playButton}));
 }
 
 } // namespace
