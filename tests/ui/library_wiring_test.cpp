@@ -212,6 +212,19 @@ TEST_F(LibraryWiring, ADosLaunchRecordsItsStartOnly)
     EXPECT_EQ(played.playSeconds, 0);
 }
 
+TEST_F(LibraryWiring, TheCommandLineStartRecordsAPlayOfARomNotYetIndexed)
+{
+    LibraryDatabase::open(host("C:\\KIVALTO\\library.db"));  // a library, still empty
+    RomSettings saved;
+    saved.pluginFile = "SNES.XPL";
+    writeFile("C:\\ROMS\\Mario.GPF", writeRomSettings(saved));
+    app.commandLine = "C:\\ROMS\\Mario.smc";
+    startup();
+    ASSERT_EQ(process.calls.size(), 1u);
+    EXPECT_EQ(historyOf("Mario.smc").timesPlayed, 1);
+    EXPECT_EQ(app.LibraryWindow, nullptr);  // the window is still not made
+}
+
 TEST_F(LibraryWiring, WithoutALibraryALaunchWritesNothingNew)
 {
     startup();
