@@ -7,7 +7,6 @@
 #include "launch/romsettings.h"
 #include "library/romdestination.h"
 #include "library/windows/librarywindow.h"
-#include "plugins/plugin.h"
 
 #include <cstdlib>
 
@@ -15,7 +14,7 @@ namespace kivalto {
 
 namespace {
 
-const char* kLibraryTitle = "ROM Library";
+constexpr const char* kLibraryTitle = "ROM Library";
 
 // Takes the main window to the ROM; false after reporting why it cannot,
 // with the main window's selection as it was.
