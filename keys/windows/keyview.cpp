@@ -40,7 +40,6 @@ keyview::keyview(App& a) : app(a)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-void keyview::Form_Load() {}
 
 void keyview::showPlayer(bool playerTwo)
 {

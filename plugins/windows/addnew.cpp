@@ -88,7 +88,6 @@ void addnew::layOutControls()
     setLayout(page);
 }
 
-void addnew::Form_Load() {}
 
 int addnew::step() const { return step_; }
 
