@@ -36,7 +36,7 @@ cleanup() {
     if [ -n "$kivalto_pid" ]; then kill "$kivalto_pid" 2>/dev/null || true; fi
     for p in $(ours); do kill "$p" 2>/dev/null || true; done
     sleep 0.3
-    rm -rf "$T"
+    [ -n "${KEEP:-}" ] || rm -rf "$T"  # KEEP=1 keeps the test's folder for a look
 }
 trap cleanup EXIT
 DOS="C:${T//\//\\}"
@@ -62,15 +62,15 @@ ours() {
     done
 }
 
-# A private configuration folder for one run: $1 its name, $2 the video
-# driver. RetroArch completes the file with its defaults, among them its
-# save folder inside this configuration folder.
+# A private configuration folder for one run, with the null drivers.
+# RetroArch completes the file with its defaults, among them its save
+# folder inside this configuration folder.
 run=0
 new_config() {
     run=$((run + 1))
     home="$T/home$run"
     mkdir -p "$home/config/retroarch"
-    printf '%s\n' "video_driver = \"$1\"" 'audio_driver = "null"' 'input_driver = "null"' \
+    printf '%s\n' 'video_driver = "null"' 'audio_driver = "null"' 'input_driver = "null"' \
         'gamemode_enable = "false"' > "$home/config/retroarch/retroarch.cfg"
 }
 in_home() { XDG_CONFIG_HOME="$home/config" HOME="$home" "$@"; }
@@ -80,6 +80,8 @@ declare -A plugin=([SFC]=RASNES.XPL [NES]=RANES.XPL [GB]=RAGB.XPL [PCE]=RAPCE.XP
 make_snes_probe "$ROMS/PROBE.SFC" "${sig[SFC]}"
 make_nes_probe "$ROMS/PROBE.NES" "${sig[NES]}"
 make_gb_probe "$ROMS/PROBE.GB" "${sig[GB]}"
+# The SNES probe as a copier saved it, behind a 512-byte header.
+{ head -c 512 /dev/zero; cat "$ROMS/PROBE.SFC"; } > "$ROMS/PROBEH.SMC"
 head -c 8192 /dev/zero > "$T/BLANK.PCE"
 for ext in SFC NES GB; do
     (cd "$ROMS" && cp "PROBE.$ext" "ZPROBE.$ext" && zip -q "PROBE$ext.ZIP" "ZPROBE.$ext" && rm "ZPROBE.$ext")
@@ -101,7 +103,7 @@ for ext in SFC NES GB PCE; do
     fixed=$(tr -d '\r' < "$xpl" | sed -n 5p)
     pads=$(controller_switches "$xpl" | sort -u | tr '\n' ' ')
     while IFS= read -r switch; do
-        new_config null
+        new_config
         # shellcheck disable=SC2086
         in_home retroarch $switch $pads $fixed --max-frames=30 "$rom" > "$T/run.log" 2>&1 ||
             fail "RetroArch refused [$switch $pads] of $(basename "$xpl")"
@@ -146,8 +148,9 @@ wait_for_ours() {
 
 through_kivalto() {  # $1: ROM file; $2: the save file's base name; $3: system
     local rom=$1 save=$2 ext=$3 what="started by Kivalto, $1"
-    new_config null
-    cp "$ROMS/PROBE.GPF.$ext" "$ROMS/${rom%.*}.GPF"
+    new_config
+    # The settings file: the ROM's name with "GPF" for its last three characters.
+    cp "$ROMS/PROBE.GPF.$ext" "$ROMS/${rom%???}GPF"
     start_kivalto "$rom"
     local pid args
     pid=$(wait_for_ours)
@@ -184,7 +187,7 @@ through_kivalto() {  # $1: ROM file; $2: the save file's base name; $3: system
     kill "$kivalto_pid" 2>/dev/null || true
     wait "$kivalto_pid" 2>/dev/null || true
     kivalto_pid=
-    rm "$ROMS/${rom%.*}.GPF"
+    rm "$ROMS/${rom%???}GPF"
     echo "ok: $what"
 }
 folder() { (cd "$ROMS" && find . -printf '%p %s\n' | sort && md5sum -- * | sort); }
@@ -193,12 +196,13 @@ for ext in SFC NES GB; do
     through_kivalto "PROBE.$ext" PROBE "$ext"
     through_kivalto "PROBE$ext.ZIP" ZPROBE "$ext"
 done
+through_kivalto PROBEH.SMC PROBEH SFC
 [ "$(folder)" == "$before" ] || fail "the ROM folder changed"
 
 # A plugin whose core is not installed: nothing starts, Kivalto carries on.
 sed "5s|^-L .*/|-L $T/nowhere/|" "$T/KIV/RAGB.XPL" > "$T/KIV/RAGBNONE.XPL"
-gpf RAGBNONE.XPL > "$ROMS/PROBE.GPF"
-new_config null
+gpf RAGBNONE.XPL > "$ROMS/PROBEGPF"
+new_config
 rm -f "$T/KIV/emulator.log"
 start_kivalto PROBE.GB
 sleep 2
@@ -208,18 +212,20 @@ kill -0 "$kivalto_pid" 2>/dev/null || fail "Kivalto ended on a missing core"
 kill "$kivalto_pid"; wait "$kivalto_pid" 2>/dev/null || true; kivalto_pid=
 echo "ok: a missing core starts nothing"
 
-# A RetroArch that cannot start (a video driver with no display): it ends
-# at once and Kivalto stays, with RetroArch's last words in the log.
-gpf RAGB.XPL > "$ROMS/PROBE.GPF"
-new_config gl
-start_kivalto PROBE.GB
+# A RetroArch that cannot start (a damaged ROM the core refuses): it ends
+# at once with its reason in the log (the plugin's verbose option), and
+# Kivalto stays.
+head -c 100 /dev/zero > "$ROMS/BROKEN.GB"
+gpf RAGB.XPL > "$ROMS/BROKENGPF"
+new_config
+start_kivalto BROKEN.GB
 for _ in $(seq 100); do
-    grep -qs "Fatal error" "$T/KIV/emulator.log" && break
+    grep -qs "Failed to load content" "$T/KIV/emulator.log" && break
     sleep 0.1
 done
-sleep 4
-grep -qs "Fatal error" "$T/KIV/emulator.log" || fail "RetroArch did not fail as expected"
-[ -z "$(ours)" ] || fail "RetroArch still runs without a display"
+grep -qs "Failed to load content" "$T/KIV/emulator.log" || fail "RetroArch did not fail as expected"
+sleep 4  # past the time in which an end counts as a failure to start
+[ -z "$(ours)" ] || fail "RetroArch still runs a damaged ROM"
 kill -0 "$kivalto_pid" 2>/dev/null || fail "Kivalto ended when RetroArch could not start"
 echo "ok: Kivalto stays when RetroArch cannot start"
-echo "RetroArch end to end: $tried switch runs, 6 saves, a missing core and a failed start passed"
+echo "RetroArch end to end: $tried switch runs, 7 saves, a missing core and a failed start passed"
