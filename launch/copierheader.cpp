@@ -5,6 +5,7 @@
 #include "launch/romunpack.h"
 #include "platform/hostwrite.h"
 #include "platform/nativeprocess.h"
+#include "platform/textfield.h"
 
 #include <fstream>
 #include <iterator>
@@ -18,6 +19,14 @@ namespace {
 constexpr std::uintmax_t kHeaderSize = 512;
 // Far more than any SNES cartridge; a larger file is left as it is.
 constexpr std::uintmax_t kMaxRomSize = std::uintmax_t(64) << 20;
+
+// An archive given to the emulator as it is (a GZip file not unpacked) is
+// no SNES image: its bytes stay as they are.
+bool isArchiveName(const fs::path& file)
+{
+    const std::string ext = toUpper(file.extension().string());
+    return ext == ".GZ" || ext == ".ZIP";
+}
 
 } // namespace
 
@@ -34,7 +43,7 @@ HeaderlessRom withoutCopierHeader(const fs::path& rom, const fs::path& privateFo
     HeaderlessRom out{rom, {}, {}};
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(rom, ec);
-    if (ec || !hasCopierHeader(size) || size > kMaxRomSize)
+    if (ec || !hasCopierHeader(size) || size > kMaxRomSize || isArchiveName(rom))
         return out;
     std::ifstream in(rom, std::ios::binary);
     in.seekg(static_cast<std::streamoff>(kHeaderSize));

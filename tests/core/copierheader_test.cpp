@@ -82,7 +82,8 @@ TEST_F(CopierHeader, TheCopyLosesTheFirst512BytesAndTheRomStays)
 
     // No header, or no file: the ROM as it is, nothing made.
     const fs::path bare = write(dir / "BARE.SFC", image);
-    for (const fs::path& file : {bare, dir / "MISSING.SMC"}) {
+    const fs::path packed = write(dir / "PACKED.gz", std::string(512, 'h') + image);
+    for (const fs::path& file : {bare, packed, dir / "MISSING.SMC"}) {
         const HeaderlessRom same = withoutCopierHeader(file, {}, dir / "tmp");
         EXPECT_EQ(same.rom, file);
         EXPECT_TRUE(same.folder.empty());
