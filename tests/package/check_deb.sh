@@ -17,7 +17,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 for dep in dosbox libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
     field Depends | grep -qw "$dep" || fail "Depends lacks $dep: $(field Depends)"
 done
-for rec in mednafen fceux mgba-sdl xchm; do
+for rec in mednafen fceux mgba-sdl xchm retroarch libretro-bsnes-mercury-balanced libretro-nestopia libretro-gambatte \
+           libretro-beetle-pce-fast; do
     field Recommends | grep -qw "$rec" || fail "Recommends lacks $rec: $(field Recommends)"
 done
 
@@ -25,6 +26,7 @@ dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||; s|/$||' | sort > "$T/list
 expect() { grep -qx "$1" "$T/list" || fail "the package lacks /$1"; }
 expect usr/bin/kivalto
 for f in "$src"/data/shipped/*; do expect "usr/share/kivalto/$(basename "$f")"; done
+for f in RASNES RANES RAGB RAPCE; do expect "usr/share/kivalto/$f.XPL"; done
 expect usr/share/kivalto/Kivalto.chm
 (cd "$ready" && find ROMS -type f) | while read -r f; do expect "usr/share/kivalto/$f"; done
 for f in applications/kivalto.desktop icons/hicolor/scalable/apps/kivalto.svg icons/hicolor/48x48/apps/kivalto.png \
