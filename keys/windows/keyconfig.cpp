@@ -231,8 +231,8 @@ bool keyconfig::updatePlugin(KeyEmulator emu, const PadKeys& keys, int player)
     const std::string path = inFolder(app.Paths->value(PathField::GUIDIr), emulatorPluginFileName(emu));
     // The plugin is checked here first: a missing or incomplete file would
     // otherwise bring the reader's own message and a half-loaded plugin
-    // that must not be saved.
-    // A plugin longer than what is read would be saved without its end.
+    // that must not be saved; one longer than what is read would be saved
+    // without its end.
     const auto data = app.fs.readText(path, kMaxTextFileBytes);
     EmulatorPlugin probe;
     bool cut = false;
