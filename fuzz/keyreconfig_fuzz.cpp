@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string text = fuzzinput::asReadFromFile({reinterpret_cast<const char*>(data), size});
+    const std::string text = fuzzinput::pastTheLimits({reinterpret_cast<const char*>(data), size});
 
     kivalto::ScanCodeTable table;
     kivalto::readScanCodeTable(text, table);

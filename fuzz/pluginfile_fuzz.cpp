@@ -13,7 +13,7 @@ using namespace kivalto;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string bytes = fuzzinput::asReadFromFile({reinterpret_cast<const char*>(data), size});
+    const std::string bytes = fuzzinput::pastTheLimits({reinterpret_cast<const char*>(data), size});
     EmulatorPlugin plugin;
     const PluginRead first = readPluginFile(bytes, plugin);
     if (plugin.options.size() > kMaxListEntries || plugin.displayModes.size() > kMaxListEntries ||

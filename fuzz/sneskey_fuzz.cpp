@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string bytes = fuzzinput::asReadFromFile({reinterpret_cast<const char*>(data), size});
+    const std::string bytes = fuzzinput::pastTheLimits({reinterpret_cast<const char*>(data), size});
     kivalto::ControllerProfile profile;
     kivalto::readControllerProfile(bytes, profile);
     if (!fuzzinput::withinLimits(profile.driverLines) || !fuzzinput::withinLimits(profile.buttons))
