@@ -1,5 +1,6 @@
 // savePLUG and importPlug: the editor's plugin file routines.
 #include "app/windows/Snesmain.h"
+#include "platform/textfield.h"
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
 
@@ -20,7 +21,7 @@ void Editor::importPlug(const std::string& path)
     if (path.empty())
         return;
     // Checked before anything is emptied, so a vanished file costs nothing.
-    const std::optional<std::string> data = app.fs.readAll(path);
+    const auto data = app.fs.readText(path, kMaxTextFileBytes);
     if (!data) {
         app.dialogs.ok("The Plugin file " + path + " could not be opened.", app.title);
         return;
@@ -35,8 +36,11 @@ void Editor::importPlug(const std::string& path)
         return;
     }
     plugin.pluginName = *name;
-    const PluginRead result = readPluginFile(*data, plugin);
+    bool cut = false;
+    const PluginRead result = readPluginFile(data->bytes, plugin, &cut);
     showPlugin();
+    if (cut || data->cut)
+        app.noticeOversize(path);
     if (result == PluginRead::Incomplete)
         app.dialogs.ok("The Plugin you selected was not valid. Note that you cannot use plugins from version 2.",
                        app.title);

@@ -126,7 +126,7 @@ void chpath::Form_Load()
         bool cut = data->cut;
         setListTexts(List1, parsePresets(data->bytes, &cut));
         if (cut || data->cut)
-            app.dialogs.ok(oversizeNotice("presets.dat"), app.title);
+            app.noticeOversize("presets.dat");
     }
 }
 
