@@ -7,6 +7,7 @@ packages=(build-essential cmake ninja-build qt6-base-dev qt6-image-formats-plugi
           clang libclang-rt-14-dev xvfb procps dbus at-spi2-core python3-pyatspi
           libarchive-dev mednafen retroarch libretro-bsnes-mercury-balanced libretro-nestopia
           libretro-gambatte libretro-beetle-pce-fast
+          libsqlite3-dev libexpat1-dev zlib1g-dev libssl-dev
           dpkg-dev lintian desktop-file-utils appstream libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do
