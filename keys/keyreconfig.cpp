@@ -78,6 +78,14 @@ std::string keySaveError(int player)
            "present.";
 }
 
+std::string keyFileTooLargeError(std::string_view keyFile)
+{
+    return "The key file " + std::string(keyFile) + " is larger than Kivalto reads (" +
+           std::to_string(kMaxTextFileBytes / 1024) +
+           " KiB), so it cannot be the emulator's own key file. Nothing was saved and the file was left unchanged. "
+           "Check the directory given for the emulator.";
+}
+
 void upperCaseKeys(PadKeys& keys)
 {
     for (auto& k : keys)

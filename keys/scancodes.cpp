@@ -12,9 +12,11 @@ bool readScanCodeTable(std::string_view data, ScanCodeTable& table)
 {
     StringCharSource src(data);
     TextFieldReader reader(src);
+    reader.setFieldLimit(kMaxFieldBytes);
     std::string field;
     for (auto& entry : table.codes) {
-        if (!reader.tryField(field))
+        // A field cut at the limit is no number, whatever its first part.
+        if (!reader.tryField(field) || reader.cut())
             return false;
         long value = 0;
         try {

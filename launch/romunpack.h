@@ -16,6 +16,10 @@ struct UnpackedRom {
     std::string error;             // why nothing was unpacked; empty on success
 };
 
+// Makes a new private folder (mode 0700) under `tempRoot`; empty, with
+// `error` set, when none could be made.
+std::filesystem::path makePrivateFolder(const std::filesystem::path& tempRoot, std::string& error);
+
 // `romMasks` (";"-separated) picks the ROM among a ZIP's files: the first
 // that matches, else the first file. On failure nothing is left behind.
 UnpackedRom unpackRom(const std::filesystem::path& archive, UnpackKind kind, const std::string& romMasks,

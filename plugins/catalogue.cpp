@@ -10,6 +10,7 @@ std::optional<std::string> field(std::string_view bytes, int number)
 {
     StringCharSource src(bytes);
     TextFieldReader in(src);
+    in.setFieldLimit(kMaxFieldBytes);
     std::string value;
     for (int i = 0; i < number; ++i)
         if (!in.tryField(value))

@@ -4,6 +4,8 @@
 #   platform/qt/*     Qt adapters: include only platform/
 #   <subsystem>/*     toolkit-free core: no Qt, no window code, nothing from app/
 #   app/*             core of the program as a whole: no Qt, no window code
+#   library/*         the ROM Library's core: like a subsystem's, and may read app/ core
+#   library/          included only by library/ itself, library/windows and app/windows
 # Window code (<subsystem>/windows/*) may include anything.
 cd "$(dirname "$0")/.." || exit 2
 subsystems="roms plugins launch keys jukebox ui"
@@ -33,6 +35,13 @@ for sub in $subsystems; do
         [ -e "$f" ] && check "$f" "^(platform|$(echo $subsystems | tr ' ' '|'))/[^/]+$" no
     done
 done
+for f in library/*.h library/*.cpp; do
+    [ -e "$f" ] && check "$f" "^(app|library|platform|$(echo $subsystems | tr ' ' '|'))/[^/]+$" no
+done
+while read -r f; do
+    case $f in library/*|app/windows/*) ;; *) report "$f" "includes the Library" ;; esac
+done < <(grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"library/' --include='*.h' --include='*.cpp' \
+             app platform $subsystems 2>/dev/null)
 for f in app/*.h app/*.cpp; do
     [ -e "$f" ] && check "$f" "^(app|platform|$(echo $subsystems | tr ' ' '|'))/[^/]+$" no
 done

@@ -5,7 +5,9 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-image-formats-plugins
           libgtest-dev googletest dosbox nasm zip fp-utils xchm
           clang libclang-rt-14-dev xvfb procps dbus at-spi2-core python3-pyatspi
-          libarchive-dev mednafen
+          libarchive-dev mednafen retroarch libretro-bsnes-mercury-balanced libretro-nestopia
+          libretro-gambatte libretro-beetle-pce-fast
+          libsqlite3-dev libexpat1-dev zlib1g-dev libssl-dev
           dpkg-dev lintian desktop-file-utils appstream libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "democanvas.h"
+#include "demobytes.h"
 
 #include <array>
 #include <cstdint>
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace demo {
-
-using Bytes = std::vector<std::uint8_t>;
 
 enum class Map { LoRom, HiRom };
 

@@ -121,7 +121,7 @@ void chpath::Form_Load()
         bool cut = data->cut;
         presets_ = parsePresets(data->bytes, &cut);
         if (cut || data->cut)
-            app.dialogs.ok(oversizeNotice("presets.dat"), app.title);
+            app.noticeOversize("presets.dat");
     }
 }
 

@@ -100,7 +100,7 @@ bool frmTip::loadTips()
     bool cut = false;
     tipRound.setTips(splitTipLines(data->bytes, &cut));
     if (cut || data->cut)
-        app.dialogs.ok(oversizeNotice(kTipsFile), app.title);
+        app.noticeOversize(kTipsFile);
     doNextTip();
     return true;
 }
