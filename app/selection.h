@@ -96,6 +96,10 @@ public:
     // Set while a command-line start selects its plugin: that selection
     // neither sets the ROM pattern nor rescans.
     bool commandLineStart = false;
+    // Set while the command-line start selects the plugin its settings
+    // name: the selection sets the ROM pattern but does not rescan, because
+    // the start narrows the list to its ROM and rescans after the launch.
+    bool rescanAfterLaunch = false;
 
     // What Run launches.
     LaunchInputs launchInputs(const LaunchFolders& folders) const;

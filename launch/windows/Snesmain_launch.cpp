@@ -251,7 +251,11 @@ bool Snesmain::commandGPF()
                                        "The ROM being loaded is " + A);
     if (!data)
         return false;
+    // The titles this selection would read are replaced before anyone sees
+    // them: the ROM list is narrowed to A and rescanned after the launch.
+    app.selection.rescanAfterLaunch = true;
     selectPluginByName(*settingsPluginName(*data));
+    app.selection.rescanAfterLaunch = false;
     return true;
 }
 

@@ -126,7 +126,8 @@ void Snesmain::Plugins_DblClick()
     }
     if (File1->Pattern() != plugin.fileSpec) {
         File1->setPattern(plugin.fileSpec);
-        ScanRomDirectory(app);
+        if (!app.selection.rescanAfterLaunch)
+            ScanRomDirectory(app);
     }
 }
 
