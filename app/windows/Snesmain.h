@@ -7,10 +7,8 @@
 
 #include "app/windows/App.h"
 #include "launch/launchscript.h"
-#include "launch/launchvalues.h"
 #include "launch/romsettings.h"
 #include "platform/qt/listcontrols.h"
-#include "roms/romtitle.h"
 
 #include <QAction>
 #include <QGroupBox>
