@@ -7,6 +7,7 @@
 #include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "bench/controls.h"
 #include "roms/windows/chpath.h"
 #include "ui/windows/frmTip.h"
 
@@ -93,7 +94,7 @@ int runStartup(const fs::path& root, const Case& c)
     StartupLoad(app);
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     std::printf("%-14s %-28s %9.0f ms  presets %5d  titles %5d  tips %5zu  boxes %zu  launched %zu\n", c.file, c.what,
-                ms, app.chpath->List1->count(), app.Snesmain->ListView1->model()->rowCount(),
+                ms, app.chpath->presetCount(), ctl<QListView>(*app.Snesmain, "ListView1")->model()->rowCount(),
                 app.frmTip->tipRound.tips().size(), dialogs.boxes.size(), process.calls.size());
     std::fflush(stdout);
     return 0;

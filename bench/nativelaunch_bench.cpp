@@ -5,6 +5,7 @@
 #include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "bench/controls.h"
 #include "platform/qt/qtplatform.h"
 
 #include <QApplication>
@@ -54,9 +55,9 @@ struct Times {
 
 Times timeRuns(Snesmain& m, const std::string& rom, int runs)
 {
-    for (int i = 0; i < m.File1->ListCount(); ++i)
-        if (m.File1->List(i) == rom)
-            m.File1->setListIndex(i);
+    for (int i = 0; i < ctl<FileListBox>(m, "File1")->ListCount(); ++i)
+        if (ctl<FileListBox>(m, "File1")->List(i) == rom)
+            ctl<FileListBox>(m, "File1")->setListIndex(i);
     std::vector<double> ms;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
@@ -110,8 +111,8 @@ int main(int argc, char** argv)
     app.quit = [] {};
     StartupLoad(app);
     Snesmain& m = *app.Snesmain;
-    m.Plugins->setFileName("BENCH.XPL");
-    m.Plugins->setPattern("*.XPL");
+    ctl<FileListBox>(m, "Plugins")->setFileName("BENCH.XPL");
+    ctl<FileListBox>(m, "Plugins")->setPattern("*.XPL");
 
     const Times plain = timeRuns(m, "Big Game.smc", runs);
     const Times zipped = timeRuns(m, "BIGGAME.ZIP", runs);

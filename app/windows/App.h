@@ -4,6 +4,7 @@
 // app.Paths->value(PathField::GUIDIr)), not for controls.
 #pragma once
 
+#include "app/selection.h"
 #include "app/startupnotices.h"
 #include "platform/dosfs.h"
 #include "platform/services.h"
@@ -47,6 +48,16 @@ struct App {
     std::string settingsApp = "Kivalto";
     // The whole command-line argument text, in its DOS form.
     std::string commandLine;
+
+    // What the user has chosen: the current plugin, ROM folder and ROM,
+    // and the launch choices.
+    Selection selection;
+    // The current plugin's file routines, with their reports.
+    void importPlug(const std::string& path)
+    {
+        selection.importPlug(fs, dialogs, title, path, [this](const std::string& file) { noticeOversize(file); });
+    }
+    void savePLUG() { selection.savePLUG(fs); }
 
     ::kivalto::Snesmain* Snesmain = nullptr;
     ::kivalto::Splash* Splash = nullptr;

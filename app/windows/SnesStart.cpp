@@ -44,7 +44,9 @@ template <typename W>
 W* load(App& app, W*& slot, int progressAfter)
 {
     slot = new W(app);
-    slot->Form_Load();
+    // A window with nothing to do when it loads has no Form_Load.
+    if constexpr (requires { slot->Form_Load(); })
+        slot->Form_Load();
     progress(app, progressAfter);
     return slot;
 }

@@ -34,6 +34,7 @@ Snesmain::Snesmain(App& a) : app(a)
     ImageList2 = makeListIcons();
     buildControls();
     buildMenus();
+    connectSelection();
     connect(QUIT, &QPushButton::clicked, this, &Snesmain::QUIT_Click);
     connect(SetPths, &QAction::triggered, this, &Snesmain::SetPths_Click);
     connectRoms();
@@ -44,6 +45,24 @@ Snesmain::Snesmain(App& a) : app(a)
     connectKeys();
     connectJukebox();
     connectHelp();
+    nameControls();
+}
+
+// Every control answers to its design name, for tests and accessibility
+// tools alike.
+void Snesmain::nameControls()
+{
+    const std::pair<QObject*, const char*> controls[] = {
+        {Dirtext, "Dirtext"},       {nextpreset, "nextpreset"}, {Command2, "Command2"},   {ChangeDir, "ChangeDir"},
+        {ListView1, "ListView1"},   {File1, "File1"},           {Label1, "Label1"},       {Label2, "Label2"},
+        {ROMNAME, "ROMNAME"},       {romimage, "romimage"},     {TreeView1, "TreeView1"}, {Plugins, "Plugins"},
+        {Label7, "Label7"},         {Frame1, "Frame1"},         {EMUName, "EMUName"},     {Label4, "Label4"},
+        {Text1, "Text1"},           {Command1, "Command1"},     {SSTab1, "SSTab1"},       {optionslist, "optionslist"},
+        {Label5, "Label5"},         {List2, "List2"},           {Label6, "Label6"},       {Text2, "Text2"},
+        {play1pad, "play1pad"},     {Play1select, "Play1select"}, {Play1keys, "Play1keys"}, {PLAY2Keys, "PLAY2Keys"},
+        {SaveGPF, "SaveGPF"},       {Run, "Run"},               {QUIT, "QUIT"},           {romCatalogue, "romCatalogue"}};
+    for (const auto& [control, name] : controls)
+        control->setObjectName(name);
 }
 
 QIcon Snesmain::image2(int index) const
@@ -100,8 +119,6 @@ QLayout* Snesmain::buildRomLists()
     File1->setObjectName("File1");
     File1->setToolTip("Select a ROM. ");
     File1->setAccessibleName("ROM files");
-    Dir1 = new DirListBox(app.fs);
-    Dir1->hide();
     auto* lists = new QVBoxLayout;
     lists->addLayout(makeRow({Label1, nullptr, Label2}));
     lists->addWidget(ListView1, 1);
@@ -315,6 +332,15 @@ void Snesmain::applySavedOptions()
         menshowfile->setChecked(false);
     nostest->setChecked(app.option("NOtest") == "1");
     MenuShorten->setChecked(app.option("MenuShorten") == "1");
+}
+
+std::vector<std::string> Snesmain::romFiles() const
+{
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(File1->ListCount()));
+    for (int i = 0; i < File1->ListCount(); ++i)
+        names.push_back(File1->List(i));
+    return names;
 }
 
 void Snesmain::setRomFolder(const std::string& folder)

@@ -7,10 +7,8 @@
 
 #include "app/windows/App.h"
 #include "launch/launchscript.h"
-#include "launch/launchvalues.h"
 #include "launch/romsettings.h"
 #include "platform/qt/listcontrols.h"
-#include "roms/romtitle.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -37,6 +35,116 @@ public:
 
     App& app;
 
+    // What other windows and the start-up ask of the main window.
+    QIcon image2(int index) const;  // tree and list icons by their 1-based index
+    // The title list's entries: the RomCatalogue as shown.
+    RomCatalogueModel& catalogue() const { return *romCatalogue; }
+    // The ROM files that the file list shows, in its order.
+    std::vector<std::string> romFiles() const;
+    // Points the file list and the ROM directory box at `folder`; throws
+    // FileError (nothing changes).
+    void setRomFolder(const std::string& folder);
+    // Opens `folder` as the ROM folder and lists its titles; reports a
+    // folder that cannot be opened and returns false.
+    bool openRomFolder(const std::string& folder);
+    // Position (from 1) of the title entry clicked last; 0 for none.
+    int clickedTitle() const { return selectedItem; }
+    // Shows the file list (true) or the title list, with the menu mark to match.
+    void showFileNames(bool files);
+    // Marks "Tips on Startup" in the Help menu.
+    void markTipsOnStartup(bool on);
+    // Puts the saved options into the menus and fills the ROM list.
+    void applySavedOptions();
+
+    // Run by the start-up once the window is made: the caption with the
+    // version, the controller picture, the ROM file pattern and the plugin
+    // catalogue.
+    void Form_Load();
+
+    // Handlers, named after the control and its event. The menu items'
+    // design names and captions are listed with the items below.
+    void QUIT_Click();
+    void SetPths_Click();
+
+    // roms/windows
+    void dynROMs_Click();
+    void menshowfile_Click();
+    void showall_Click();
+    void MenuShorten_Click();
+    void ListView1_Click(int position);  // a title clicked: selects its file, shows name and snapshot
+    void ListView1_DblClick();           // a title: its settings; a folder or "UP": opens it
+    void File1_Click();                  // a file clicked: its name, title and snapshot
+    void refreshSnapshot();
+    void snapass_Click();
+    void writerom_Click();
+    void nextpreset_Click();
+    void Command2_Click();               // "?": explains the ROM directory row
+    void ChangeDir_Click();
+
+    // plugins/windows
+    // Selects the first plugin (or reports that there is none) and files
+    // every plugin under its systems in the tree.
+    void buildPluginCatalogue();
+    void Plugins_Click();     // a plugin file clicked: its emulator's name
+    void Plugins_DblClick();  // selects the plugin as the current emulator
+    // Selects a plugin by its file name as a double-click does, marks it
+    // selected and lists all plugins again.
+    void selectPluginByName(const std::string& name);
+    void TreeView1_NodeClick(QTreeWidgetItem* node);  // a system opens, an emulator is selected
+    void refplug_Click();
+    void emuplugedit_Click();
+    void Command1_Click();      // "Save": the emulator directory into the plugin file
+    void Play1select_Change();  // the controller picture follows the choice
+    void addnewwiz_Click();
+    // "Current Emulator" with Run, Save ROM Settings and Save enabled, or
+    // "(Inactive)" without them.
+    void setEmulatorActive(bool active);
+
+    // launch/windows
+    void Run_Click();
+    // Launches the selected ROM with the selection's plugin and choices.
+    void runPLugin();
+    void startLaunchScript(const LaunchScript& script);
+    void SaveGPF_Click();
+    void File1_DblClick();  // loads the ROM's saved settings
+    // Loads the selected ROM's settings; true when every value was read.
+    bool loadGPF();
+    // Puts loaded settings into the controls; true when every value was read.
+    bool applyRomSettings(const ParsedRomSettings& parsed, const std::string& file);
+    // The command-line start: a ROM path on the command line whose settings
+    // load is launched at once.
+    void CheckCOMMAND();
+    // Selects the plugin that the command line's settings file names; true
+    // when it did.
+    bool commandGPF();
+    void chtcode_Click();
+
+    // keys/windows
+    void zcon_Click();
+    void EScon_Click();
+    void nlkcon_Click();
+    void sneskconf_Click();
+    void sneskadv_Click();
+    void nonadvcon_Click();
+    void nostest_Click();
+    void Play1keys_Click();  // "View Keys/Buttons": player 1's chosen controller
+    void PLAY2Keys_Click();  // "View Player 2 Keys"
+    // Writes the SnesKey driver file sneskey.ini for the launch.
+    void sneskmake();
+
+    // jukebox/windows
+    void SPCJuke_Click();
+
+    // ui/windows
+    void Aboutbox_Click();
+    void tipstrt_Click();
+    void viewhelp_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Controls keep their design names, which are also their object names.
     // ROM directory
     QLineEdit* Dirtext = nullptr;       // the current ROM folder (read-only)
     QPushButton* nextpreset = nullptr;  // "Next": the next preset ROM folder
@@ -78,139 +186,50 @@ public:
     QPushButton* Run = nullptr;      // "Run"
     QPushButton* QUIT = nullptr;     // "Quit"
     // Not shown
-    std::vector<std::string> Headerlst = defaultHeaderPositions();  // header positions tried by title reads
-    DirListBox* Dir1 = nullptr;       // sub-folders of the ROM folder, for the title list
     std::vector<QPixmap> ImageList1;  // controller pictures, index 1..4 at [0..3]
     std::vector<QIcon> ImageList2;    // tree and list icons, index 1..12 at [0..11]
 
-    // Menu items
-    QAction* SetPths = nullptr;
-    QAction* dynROMs = nullptr;
-    QAction* menshowfile = nullptr;
-    QAction* MenuShorten = nullptr;
-    QAction* writerom = nullptr;
-    QAction* zcon = nullptr;
-    QAction* EScon = nullptr;
-    QAction* nlkcon = nullptr;
-    QAction* snapass = nullptr;
-    QAction* SPCJuke = nullptr;
-    QAction* showall = nullptr;
-    QAction* rundos = nullptr;
-    QAction* runsnesk = nullptr;
-    QAction* runvesa = nullptr;
-    QAction* ROMMame = nullptr;
-    QAction* addnewwiz = nullptr;
-    QAction* emuplugedit = nullptr;
-    QAction* refplug = nullptr;
-    QAction* sneskconf = nullptr;
-    QAction* sneskadv = nullptr;
-    QAction* nonadvcon = nullptr;
+    // Menu items, by menu. A check mark is the item's on/off value.
+    // Config
+    QAction* SetPths = nullptr;      // "Set Paths": shows the Paths window
+    QAction* dynROMs = nullptr;      // "Dynamic ROMs": scan the ROM folder at start (else static.dat)
+    QAction* menshowfile = nullptr;  // "Show Filenames": the file list instead of the titles
+    QAction* MenuShorten = nullptr;  // "Shorten Long Filenames" in the launch
+    // Functions
+    QAction* writerom = nullptr;  // "Write ROM Names": file names and titles into LONGROM.TXT
+    QAction* zcon = nullptr;      // Reconfigure Keys > "ZSNES"
+    QAction* EScon = nullptr;     // Reconfigure Keys > "ESNES"
+    QAction* nlkcon = nullptr;    // Reconfigure Keys > "NLKE"
+    QAction* snapass = nullptr;   // "Associate a Snapshot" with the selected ROM
+    QAction* SPCJuke = nullptr;   // "SPC Jukebox"
+    QAction* showall = nullptr;   // "Show All Files": the file list with the pattern *.*
+    // Options: carried into the launch
+    QAction* rundos = nullptr;    // "Run in DOS": MS-DOS mode instead of a DOS box
+    QAction* runsnesk = nullptr;  // "Run SnesKey": the driver before the emulator
+    QAction* runvesa = nullptr;   // "Run VESA First"
+    QAction* ROMMame = nullptr;   // "Mame ROM": a ZIP is passed as it is, not unpacked
+    // Emulators
+    QAction* addnewwiz = nullptr;    // "Add New Emulator Wizard"
+    QAction* emuplugedit = nullptr;  // "Emulator Plugin Editor"
+    QAction* refplug = nullptr;      // "Refresh Plugins List"
+    // SnesKey
+    QAction* sneskconf = nullptr;  // "Configure": the SnesKey window
+    QAction* sneskadv = nullptr;   // "Advanced Support": the profile's keys (else the manual mapping)
+    QAction* nonadvcon = nullptr;  // "Non-advanced Config": the manual mapping, while Advanced is off
+    // "Test After Running": checked, the launch runs SnesKey's test
+    // (sneskey /x) too. Despite the name (and its settings key "NOtest"),
+    // checked means the test is on.
     QAction* nostest = nullptr;
-    QAction* chtcode = nullptr;
-    QAction* chten = nullptr;
-    QAction* Aboutbox = nullptr;
-    QAction* tipstrt = nullptr;
-    QAction* viewhelp = nullptr;
+    // Cheats
+    QAction* chtcode = nullptr;  // "Enter a Cheat Code"
+    QAction* chten = nullptr;    // "Enable Cheat": the cheat goes into the launch
+    // Help
+    QAction* Aboutbox = nullptr;  // "About"
+    QAction* tipstrt = nullptr;   // "Tips on Startup"
+    QAction* viewhelp = nullptr;  // "View Help File"
 
-    // Window-level values
-    int selectedItem = 0;           // position (from 1) of the last clicked ListView1 entry
-    bool commandLineStart = false;  // the next plugin selection neither sets the pattern nor rescans
-    bool settingsLoaded = false;    // set by loadGPF on success
-    ValueOrigins launchOrigins;     // launch values loaded from a settings file
+    int selectedItem = 0;  // position (from 1) of the last clicked ListView1 entry
 
-    QIcon image2(int index) const;  // ImageList2 by its 1-based index
-
-    // What other windows ask of the main window.
-    // The ROM folder that File1 lists.
-    std::string romFolder() const { return File1->Path(); }
-    // Points File1 and Dirtext at `folder`; throws FileError (nothing changes).
-    void setRomFolder(const std::string& folder);
-    // Opens `folder` as the ROM folder and lists its titles; reports a
-    // folder that cannot be opened and returns false.
-    bool openRomFolder(const std::string& folder);
-    // The chosen controller: 1 player 1 keys, 2 to 4 the 2, 4 and 6 button pads.
-    int controllerChoice() const { return Play1select->value(); }
-    // Shows the file list (true) or the title list, with the menu mark to match.
-    void showFileNames(bool files);
-    // Marks "Tips on Startup" in the Help menu.
-    void markTipsOnStartup(bool on);
-    // Puts the saved options into the menus and fills the ROM list.
-    void applySavedOptions();
-
-    // Run by the start-up once the window is made: the caption with the
-    // version, the controller picture, the ROM file pattern and the plugin
-    // catalogue.
-    void Form_Load();
-    void QUIT_Click();
-    void SetPths_Click();
-
-    // roms/windows
-    void dynROMs_Click();
-    void menshowfile_Click();
-    void showall_Click();
-    void MenuShorten_Click();
-    void ListView1_Click(int position);  // a title clicked: selects its file, shows name and snapshot
-    void ListView1_DblClick();           // a title: its settings; a folder or "UP": opens it
-    void File1_Click();                  // a file clicked: its name, title and snapshot
-    void refreshSnapshot();
-    void snapass_Click();
-    void writerom_Click();
-    void nextpreset_Click();
-    void Command2_Click();               // "?": explains the ROM directory row
-    void ChangeDir_Click();
-
-    // plugins/windows
-    // Selects the first plugin (or reports that there is none) and files
-    // every plugin under its systems in the tree.
-    void buildPluginCatalogue();
-    void Plugins_Click();
-    void Plugins_DblClick();
-    void TreeView1_NodeClick(QTreeWidgetItem* node);  // a system opens, an emulator is selected
-    void refplug_Click();
-    void emuplugedit_Click();
-    void Command1_Click();      // "Save": the emulator directory into the plugin file
-    void Play1select_Change();  // the controller picture follows the choice
-    void addnewwiz_Click();
-    void setEmulatorActive(bool active);
-
-    // launch/windows
-    void Run_Click();
-    void runPLugin();
-    LaunchInputs launchInputs() const;  // what Run launches, from the controls and the plugin
-    void startLaunchScript(const LaunchScript& script);
-    void SaveGPF_Click();
-    void File1_DblClick();  // loads the ROM's saved settings
-    void loadGPF();
-    // Puts loaded settings into the controls; true when every value was read.
-    bool applyRomSettings(const ParsedRomSettings& parsed, const std::string& file);
-    void CheckCOMMAND();
-    void commandGPF();
-    void chtcode_Click();
-
-    // keys/windows
-    void zcon_Click();
-    void EScon_Click();
-    void nlkcon_Click();
-    void sneskconf_Click();
-    void sneskadv_Click();
-    void nonadvcon_Click();
-    void nostest_Click();
-    void Play1keys_Click();  // "View Keys/Buttons": player 1's chosen controller
-    void PLAY2Keys_Click();  // "View Player 2 Keys"
-    void sneskmake();
-
-    // jukebox/windows
-    void SPCJuke_Click();
-
-    // ui/windows
-    void Aboutbox_Click();
-    void tipstrt_Click();
-    void viewhelp_Click();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void buildControls();
     QLayout* buildRomDirectoryRow();
     QLayout* buildRomLists();
@@ -220,6 +239,7 @@ private:
     QLayout* buildControllerRow();
     QLayout* buildActions();
     void buildMenus();
+    void nameControls();
     // Each subsystem wires its own controls' signals to its handlers.
     void connectRoms();
     void connectPlugins();
@@ -229,6 +249,12 @@ private:
     void connectKeys();
     void connectJukebox();
     void connectHelp();
+    // The choices of the controls go to the selection as they change.
+    void connectSelection();
+    void takeChoicesFromLists();
+    // Shows the selection's emulator directory, options and display modes.
+    void showChoiceLists();
+    bool showingChoices_ = false;  // the lists are being filled from the selection
 };
 
 } // namespace kivalto

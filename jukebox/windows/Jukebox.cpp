@@ -2,7 +2,6 @@
 
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
-#include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 

@@ -9,7 +9,6 @@
 #include "keys/windows/sneskeycon.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
-#include "plugins/windows/Editor.h"
 
 namespace kivalto {
 
@@ -61,7 +60,7 @@ void Snesmain::sneskmake()
     in.manualKeys = app.nonadv->keys();
     const KeyColumn column = config.playerOne() ? KeyColumn::Player1 : KeyColumn::Player2;
     for (int row = 0; row < kKeyRows; ++row)
-        in.pluginKeys[static_cast<std::size_t>(row)] = app.Editor->plugin.keys.at(row, column);
+        in.pluginKeys[static_cast<std::size_t>(row)] = app.selection.plugin().keys.at(row, column);
 
     const std::string dir = app.Paths->value(PathField::skeydir);
     try {

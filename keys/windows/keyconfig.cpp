@@ -1,13 +1,11 @@
 #include "keys/windows/keyconfig.h"
 
 #include "app/windows/Paths.h"
-#include "app/windows/Snesmain.h"
 #include "keys/windows/padkeyboxes.h"
 #include "platform/textfield.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 #include "plugins/pluginfile.h"
-#include "plugins/windows/Editor.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -240,11 +238,11 @@ bool keyconfig::updatePlugin(KeyEmulator emu, const PadKeys& keys, int player)
         app.dialogs.ok(kPluginNotChanged, app.title);
         return false;
     }
-    app.Editor->importPlug(path);
-    applyKeysToPlugin(app.Editor->plugin.keys, keys, player);
-    app.Editor->showPlugin();
+    app.importPlug(path);
+    applyKeysToPlugin(app.selection.plugin().keys, keys, player);
+    app.selection.pluginChanged();
     try {
-        app.Editor->savePLUG();
+        app.savePLUG();
     } catch (const FileError&) {
         app.dialogs.ok(kPluginNotChanged, app.title);
         return false;

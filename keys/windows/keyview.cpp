@@ -1,10 +1,8 @@
 #include "keys/windows/keyview.h"
 
-#include "app/windows/Snesmain.h"
 #include "keys/keyview.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
-#include "plugins/windows/Editor.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -42,7 +40,6 @@ keyview::keyview(App& a) : app(a)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-void keyview::Form_Load() {}
 
 void keyview::showPlayer(bool playerTwo)
 {
@@ -62,15 +59,13 @@ bool keyview::event(QEvent* e)
 void keyview::Form_Activate()
 {
     const KeyViewChoice choice =
-        chooseKeyView(windowTitle() == kPlayerTwoCaption, app.Snesmain ? app.Snesmain->controllerChoice() : 1);
+        chooseKeyView(windowTitle() == kPlayerTwoCaption, app.selection.choices.controller);
     for (std::size_t i = 0; i < Text1.size(); ++i) {
         Text1[i]->setVisible(i < 8 || choice.showDirections);
         boxLabels[i]->setVisible(i < 8 || choice.showDirections);
     }
     Label13->setVisible(choice.showNote);
-    if (!app.Editor)
-        return;
-    const KeyTable& keys = app.Editor->plugin.keys;
+    const KeyTable& keys = app.selection.plugin().keys;
     for (std::size_t i = 0; i < Text1.size(); ++i)
         Text1[i]->setText(qs(keys.at(static_cast<int>(i), choice.column)));
 }

@@ -27,7 +27,6 @@ public:
 
     // Shows player 1's chosen controller, or player 2's keys.
     void showPlayer(bool playerTwo);
-    void Form_Load();
     // Each time the window becomes active: shows the chosen column.
     void Form_Activate();
     void Command1_Click();  // Close

@@ -3,7 +3,6 @@
 #include "app/pathsettings.h"
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
-#include "app/windows/Snesmain.h"
 #include "keys/sneskey.h"
 #include "keys/windows/sneskeycon.h"
 #include "platform/qt/defaultbutton.h"

@@ -8,7 +8,6 @@
 #include "launch/windows/chtcodefrm.h"
 #include "launch/windows/nativerun.h"
 #include "platform/qt/text.h"
-#include "plugins/windows/Editor.h"
 
 #include <QApplication>
 
@@ -17,28 +16,6 @@ namespace kivalto {
 namespace {
 
 const char* kNoRom = "No ROM has been selected to run.";
-
-// The switches paired with the selected entries of a list, in list order.
-std::vector<std::string> selectedSwitches(const QListWidget* list)
-{
-    std::vector<std::string> out;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            out.push_back(bytes(list->item(i)->data(Qt::UserRole).toString()));
-    return out;
-}
-
-// Play1select: 1 player 1 keys, 2 to 4 the 2, 4 and 6 button pads.
-std::optional<KeyColumn> controllerColumn(int value)
-{
-    switch (value) {
-    case 1: return KeyColumn::Player1;
-    case 2: return KeyColumn::Pad2;
-    case 3: return KeyColumn::Pad4;
-    case 4: return KeyColumn::Pad6;
-    default: return std::nullopt;
-    }
-}
 
 } // namespace
 
@@ -52,53 +29,18 @@ void Snesmain::connectLaunch()
 
 void Snesmain::Run_Click()
 {
-    if (File1->FileName().empty()) {
+    if (app.selection.rom().empty()) {
         app.showError(kNoRom);
         return;
     }
     runPLugin();
 }
 
-LaunchInputs Snesmain::launchInputs() const
-{
-    const EmulatorPlugin& plugin = app.Editor->plugin;
-    LaunchInputs in;
-    in.emulatorDir = bytes(Text1->text());
-    in.frameskip = bytes(Text2->text());
-    in.romDir = File1->Path();
-    in.romFile = File1->FileName();
-    in.sneskeyDir = app.Paths->value(PathField::skeydir);
-    in.vesaCommand = app.Paths->value(PathField::vesadir);
-    in.unzipDir = app.Paths->value(PathField::unZipdir);
-    in.exeName = plugin.exeName;
-    in.frameskipSwitch = plugin.frameskipSwitch;
-    in.fixedSwitches = plugin.fixedSwitches;
-    in.player2Switch = plugin.keys.at(kSwitchRow, KeyColumn::Player2);
-    if (auto column = controllerColumn(Play1select->value()))
-        in.controllerSwitch = plugin.keys.at(kSwitchRow, *column);
-    else
-        in.hasControllerSwitch = false;
-    in.optionSwitches = selectedSwitches(optionslist);
-    in.displaySwitches = selectedSwitches(List2);
-    in.runSnesKey = runsnesk->isChecked();
-    in.testAfterRunning = nostest->isChecked();
-    in.runVesa = runvesa->isChecked();
-    in.runInDos = rundos->isChecked();
-    in.mameRom = ROMMame->isChecked();
-    in.enableCheat = chten->isChecked();
-    in.shortenNames = MenuShorten->isChecked();
-    in.cheatSwitch = app.chtcodefrm->cheatSwitch();
-    in.cheatCode = app.chtcodefrm->cheatCode();
-    in.sources.plugin = "the plugin " + plugin.pluginName + ".XPL";
-    in.sources.frameskip = launchOrigins.sourceOf("frameskip", in.frameskip, in.sources.frameskip);
-    in.sources.cheatSwitch = launchOrigins.sourceOf("cheatSwitch", in.cheatSwitch, in.sources.cheatSwitch);
-    in.sources.cheatCode = launchOrigins.sourceOf("cheatCode", in.cheatCode, in.sources.cheatCode);
-    return in;
-}
-
 void Snesmain::runPLugin()
 {
-    LaunchInputs in = launchInputs();
+    LaunchInputs in = app.selection.launchInputs({app.Paths->value(PathField::skeydir),
+                                                  app.Paths->value(PathField::vesadir),
+                                                  app.Paths->value(PathField::unZipdir)});
     // A program of this system starts directly; none of the batch file
     // applies to it.
     if (runNativeEmulator(app, in))
@@ -141,32 +83,18 @@ void Snesmain::startLaunchScript(const LaunchScript& script)
 
 void Snesmain::SaveGPF_Click()
 {
-    const std::string rom = File1->FileName();
+    const std::string rom = app.selection.rom();
     if (rom.empty()) {
         app.dialogs.ok("No ROM has been selected: select the ROM whose settings you want to save.", app.title);
         return;
     }
     const std::string gpfDir = app.Paths->value(PathField::GPFDir);
-    auto path = settingsFilePath(gpfDir, File1->Path(), rom);
+    auto path = settingsFilePath(gpfDir, app.selection.romFolder(), rom);
     if (!path) {
         app.dialogs.ok("The ROM file name \"" + rom + "\" is too short to name a settings file.", app.title);
         return;
     }
-    RomSettings s;
-    s.pluginFile = app.Editor->plugin.pluginName + ".XPL";
-    for (int i = 0; i < optionslist->count(); ++i)
-        s.options.push_back(optionslist->item(i)->isSelected());
-    for (int i = 0; i < List2->count(); ++i)
-        s.displayModes.push_back(List2->item(i)->isSelected());
-    s.controller = Play1select->value();
-    s.runInDos = rundos->isChecked();
-    s.runVesa = runvesa->isChecked();
-    s.runSnesKey = runsnesk->isChecked();
-    s.frameskip = bytes(Text2->text());
-    s.cheatCode = app.chtcodefrm->cheatCode();
-    s.cheatSwitch = app.chtcodefrm->cheatSwitch();
-    s.enableCheat = chten->isChecked();
-    s.mameRom = ROMMame->isChecked();
+    const RomSettings s = app.selection.romSettings();
     try {
         app.fs.writeWhole(*path, writeRomSettings(s));
     } catch (const FileError&) {
@@ -200,13 +128,11 @@ void reportMissingPlugin(App& app, const std::string& value)
 
 } // namespace
 
-// Selects a plugin by its file name as a double-click does, marks it
-// selected and lists all plugins again.
-static void selectPluginByName(Snesmain& m, const std::string& name)
+void Snesmain::selectPluginByName(const std::string& name)
 {
-    m.Plugins->setFileName(name);
-    m.Plugins->setListIndex(0);
-    m.Plugins->setPattern("*.XPL");
+    Plugins->setFileName(name);
+    Plugins->setListIndex(0);
+    Plugins->setPattern("*.XPL");
 }
 
 namespace {
@@ -233,15 +159,15 @@ std::optional<std::string> openSettingsFile(App& app, const std::optional<std::s
 
 } // namespace
 
-void Snesmain::loadGPF()
+bool Snesmain::loadGPF()
 {
-    const std::string rom = File1->FileName();
-    const auto path = settingsFilePath(app.Paths->value(PathField::GPFDir), File1->Path(), rom);
+    const std::string rom = app.selection.rom();
+    const auto path = settingsFilePath(app.Paths->value(PathField::GPFDir), app.selection.romFolder(), rom);
     const auto data =
         openSettingsFile(app, path, "There are no saved settings associated with this ROM or they are not valid.");
     if (!data)
-        return;
-    selectPluginByName(*this, *settingsPluginName(*data));
+        return false;
+    selectPluginByName(*settingsPluginName(*data));
     // A selection that rescans the ROM list loses the ROM's selection: keep it.
     if (File1->FileName() != rom)
         for (int i = 0; i < File1->ListCount(); ++i)
@@ -251,7 +177,7 @@ void Snesmain::loadGPF()
             }
     const ParsedRomSettings parsed = parseRomSettings(*data, static_cast<std::size_t>(optionslist->count()),
                                                       static_cast<std::size_t>(List2->count()));
-    settingsLoaded = applyRomSettings(parsed, fileNameOfDos(*path));
+    return applyRomSettings(parsed, fileNameOfDos(*path));
 }
 
 bool Snesmain::applyRomSettings(const ParsedRomSettings& parsed, const std::string& file)
@@ -282,15 +208,15 @@ bool Snesmain::applyRomSettings(const ParsedRomSettings& parsed, const std::stri
     if (!check(rundos, v.runInDos) || !check(runvesa, v.runVesa) || !check(runsnesk, v.runSnesKey) || !next())
         return false;
     Text2->setText(qs(v.frameskip));
-    launchOrigins.note("frameskip", v.frameskip, "the frameskip in " + file);
+    app.selection.launchOrigins.note("frameskip", v.frameskip, "the frameskip in " + file);
     if (!next())
         return false;
     app.chtcodefrm->setCheatCode(v.cheatCode);
-    launchOrigins.note("cheatCode", v.cheatCode, "the cheat code in " + file);
+    app.selection.launchOrigins.note("cheatCode", v.cheatCode, "the cheat code in " + file);
     if (!next())
         return false;
     app.chtcodefrm->setCheatSwitch(v.cheatSwitch);
-    launchOrigins.note("cheatSwitch", v.cheatSwitch, "the cheat switch in " + file);
+    app.selection.launchOrigins.note("cheatSwitch", v.cheatSwitch, "the cheat switch in " + file);
     return check(chten, v.enableCheat) && check(ROMMame, v.mameRom);
 }
 
@@ -299,15 +225,13 @@ void Snesmain::CheckCOMMAND()
     const std::string& A = app.commandLine;
     if (A.empty())
         return;
-    settingsLoaded = false;
-    commandGPF();
-    if (!settingsLoaded)
+    if (!commandGPF())
         return;
-    commandLineStart = true;
+    app.selection.commandLineStart = true;
     try {
         File1->setFileName(A);
     } catch (const FileError&) {
-        commandLineStart = false;
+        app.selection.commandLineStart = false;
         app.dialogs.ok("There are no saved settings associated with this ROM or they are not valid. The ROM being loaded is " + A,
                        app.title);
         return;
@@ -315,20 +239,24 @@ void Snesmain::CheckCOMMAND()
     if (File1->ListCount() > 0)
         File1->setListIndex(0);
     runPLugin();
-    commandLineStart = false;
+    app.selection.commandLineStart = false;
     File1_DblClick();
 }
 
-void Snesmain::commandGPF()
+bool Snesmain::commandGPF()
 {
     const std::string& A = app.commandLine;
     const auto data = openSettingsFile(app, commandLineSettingsPath(app.Paths->value(PathField::GPFDir), A),
                                        "There are no saved settings associated with this ROM or they are not valid. "
                                        "The ROM being loaded is " + A);
     if (!data)
-        return;
-    selectPluginByName(*this, *settingsPluginName(*data));
-    settingsLoaded = true;
+        return false;
+    // The titles this selection would read are replaced before anyone sees
+    // them: the ROM list is narrowed to A and rescanned after the launch.
+    app.selection.rescanAfterLaunch = true;
+    selectPluginByName(*settingsPluginName(*data));
+    app.selection.rescanAfterLaunch = false;
+    return true;
 }
 
 } // namespace kivalto

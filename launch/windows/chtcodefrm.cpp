@@ -23,15 +23,12 @@ void chtcodefrm::createSwitchChoice()
     Combo1 = new QComboBox;
     Combo1->setObjectName("Combo1");
     Combo1->setEditable(true);
-    // Typed switches must not become entries: Combo1 stays parallel to List1.
+    // Typed switches must not become entries: Combo1 stays parallel to the
+    // switches.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName("Switch:");
     Combo1->lineEdit()->setAccessibleName("Switch:");
     Label3 = makeBuddyLabel("&Switch:", Combo1);
-    List1 = new QListWidget;
-    List1->setObjectName("List1");
-    List1->setAccessibleName("Cheat switches");
-    List1->hide();
 }
 
 void chtcodefrm::createControls()
@@ -45,7 +42,7 @@ void chtcodefrm::createControls()
     Command2 = makeButton(nullptr, "Command2", "&Help");
 }
 
-// The grid adopts the controls in Tab order; the hidden List1 comes last.
+// The grid adopts the controls in Tab order.
 void chtcodefrm::layOut()
 {
     auto* grid = new QGridLayout(this);
@@ -56,12 +53,16 @@ void chtcodefrm::layOut()
     grid->addWidget(Text1, 2, 1);
     grid->addWidget(Command1, 3, 0);
     grid->addWidget(Command2, 3, 1, Qt::AlignRight);
-    grid->addWidget(List1, 4, 0, 1, 2);
 }
 
 void chtcodefrm::connectControls()
 {
     connect(Combo1, &QComboBox::activated, this, &chtcodefrm::Combo1_Click);
+    // The cheat is one of the launch choices.
+    connect(Combo1, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { app.selection.choices.cheatSwitch = bytes(text); });
+    connect(Text1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { app.selection.choices.cheatCode = bytes(text); });
     // Editing the switch after a pick keeps the typed text.
     connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, [this] { jstclickd = false; });
     connectClicks(this, {{Command1, &chtcodefrm::Command1_Click}, {Command2, &chtcodefrm::Command2_Click}});
@@ -74,10 +75,10 @@ void chtcodefrm::Form_Load() { jstclickd = false; }
 void chtcodefrm::setCheatTypes(const std::vector<PluginOption>& cheats)
 {
     Combo1->clear();
-    List1->clear();
+    switches_.clear();
     for (const PluginOption& c : cheats) {
         Combo1->addItem(qs(c.name));
-        List1->addItem(qs(c.switchText));
+        switches_.push_back(c.switchText);
     }
     Combo1->setCurrentIndex(-1);
     Combo1->clearEditText();
@@ -94,8 +95,8 @@ void chtcodefrm::Command1_Click()
 {
     if (jstclickd) {
         const int i = Combo1->currentIndex();
-        if (i >= 0 && i < List1->count())
-            Combo1->setEditText(List1->item(i)->text());
+        if (i >= 0 && static_cast<std::size_t>(i) < switches_.size())
+            Combo1->setEditText(qs(switches_[static_cast<std::size_t>(i)]));
         jstclickd = false;
     }
     hide();

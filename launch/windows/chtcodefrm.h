@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -25,7 +24,6 @@ public:
     QLabel* Label1 = nullptr;         // "Enter the Cheat Code and the switch below. ..."
     QLabel* Label3 = nullptr;         // "Switch:", Combo1's label
     QComboBox* Combo1 = nullptr;      // cheat types; its text is the switch used
-    QListWidget* List1 = nullptr;     // hidden: the switches, parallel to Combo1
     QLabel* Label2 = nullptr;         // "Cheat Code:", Text1's label
     QLineEdit* Text1 = nullptr;       // the cheat code
     QPushButton* Command1 = nullptr;  // "Done"
@@ -52,10 +50,12 @@ public:
     void Command2_Click();  // Help
 
 private:
-    void createSwitchChoice();  // Combo1, its label Label3 and List1
+    void createSwitchChoice();  // Combo1 and its label Label3
     void createControls();      // Label1, Text1 and its label, the buttons
     void layOut();
     void connectControls();
+
+    std::vector<std::string> switches_;  // the switch of each cheat type, parallel to Combo1
 };
 
 } // namespace kivalto

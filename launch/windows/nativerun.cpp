@@ -6,7 +6,6 @@
 #include "launch/nativelaunch.h"
 #include "launch/romunpack.h"
 #include "platform/nativeprocess.h"
-#include "plugins/windows/Editor.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -100,7 +99,7 @@ bool unpackForLaunch(App& app, const fs::path& romHost, const std::string& romDo
         return true;
     std::error_code ec;
     const UnpackedRom unpacked =
-        unpackRom(romHost, launch.unpack, app.Editor->plugin.fileSpec, fs::temp_directory_path(ec));
+        unpackRom(romHost, launch.unpack, app.selection.plugin().fileSpec, fs::temp_directory_path(ec));
     if (!unpacked.error.empty()) {
         app.showError("The archive " + romDos + " could not be unpacked (" + unpacked.error +
                       "); it may be damaged. Nothing was started.");

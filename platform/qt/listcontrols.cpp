@@ -41,6 +41,7 @@ FileListBox::FileListBox(DosFs& fs, QWidget* parent) : QListView(parent), fs_(fs
             return;
         index_ = cur.row();
         fileName_ = List(index_);
+        emit Changed();
         emit Click();
     });
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& idx) {
@@ -83,6 +84,7 @@ void FileListBox::Refresh()
     model_.setEntries(fs_.listFiles(path_, pattern_));
     index_ = -1;
     fileName_.clear();
+    emit Changed();
 }
 
 std::string FileListBox::List(int i) const
@@ -109,6 +111,7 @@ void FileListBox::setListIndex(int i)
     index_ = i;
     fileName_ = List(i);
     selectRow(i);
+    emit Changed();
     if (i >= 0)
         emit Click();
 }
@@ -122,11 +125,19 @@ void FileListBox::setFileName(const std::string& name)
         folder = name.substr(0, slash == 2 ? 3 : slash);
         file = name.substr(slash + 1);
     }
-    if (!folder.empty())
-        setPath(folder);
+    // The new folder and pattern are listed once, together.
+    if (!folder.empty()) {
+        const std::string abs = fs_.absolute(folder);
+        if (!fs_.folderExists(abs))
+            throw FileError("Path not found: " + abs);
+        path_ = abs;
+    }
     if (!file.empty())
-        setPattern(file);
+        pattern_ = file;
+    if (!folder.empty() || !file.empty())
+        Refresh();
     fileName_ = file;
+    emit Changed();
     emit DblClick();
 }
 

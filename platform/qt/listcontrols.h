@@ -54,6 +54,9 @@ public:
     void setFileName(const std::string& name);
 
 signals:
+    // The folder, the list or the current file name changed; raised before
+    // Click and DblClick.
+    void Changed();
     void Click();
     void DblClick();
 

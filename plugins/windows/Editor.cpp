@@ -75,7 +75,7 @@ QComboBox* Editor::makeFileSpecCombo(QWidget* parent, const char* name)
     return box;
 }
 
-Editor::Editor(App& a) : app(a)
+Editor::Editor(App& a) : app(a), plugin(a.selection.plugin())
 {
     setObjectName("Editor");
     setWindowTitle("Plugin Editor");
@@ -83,14 +83,16 @@ Editor::Editor(App& a) : app(a)
     nameControls();
     layOutControls();
 
-    // Until a plugin is loaded the ROM masks match every file. The EXE
-    // example is only a hint: saved as a value it would name no program.
-    plugin.fileSpec = "*.*";
+    // The EXE example is only a hint: saved as a value it would name no
+    // program.
     Text18->setPlaceholderText("Filename e.g. ZSNES.EXE");
     showHeaderFields();
 
     connectControls();
+    app.selection.setPluginObserver([this] { showPlugin(); });
 }
+
+Editor::~Editor() { app.selection.setPluginObserver({}); }
 
 QLabel* Editor::makeHeader(const char* name, const char* text)
 {
@@ -344,7 +346,7 @@ bool Editor::saveCheckedPlugin()
         return false;
     bool saved = true;
     try {
-        savePLUG();
+        app.savePLUG();
     } catch (const FileError& e) {
         app.dialogs.ok("The plugin " + plugin.pluginName + ".XPL could not be saved: " + e.what() +
                        " Any earlier file of that name is unchanged.");
@@ -376,7 +378,7 @@ void Editor::Command2_Click()
 void Editor::Command3_Click()
 {
     // A cancelled dialog returns no file name, and importPlug does nothing.
-    importPlug(ChooseFileToOpen(app, "Plugins (XPL)|*.XPL", app.Paths->value(PathField::GUIDIr)));
+    app.importPlug(ChooseFileToOpen(app, "Plugins (XPL)|*.XPL", app.Paths->value(PathField::GUIDIr)));
 }
 
 void Editor::Command4_Click()

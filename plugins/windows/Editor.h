@@ -1,6 +1,6 @@
-// The plugin editor. It owns the one loaded EmulatorPlugin, visible or not:
-// `plugin` is authoritative, the controls show it and every edit in them
-// is written through to it at once.
+// The plugin editor. It edits the current plugin of the selection, visible
+// or not: the controls show it and every edit in them is written through to
+// it at once.
 #pragma once
 
 #include "app/windows/App.h"
@@ -22,10 +22,8 @@ class Editor : public QWidget {
     Q_OBJECT
 public:
     explicit Editor(App& app);
+    ~Editor() override;
     App& app;
-
-    // The one loaded plugin.
-    EmulatorPlugin plugin;
 
     // Header fields, each with its label
     QLineEdit* Text1 = nullptr;   // "Filename: (No EXT)": pluginName
@@ -73,14 +71,8 @@ public:
     QListWidget* List(int n) const;  // List1 .. List9 by number
 
     void Form_Load();
-    // Puts `plugin` into the controls (after a load or a change from elsewhere).
+    // Puts the plugin into the controls (after a load or a change from elsewhere).
     void showPlugin();
-
-    // Writes `plugin` to pluginName + ".XPL" in the Kivalto directory after
-    // the ROM-mask and directory rules. Throws FileError; the old file stays.
-    void savePLUG();
-    // Loads the plugin file at the DOS path (empty: nothing to load).
-    void importPlug(const std::string& path);
 
     void Command1_Click();   // Close: asks, then hides the window (the plugin stays loaded)
     void Command2_Click();   // Save Plugin: needs a name; saveCheckedPlugin, then says so
@@ -105,11 +97,14 @@ public:
     // The editable ROM masks box with the system names, initial text "*.*"
     // (shared with the wizard).
     static QComboBox* makeFileSpecCombo(QWidget* parent, const char* name);
-    // Warns about values that would not read back, then savePLUG; reports
+    // Warns about values that would not read back, then saves the plugin
+    // (App::savePLUG); reports
     // a failed write. True when the file was written.
     bool saveCheckedPlugin();
 
 private:
+    EmulatorPlugin& plugin;  // the selection's current plugin
+
     // The constructor's steps.
     void createControls();  // in keyboard order: the focus chain follows creation
     void nameControls();    // accessible names and descriptions

@@ -8,6 +8,7 @@
 #include "plugins/catalogue.h"
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
+#include "plugins/windows/addnew.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 #include "roms/windows/romscan.h"
@@ -40,12 +41,6 @@ void onEnter(QWidget* widget, QObject* receiver, const std::function<void()>& ac
         auto* shortcut = new QShortcut(QKeySequence(key), widget, nullptr, nullptr, Qt::WidgetShortcut);
         QObject::connect(shortcut, &QShortcut::activated, receiver, action);
     }
-}
-
-void addPaired(QListWidget* list, const std::string& name, const std::string& switchText)
-{
-    auto* item = new QListWidgetItem(qs(name), list);
-    item->setData(Qt::UserRole, qs(switchText));
 }
 
 } // namespace
@@ -114,30 +109,25 @@ void Snesmain::Plugins_Click()
 void Snesmain::Plugins_DblClick()
 {
     setEmulatorActive(true);
-    app.Editor->importPlug(Plugins->FileName());
-    const EmulatorPlugin& plugin = app.Editor->plugin;
+    app.importPlug(Plugins->FileName());
+    const EmulatorPlugin& plugin = app.selection.plugin();
 
-    Text1->setText(qs(plugin.defaultDir));
-    optionslist->clear();
-    List2->clear();
-    const SplitOptions split = splitOptions(plugin.options);
-    for (const PluginOption& option : split.ordinary)
-        addPaired(optionslist, option.name, option.switchText);
+    app.selection.takeChoicesFromPlugin();
+    showChoiceLists();
     if (app.chtcodefrm)
-        app.chtcodefrm->setCheatTypes(split.cheats);
-    for (const DisplayMode& mode : plugin.displayModes)
-        addPaired(List2, mode.name, mode.switchText);
+        app.chtcodefrm->setCheatTypes(splitOptions(plugin.options).cheats);
     EMUName->setText(qs(plugin.emulatorName));
     Text2->setVisible(!plugin.frameskipSwitch.empty());
     Label6->setVisible(!plugin.frameskipSwitch.empty());
 
-    if (commandLineStart) {
-        commandLineStart = false;
+    if (app.selection.commandLineStart) {
+        app.selection.commandLineStart = false;
         return;
     }
     if (File1->Pattern() != plugin.fileSpec) {
         File1->setPattern(plugin.fileSpec);
-        ScanRomDirectory(app);
+        if (!app.selection.rescanAfterLaunch)
+            ScanRomDirectory(app);
     }
 }
 
@@ -157,6 +147,8 @@ void Snesmain::TreeView1_NodeClick(QTreeWidgetItem* node)
     }
 }
 
+void Snesmain::addnewwiz_Click() { app.addnew->start(); }
+
 void Snesmain::refplug_Click() { Plugins->Refresh(); }
 
 void Snesmain::emuplugedit_Click()
@@ -167,10 +159,10 @@ void Snesmain::emuplugedit_Click()
 
 void Snesmain::Command1_Click()
 {
-    EmulatorPlugin& plugin = app.Editor->plugin;
-    plugin.defaultDir = bytes(Text1->text());
+    EmulatorPlugin& plugin = app.selection.plugin();
+    plugin.defaultDir = app.selection.choices.emulatorDir;
     try {
-        app.Editor->savePLUG();
+        app.savePLUG();
     } catch (const FileError& e) {
         app.dialogs.ok("The new directory could not be saved to the plugin file " +
                            pluginFileName(plugin.pluginName) + ", which is left as it was: " + e.what(),

@@ -1,6 +1,5 @@
 #include "plugins/windows/addnew.h"
 
-#include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 #include "plugins/windows/Editor.h"
@@ -76,9 +75,6 @@ void addnew::createControls()
     Label2->setBuddy(Text3);
     Label1->setBuddy(Text1);
     // Never shown: the step as text, for whoever reads it by its name.
-    Text2 = makeEdit(this, "Text2");
-    Text2->setText("0");
-    Text2->hide();
     Command1 = makeButton(this, "Command1", "&Store");
     Command2 = makeButton(this, "Command2", "&Next >>");
     Command2->setDefault(true);
@@ -92,14 +88,12 @@ void addnew::layOutControls()
     setLayout(page);
 }
 
-void addnew::Form_Load() {}
 
 int addnew::step() const { return step_; }
 
 void addnew::setStep(int s)
 {
     step_ = s;
-    Text2->setText(QString::number(s));
     Label1->setText(kPrompts[static_cast<std::size_t>(s)]);
     showBoxesOf(s);
 }
@@ -134,11 +128,11 @@ void addnew::showStoreBoxes(bool on)
 
 void addnew::start()
 {
-    EmulatorPlugin& p = app.Editor->plugin;
+    EmulatorPlugin& p = app.selection.plugin();
     p.keys.clear();
     p.options.clear();
     p.displayModes.clear();
-    app.Editor->showPlugin();
+    app.selection.pluginChanged();
     setStep(0);  // hides the boxes a run cancelled in steps 7 to 10 left shown
     show();
     fitPrompt();
@@ -150,7 +144,7 @@ void addnew::start()
 // are filled by Store.
 void addnew::takeAnswerOf(int s)
 {
-    EmulatorPlugin& p = app.Editor->plugin;
+    EmulatorPlugin& p = app.selection.plugin();
     if (s >= 1 && s <= 6)
         p.*kStepFields[static_cast<std::size_t>(s)] = bytes(Text1->text());
     else if (s == 10)
@@ -183,7 +177,7 @@ void addnew::Command2_Click()
     Text1->clear();
     if (s >= 6)
         Text3->clear();  // the switch box, used from step 7
-    app.Editor->showPlugin();
+    app.selection.pluginChanged();
     setStep(s + 1);
     fitPrompt();
     focusAnswerBox();
@@ -191,7 +185,7 @@ void addnew::Command2_Click()
 
 void addnew::Command1_Click()
 {
-    EmulatorPlugin& p = app.Editor->plugin;
+    EmulatorPlugin& p = app.selection.plugin();
     std::string name = bytes(Text1->text());
     std::string switchText = bytes(Text3->text());
     switch (step()) {
@@ -202,13 +196,10 @@ void addnew::Command1_Click()
     }
     Text1->clear();
     Text3->clear();
-    app.Editor->showPlugin();
+    app.selection.pluginChanged();
     Text1->setFocus();
 }
 
 void addnew::Command3_Click() { hide(); }
-
-// The main window's menu command that starts the wizard.
-void Snesmain::addnewwiz_Click() { app.addnew->start(); }
 
 } // namespace kivalto

@@ -23,13 +23,10 @@ public:
     QLabel* Label2 = nullptr;     // "Switch:", the label of Text3
     QLineEdit* Text3 = nullptr;   // switch of an option, cheat or display mode
     QComboBox* Combo1 = nullptr;  // ROM masks or a system name (step 10)
-    QLineEdit* Text2 = nullptr;   // never shown: mirrors step() as text, 0..11
     QPushButton* Command1 = nullptr;  // "Store": adds Text1 and Text3 as one entry (steps 7 to 9)
     QPushButton* Command2 = nullptr;  // "Next >>", "Finish" on the last step
     QPushButton* Command3 = nullptr;  // "Cancel"
 
-    // Runs once when the start-up load creates the window.
-    void Form_Load();
     // The menu command: clears the plugin's keys and lists and shows step 0.
     void start();
     // The step shown, 0 (welcome) to 11 (Finish).

@@ -14,22 +14,9 @@
 
 namespace kivalto {
 
-namespace {
-
-std::vector<std::string> fileEntries(const FileListBox& list)
-{
-    std::vector<std::string> names;
-    names.reserve(static_cast<std::size_t>(list.ListCount()));
-    for (int i = 0; i < list.ListCount(); ++i)
-        names.push_back(list.List(i));
-    return names;
-}
-
-} // namespace
-
 void Snesmain::connectRoms()
 {
-    romCatalogue = new RomCatalogueModel(*this, this);
+    romCatalogue = new RomCatalogueModel({image2(kRomIcon), image2(kFolderIcon), image2(kUpIcon)}, this);
     ListView1->setModel(romCatalogue);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     // A new list (another folder, a rescan) has no clicked entry yet; the
@@ -189,7 +176,7 @@ void Snesmain::snapass_Click()
 void Snesmain::writerom_Click()
 {
     try {
-        app.fs.writeWhole("longrom.txt", romNamesBytes(fileEntries(*File1), romCatalogue->entries()));
+        app.fs.writeWhole("longrom.txt", romNamesBytes(romFiles(), romCatalogue->entries()));
     } catch (const FileError& e) {
         app.dialogs.ok("The ROM names could not be written to LONGROM.TXT in the Kivalto directory (" +
                            std::string(e.what()) + ").",

@@ -70,10 +70,6 @@ void chpath::createPresetControls()
     Label1->setObjectName("Label1");
     Image1 = pictureButton(QStyle::SP_ArrowLeft, "Previous Preset", "Image1");
     Image2 = pictureButton(QStyle::SP_ArrowRight, "Next Preset", "Image2");
-    List1 = new QListWidget;
-    List1->setObjectName("List1");
-    List1->setAccessibleName("Presets");
-    List1->hide();
     Command3 = makeButton(nullptr, "Command3", "&Save Preset");
     Command2 = makeButton(nullptr, "Command2", "&OK");
     Command1 = makeButton(nullptr, "Command1", "&Cancel");
@@ -91,7 +87,6 @@ void chpath::layOut()
     layout->addWidget(DirPath);
     layout->addWidget(Dir1, 1);
     layout->addLayout(presetRow);
-    layout->addWidget(List1);
     layout->addLayout(buttons);
 }
 
@@ -113,7 +108,7 @@ void chpath::connectControls()
 void chpath::Form_Load()
 {
     try {
-        Dir1->setPath(app.Snesmain->romFolder());
+        Dir1->setPath(app.selection.romFolder());
     } catch (const FileError&) {
     }
     {
@@ -124,7 +119,7 @@ void chpath::Form_Load()
     // No file or an unreadable one: no presets, silently.
     if (const auto data = app.fs.readText("presets.dat", kMaxTextFileBytes)) {
         bool cut = data->cut;
-        setListTexts(List1, parsePresets(data->bytes, &cut));
+        presets_ = parsePresets(data->bytes, &cut);
         if (cut || data->cut)
             app.noticeOversize("presets.dat");
     }
@@ -140,7 +135,6 @@ void chpath::Drive1_Change()
 
 int chpath::presetNumberShown() const { return presetNumber(bytes(Text1->text()), presetCount()); }
 
-std::vector<std::string> chpath::presets() const { return listTexts(List1); }
 
 void chpath::setPresetNumber(int n) { Text1->setText(QString::number(n)); }
 
@@ -159,7 +153,7 @@ void chpath::Text1_Change()
     }
     if (n <= presetCount()) {
         try {
-            Dir1->setPath(bytes(List1->item(n - 1)->text()));
+            Dir1->setPath(presets_[static_cast<std::size_t>(n - 1)]);
         } catch (const FileError&) {
         }
     }
@@ -182,11 +176,9 @@ void chpath::stepToNextPreset()
 
 void chpath::Command3_Click()
 {
-    std::vector<std::string> all = presets();
-    storePreset(all, presetNumberShown(), Dir1->Path());
-    setListTexts(List1, all);
+    storePreset(presets_, presetNumberShown(), Dir1->Path());
     try {
-        app.fs.writeWhole("presets.dat", presetsBytes(all));
+        app.fs.writeWhole("presets.dat", presetsBytes(presets_));
     } catch (const FileError& e) {
         app.dialogs.ok("The preset could not be saved to presets.dat in the Kivalto directory (" +
                            std::string(e.what()) + "). It can be used until Kivalto is closed.",

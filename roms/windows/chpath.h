@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWidget>
@@ -30,7 +29,6 @@ public:
     QLineEdit* Text1 = nullptr;       // the preset number n
     QToolButton* Image1 = nullptr;    // "Previous Preset"
     QToolButton* Image2 = nullptr;    // "Next Preset"
-    QListWidget* List1 = nullptr;     // the presets, hidden
     QPushButton* Command3 = nullptr;  // "Save Preset"
     QPushButton* Command2 = nullptr;  // "OK"
     QPushButton* Command1 = nullptr;  // "Cancel"
@@ -53,9 +51,9 @@ public:
     // The main window's Next button: the next preset, wrapping to 1.
     void stepToNextPreset();
 
-    int presetCount() const { return List1->count(); }
+    int presetCount() const { return static_cast<int>(presets_.size()); }
     int presetNumberShown() const;  // n as the box holds it
-    std::vector<std::string> presets() const;
+    const std::vector<std::string>& presets() const { return presets_; }
 
 private:
     void createFolderChoice();    // Drive1, Dir1 and DirPath
@@ -65,6 +63,7 @@ private:
 
     void setPresetNumber(int n);
     bool changing_ = false;
+    std::vector<std::string> presets_;  // the ROM folders of presets.dat, preset n at [n - 1]
 };
 
 } // namespace kivalto

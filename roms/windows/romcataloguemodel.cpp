@@ -1,13 +1,11 @@
 #include "roms/windows/romcataloguemodel.h"
 
-#include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
 
 namespace kivalto {
 
-RomCatalogueModel::RomCatalogueModel(const Snesmain& window, QObject* parent)
-    : QAbstractListModel(parent),
-      icons_{window.image2(kRomIcon), window.image2(kFolderIcon), window.image2(kUpIcon)}
+RomCatalogueModel::RomCatalogueModel(std::array<QIcon, 3> icons, QObject* parent)
+    : QAbstractListModel(parent), icons_(std::move(icons))
 {
 }
 

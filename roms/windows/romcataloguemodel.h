@@ -11,12 +11,11 @@
 
 namespace kivalto {
 
-class Snesmain;
-
 class RomCatalogueModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    RomCatalogueModel(const Snesmain& window, QObject* parent);
+    // `icons`: the ROM, folder and UP entries' icons.
+    RomCatalogueModel(std::array<QIcon, 3> icons, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -1,6 +1,7 @@
 #include "roms/windows/romscan.h"
 
 #include "app/windows/Snesmain.h"
+#include "platform/dospath.h"
 #include "platform/textfield.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/romcataloguemodel.h"
@@ -11,27 +12,23 @@ namespace kivalto {
 void ScanRomDirectory(App& app)
 {
     Snesmain& m = *app.Snesmain;
-    try {
-        m.Dir1->setPath(m.File1->Path());
-    } catch (const FileError&) {
+    const std::string folder = app.fs.absolute(app.selection.romFolder());
+    if (!app.fs.folderExists(folder))
         return;
-    }
-    std::vector<std::string> files;
-    files.reserve(static_cast<std::size_t>(m.File1->ListCount()));
-    for (int i = 0; i < m.File1->ListCount(); ++i)
-        files.push_back(m.File1->List(i));
-    std::vector<std::string> folders;
-    for (int i = 0; i < m.Dir1->ListCount(); ++i)
-        folders.push_back(m.Dir1->List(i));
-    const auto host = app.fs.resolveExisting(m.File1->Path());
+    const std::vector<std::string> files = m.romFiles();
+    std::vector<std::string>& folders = app.selection.subFolders;
+    folders.clear();
+    for (const std::string& name : app.fs.listFolders(folder))
+        folders.push_back(joinDos(folder, name));
+    const auto host = app.fs.resolveExisting(folder);
     std::vector<RomEntry> entries;
     if (host) {
-        ScanProgress progress(m, files.size());
-        entries = scanRomFolder(*host, files, folders, m.Headerlst,
+        ScanProgress progress(m, m.catalogue(), files.size());
+        entries = scanRomFolder(*host, files, folders, app.selection.headerPositions,
                                 [&progress](std::size_t done) { progress.filesRead(done); });
     }
     const bool cut = scanOverflows(files.size(), folders.size()) && entries.size() == kMaxRomEntries;
-    m.romCatalogue->setEntries(std::move(entries));
+    m.catalogue().setEntries(std::move(entries));
     if (cut)
         app.notice("This folder holds more entries than the ROM list can show: only the first 32 767 entries are "
                    "listed.");
@@ -46,7 +43,7 @@ void LoadStaticRomList(App& app)
         return;
     }
     bool cut = false;
-    app.Snesmain->romCatalogue->append(parseStaticList(data->bytes, &cut));
+    app.Snesmain->catalogue().append(parseStaticList(data->bytes, &cut));
     if (cut || data->cut)
         app.noticeOversize("static.dat");
 }

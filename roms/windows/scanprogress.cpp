@@ -1,15 +1,16 @@
 #include "roms/windows/scanprogress.h"
 
-#include "app/windows/Snesmain.h"
 #include "roms/windows/romcataloguemodel.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QProgressBar>
 #include <QStatusBar>
 
 namespace kivalto {
 
-ScanProgress::ScanProgress(Snesmain& window, std::size_t fileCount) : window_(window), total_(fileCount)
+ScanProgress::ScanProgress(QMainWindow& window, RomCatalogueModel& titles, std::size_t fileCount)
+    : window_(window), titles_(titles), total_(fileCount)
 {
     started_.start();
 }
@@ -57,7 +58,7 @@ void ScanProgress::showBar()
     bar_->setRange(0, static_cast<int>(total_));
     bar_->show();
     window_.statusBar()->show();
-    window_.romCatalogue->clear();
+    titles_.clear();
     QApplication::setOverrideCursor(Qt::BusyCursor);
     qApp->installEventFilter(this);
 }

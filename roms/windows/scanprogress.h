@@ -10,15 +10,17 @@
 #include <QObject>
 #include <cstddef>
 
+class QMainWindow;
 class QProgressBar;
 
 namespace kivalto {
 
-class Snesmain;
+class RomCatalogueModel;
 
 class ScanProgress : public QObject {
 public:
-    ScanProgress(Snesmain& window, std::size_t fileCount);
+    // Shown in `window`'s status bar; `titles` empties as the scan begins.
+    ScanProgress(QMainWindow& window, RomCatalogueModel& titles, std::size_t fileCount);
     ~ScanProgress() override;
 
     // After each file read.
@@ -35,7 +37,8 @@ protected:
 private:
     void showBar();
 
-    Snesmain& window_;
+    QMainWindow& window_;
+    RomCatalogueModel& titles_;
     std::size_t total_;
     QProgressBar* bar_ = nullptr;
     QElapsedTimer started_;

@@ -3,6 +3,8 @@
 #include "launch/romunpack.h"
 #include "platform/nativeprocess.h"
 
+#include "tests/tempfolder.h"
+
 #include <archive.h>
 #include <archive_entry.h>
 #include <chrono>
@@ -29,12 +31,9 @@ class NativeTemp : public ::testing::Test {
 protected:
     NativeTemp()
     {
-        std::random_device rd;
-        root = fs::temp_directory_path() / ("kivalto-native-" + std::to_string(rd()));
         fs::create_directories(root / "roms");
         fs::create_directories(root / "tmp");
     }
-    ~NativeTemp() override { fs::remove_all(root); }
 
     // A ZIP (or, with gzip, a gzip stream) holding `members` as given, names unchecked.
     fs::path archiveOf(const std::string& name, const std::vector<std::pair<std::string, std::string>>& members,
@@ -79,7 +78,8 @@ protected:
         return names;
     }
 
-    fs::path root;
+    kivalto::test::TempFolder temp{"kivalto-native-"};
+    fs::path root = temp.path();
 };
 
 // Waits up to two seconds for `done`.

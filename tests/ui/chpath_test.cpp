@@ -21,7 +21,7 @@ protected:
     }
     chpath& window() { return *app.chpath; }
     std::string box() { return window().Text1->text().toStdString(); }
-    std::string first() { return main().romCatalogue->text(1); }
+    std::string first() { return main().catalogue().text(1); }
     // The buttons, by caption.
     void previousPreset() { window().Image1->click(); }
     void nextPreset() { window().Image2->click(); }
@@ -38,13 +38,13 @@ TEST_F(Presets, NextCyclesThroughThePresets)
     EXPECT_EQ(window().Dir1->Path(), "C:\\ROMS");
     EXPECT_EQ(box(), "1");
 
-    main().nextpreset->click();  // "Next"
-    EXPECT_EQ(main().File1->Path(), "C:\\B");
-    EXPECT_EQ(main().Dirtext->text().toStdString(), "C:\\B");
+    ctl<QPushButton>(main(), "nextpreset")->click();  // "Next"
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\B");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text().toStdString(), "C:\\B");
     EXPECT_EQ(first(), "BETA*");
-    main().nextpreset->click();  // "Next"
+    ctl<QPushButton>(main(), "nextpreset")->click();  // "Next"
     EXPECT_EQ(box(), "1");
-    EXPECT_EQ(main().File1->Path(), "C:\\A");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\A");
     EXPECT_EQ(first(), "ALPHA THE GAME ");  // the blank is followed by more of the field
 }
 
@@ -54,9 +54,9 @@ TEST_F(Presets, NextWithOnePresetReturnsToItAfterBrowsing)
     startup();
     window().Dir1->setPath("C:\\B");
     cancel();
-    main().nextpreset->click();  // "Next"
+    ctl<QPushButton>(main(), "nextpreset")->click();  // "Next"
     EXPECT_EQ(box(), "1");
-    EXPECT_EQ(main().File1->Path(), "C:\\A");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\A");
     EXPECT_EQ(first(), "ALPHA THE GAME ");
 }
 
@@ -87,10 +87,10 @@ TEST_F(Presets, WithoutPresetsNextReappliesTheShownFolder)
     startup();
     EXPECT_EQ(window().presetCount(), 0);
     writeFile("C:\\ROMS\\Later.zip", "PK");
-    main().nextpreset->click();  // "Next"
+    ctl<QPushButton>(main(), "nextpreset")->click();  // "Next"
     EXPECT_EQ(box(), "1");
-    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
-    EXPECT_EQ(main().romCatalogue->count(), 3);  // rescanned: HOME*, LATER*, UP
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\ROMS");
+    EXPECT_EQ(main().catalogue().count(), 3);  // rescanned: HOME*, LATER*, UP
 }
 
 TEST_F(Presets, StepsStopAtTheEmptySlotWhereSaveAppends)
@@ -135,22 +135,22 @@ TEST_F(Presets, TypedNumbersAreKeptInRange)
 TEST_F(Presets, OkKeepsThePatternAndCancelKeepsTheChoice)
 {
     startup();
-    main().File1->setPattern("*.SFC");
-    main().ChangeDir->click();  // "Change Directory"
+    ctl<FileListBox>(main(), "File1")->setPattern("*.SFC");
+    ctl<QPushButton>(main(), "ChangeDir")->click();  // "Change Directory"
     EXPECT_TRUE(window().isVisible());
     window().Dir1->setPath("C:\\A");
     cancel();
     EXPECT_FALSE(window().isVisible());
-    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\ROMS");
     EXPECT_EQ(window().Dir1->Path(), "C:\\A");
 
-    main().ChangeDir->click();  // "Change Directory"
+    ctl<QPushButton>(main(), "ChangeDir")->click();  // "Change Directory"
     ok();
     EXPECT_FALSE(window().isVisible());
-    EXPECT_EQ(main().File1->Path(), "C:\\A");
-    EXPECT_EQ(main().File1->Pattern(), "*.SFC");
-    EXPECT_EQ(main().File1->ListCount(), 1);
-    EXPECT_EQ(main().Dirtext->text().toStdString(), "C:\\A");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\A");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Pattern(), "*.SFC");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->ListCount(), 1);
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text().toStdString(), "C:\\A");
 }
 
 TEST_F(Presets, FailedSaveIsReportedAndThePresetKept)
@@ -167,7 +167,7 @@ TEST_F(Presets, FailedSaveIsReportedAndThePresetKept)
 TEST_F(Presets, QuestionMarkExplainsTheButtons)
 {
     startup();
-    main().Command2->click();  // "?"
+    ctl<QPushButton>(main(), "Command2")->click();  // "?"
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text,
               "The directory name is the currently selected and displayed ROM directory. Click on the NEXT button to "
@@ -190,7 +190,8 @@ TEST_F(Presets, ControlsAreNamedForKeyboardAndScreenReaders)
     EXPECT_EQ(window().Command3->text().remove('&'), "Save Preset");
     EXPECT_EQ(window().Command2->text().remove('&'), "OK");
     EXPECT_EQ(window().Command1->text().remove('&'), "Cancel");
-    EXPECT_TRUE(window().List1->isHidden());
+    // The presets are the window's data, not a hidden list.
+    EXPECT_EQ(window().findChild<QListWidget*>(), nullptr);
 }
 
 } // namespace

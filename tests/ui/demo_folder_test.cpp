@@ -33,7 +33,7 @@ protected:
 
     void doubleClickTitle(const std::string& title)
     {
-        const auto entries = main().romCatalogue->entries();
+        const auto entries = main().catalogue().entries();
         const auto it = std::find_if(entries.begin(), entries.end(), [&](const RomEntry& e) {
             return e.text.substr(0, e.text.find_last_not_of(' ') + 1) == title;  // header titles keep their blanks
         });
@@ -43,8 +43,8 @@ protected:
     }
     void pickEmulator(const std::string& systemKey, const std::string& caption)
     {
-        for (int i = 0; i < main().TreeView1->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* system = main().TreeView1->topLevelItem(i);
+        for (int i = 0; i < ctl<QTreeWidget>(main(), "TreeView1")->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* system = ctl<QTreeWidget>(main(), "TreeView1")->topLevelItem(i);
             if (system->data(0, Qt::UserRole).toString().toStdString() != systemKey)
                 continue;
             for (int k = 0; k < system->childCount(); ++k)
@@ -56,8 +56,8 @@ protected:
     // Selects a ROM by its file name, as a click on its title does.
     void clickRom(const std::string& fileName)
     {
-        for (int i = 0; i < main().File1->ListCount(); ++i)
-            if (main().File1->List(i) == fileName)
+        for (int i = 0; i < ctl<FileListBox>(main(), "File1")->ListCount(); ++i)
+            if (ctl<FileListBox>(main(), "File1")->List(i) == fileName)
                 return main().ListView1_Click(i + 1);
         FAIL() << fileName << " is not in the file list";
     }
@@ -171,7 +171,7 @@ TEST_F(DemoFolder, SelectingADemoRomShowsItsSnapshot)
             pickEmulator(c.systemKey, c.emulator);
         app.chpath->openFolder(c.folder);
         clickRom(c.rom);
-        const QImage shown = main().romimage->pixmap().toImage();
+        const QImage shown = ctl<QLabel>(main(), "romimage")->pixmap().toImage();
         ASSERT_FALSE(shown.isNull());
         const QImage file(QString::fromStdString(host(std::string(c.folder) + c.snapshot).string()));
         EXPECT_TRUE(samePicture(shown, file));

@@ -62,7 +62,7 @@ TEST_F(EditorWindow, ResetThenSaveWithOnlyANameWritesAnEmptyPlugin)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.plugin = threeOptions();
+    app.selection.plugin() = threeOptions();
     ed.showPlugin();
     type(ed.Text10, "Num8");
     type(ed.Text11, "Sound");
@@ -103,7 +103,7 @@ TEST_F(EditorWindow, SystemNameTurnsIntoItsMasksInTheBoxAfterSave)
     type(ed.Text1, "GENS");
     ed.Combo1->setCurrentIndex(ed.Combo1->findText("MEGA DRIVE"));
     emit ed.Combo1->textActivated("MEGA DRIVE");  // as chosen from the drop-down
-    EXPECT_EQ(ed.plugin.fileSpec, "MEGA DRIVE");
+    EXPECT_EQ(app.selection.plugin().fileSpec, "MEGA DRIVE");
     savePlugin();
     EXPECT_EQ(ed.Combo1->currentText().toStdString(), "*.smd;*.bin;*.zip;*.1;*.GZ");
     EXPECT_EQ(readFile("C:\\KIVALTO\\GENS.XPL").substr(0, 30), "\r\n*.smd;*.bin;*.zip;*.1;*.GZ\r\n");
@@ -118,24 +118,24 @@ TEST_F(EditorWindow, EditsWriteThroughAndOutsideChangesShow)
 {
     startup();
     Editor& ed = *app.Editor;
-    EXPECT_EQ(ed.plugin.fileSpec, "*.*");
+    EXPECT_EQ(app.selection.plugin().fileSpec, "*.*");
     EXPECT_EQ(ed.Text18->placeholderText().toStdString(), "Filename e.g. ZSNES.EXE");
-    EXPECT_EQ(ed.plugin.exeName, "");
+    EXPECT_EQ(app.selection.plugin().exeName, "");
     type(ed.Text2, "ZSNES 1.36");
     type(ed.Text3, "-f n");
     type(ed.Text16, "C:\\ZSNES");
     type(ed.Text17, "-m");
     type(ed.Text18, "ZSNES.EXE");
     type(ed.Combo1->lineEdit(), "*.SMC;*.ZIP");
-    EXPECT_EQ(ed.plugin.emulatorName, "ZSNES 1.36");
-    EXPECT_EQ(ed.plugin.frameskipSwitch, "-f n");
-    EXPECT_EQ(ed.plugin.defaultDir, "C:\\ZSNES");
-    EXPECT_EQ(ed.plugin.fixedSwitches, "-m");
-    EXPECT_EQ(ed.plugin.exeName, "ZSNES.EXE");
-    EXPECT_EQ(ed.plugin.fileSpec, "*.SMC;*.ZIP");
+    EXPECT_EQ(app.selection.plugin().emulatorName, "ZSNES 1.36");
+    EXPECT_EQ(app.selection.plugin().frameskipSwitch, "-f n");
+    EXPECT_EQ(app.selection.plugin().defaultDir, "C:\\ZSNES");
+    EXPECT_EQ(app.selection.plugin().fixedSwitches, "-m");
+    EXPECT_EQ(app.selection.plugin().exeName, "ZSNES.EXE");
+    EXPECT_EQ(app.selection.plugin().fileSpec, "*.SMC;*.ZIP");
 
-    ed.plugin = threeOptions();
-    ed.plugin.keys.at(kSwitchRow, KeyColumn::Pad6) = "-j6";
+    app.selection.plugin() = threeOptions();
+    app.selection.plugin().keys.at(kSwitchRow, KeyColumn::Pad6) = "-j6";
     ed.showPlugin();
     EXPECT_EQ(ed.Text1->text().toStdString(), "ZSNES");
     EXPECT_EQ(ed.Text2->text().toStdString(), "");
@@ -153,18 +153,18 @@ TEST_F(EditorWindow, AddCreatesAnEntryEvenWithAnEmptyName)
     startup();
     Editor& ed = *app.Editor;
     addDisplayMode();
-    ASSERT_EQ(ed.plugin.displayModes.size(), 1u);
-    EXPECT_EQ(ed.plugin.displayModes[0].name, "");
-    EXPECT_EQ(ed.plugin.displayModes[0].switchText, "Put Switch Here");
+    ASSERT_EQ(app.selection.plugin().displayModes.size(), 1u);
+    EXPECT_EQ(app.selection.plugin().displayModes[0].name, "");
+    EXPECT_EQ(app.selection.plugin().displayModes[0].switchText, "Put Switch Here");
     EXPECT_EQ(text(ed.List6, 0), "");
     EXPECT_EQ(text(ed.List7, 0), "Put Switch Here");
     EXPECT_EQ(dialogs.lastText(), "A new display option has been created.");
 
     type(ed.Text11, "Sound");
     addOption();
-    ASSERT_EQ(ed.plugin.options.size(), 1u);
-    EXPECT_EQ(ed.plugin.options[0].name, "Sound");
-    EXPECT_EQ(ed.plugin.options[0].switchText, "Put Switch Here");
+    ASSERT_EQ(app.selection.plugin().options.size(), 1u);
+    EXPECT_EQ(app.selection.plugin().options[0].name, "Sound");
+    EXPECT_EQ(app.selection.plugin().options[0].switchText, "Put Switch Here");
     EXPECT_EQ(text(ed.List8, 0), "Sound");
     EXPECT_EQ(text(ed.List9, 0), "Put Switch Here");
     EXPECT_EQ(dialogs.lastText(), "A new option has been created.");
@@ -175,7 +175,7 @@ TEST_F(EditorWindow, LinkListsSelectsThePartnerAndAcceptGoesToTheListClickedLast
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.plugin = threeOptions();
+    app.selection.plugin() = threeOptions();
     ed.showPlugin();
     ed.Check1->setChecked(true);
     ed.List9->setCurrentRow(2);
@@ -189,8 +189,8 @@ TEST_F(EditorWindow, LinkListsSelectsThePartnerAndAcceptGoesToTheListClickedLast
 
     type(ed.Text11, "-fast");
     acceptOption();
-    EXPECT_EQ(ed.plugin.options[2].name, "Fast");
-    EXPECT_EQ(ed.plugin.options[2].switchText, "-fast");
+    EXPECT_EQ(app.selection.plugin().options[2].name, "Fast");
+    EXPECT_EQ(app.selection.plugin().options[2].switchText, "-fast");
     EXPECT_EQ(text(ed.List9, 2), "-fast");
     EXPECT_EQ(text(ed.List8, 2), "Fast");
 
@@ -204,15 +204,15 @@ TEST_F(EditorWindow, LinkListsSelectsThePartnerAndAcceptGoesToTheListClickedLast
     EXPECT_EQ(ed.headerColour(5), "&H00FFFFFF");
     type(ed.Text11, "640x480X");
     acceptOption();
-    EXPECT_EQ(ed.plugin.displayModes[1].name, "640x480X");
-    EXPECT_EQ(ed.plugin.displayModes[1].switchText, "-v 2");
+    EXPECT_EQ(app.selection.plugin().displayModes[1].name, "640x480X");
+    EXPECT_EQ(app.selection.plugin().displayModes[1].switchText, "-v 2");
 }
 
 TEST_F(EditorWindow, WithoutLinkListsOnlyTheClickedListIsSelected)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.plugin = threeOptions();
+    app.selection.plugin() = threeOptions();
     ed.showPlugin();
     ed.List8->setCurrentRow(1);
     EXPECT_EQ(ed.List9->currentRow(), -1);
@@ -229,7 +229,7 @@ TEST_F(EditorWindow, KeyAcceptWritesTheCellOfTheColumnClickedLast)
     EXPECT_EQ(ed.Text10->text().toStdString(), " ");
     type(ed.Text10, "-j2");
     acceptKey();
-    EXPECT_EQ(ed.plugin.keys.at(kSwitchRow, KeyColumn::Pad2), "-j2");
+    EXPECT_EQ(app.selection.plugin().keys.at(kSwitchRow, KeyColumn::Pad2), "-j2");
     EXPECT_EQ(text(ed.List(3), 12), "-j2");
     clearKey();
     clearOption();
@@ -241,24 +241,24 @@ TEST_F(EditorWindow, AcceptAndRemoveWithoutAChoiceDoNothing)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.plugin = threeOptions();
+    app.selection.plugin() = threeOptions();
     ed.showPlugin();
-    const EmulatorPlugin before = ed.plugin;
+    const EmulatorPlugin before = app.selection.plugin();
     type(ed.Text11, "X");
     type(ed.Text10, "Y");
     acceptOption();  // no option or display list clicked yet
     acceptKey();  // no key column clicked yet
     removeOption();
     removeDisplayMode();
-    EXPECT_EQ(ed.plugin.options.size(), 3u);
-    EXPECT_EQ(ed.plugin.displayModes.size(), 2u);
-    EXPECT_EQ(ed.plugin.options[0].name, before.options[0].name);
-    EXPECT_EQ(ed.plugin.keys.cells, before.keys.cells);
+    EXPECT_EQ(app.selection.plugin().options.size(), 3u);
+    EXPECT_EQ(app.selection.plugin().displayModes.size(), 2u);
+    EXPECT_EQ(app.selection.plugin().options[0].name, before.options[0].name);
+    EXPECT_EQ(app.selection.plugin().keys.cells, before.keys.cells);
 
     ed.List8->setCurrentRow(0);
     ed.List8->clearSelection();  // clicked before, nothing selected now
     acceptOption();
-    EXPECT_EQ(ed.plugin.options[0].name, "Sound");
+    EXPECT_EQ(app.selection.plugin().options[0].name, "Sound");
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -266,23 +266,23 @@ TEST_F(EditorWindow, RemoveTakesTheRowOfTheNameList)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.plugin = threeOptions();
+    app.selection.plugin() = threeOptions();
     ed.showPlugin();
     ed.List8->setCurrentRow(0);
     ed.List9->setCurrentRow(2);
     removeOption();
-    ASSERT_EQ(ed.plugin.options.size(), 2u);
-    EXPECT_EQ(ed.plugin.options[0].name, "Stereo");
-    EXPECT_EQ(ed.plugin.options[1].switchText, "-f");
+    ASSERT_EQ(app.selection.plugin().options.size(), 2u);
+    EXPECT_EQ(app.selection.plugin().options[0].name, "Stereo");
+    EXPECT_EQ(app.selection.plugin().options[1].switchText, "-f");
     EXPECT_EQ(ed.List8->count(), 2);
     EXPECT_EQ(text(ed.List9, 0), "-st");
     removeOption();  // nothing selected any more
-    EXPECT_EQ(ed.plugin.options.size(), 2u);
+    EXPECT_EQ(app.selection.plugin().options.size(), 2u);
 
     ed.List6->setCurrentRow(1);
     removeDisplayMode();
-    ASSERT_EQ(ed.plugin.displayModes.size(), 1u);
-    EXPECT_EQ(ed.plugin.displayModes[0].name, "320x240X");
+    ASSERT_EQ(app.selection.plugin().displayModes.size(), 1u);
+    EXPECT_EQ(app.selection.plugin().displayModes[0].name, "320x240X");
     EXPECT_EQ(ed.List7->count(), 1);
 }
 
@@ -290,7 +290,7 @@ TEST_F(EditorWindow, CloseAsksAndCancelKeepsTheWindowOpen)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.plugin = threeOptions();
+    app.selection.plugin() = threeOptions();
     ed.showPlugin();
     ed.show();
     dialogs.answers.push_back(Answer::Cancel);
@@ -306,15 +306,15 @@ TEST_F(EditorWindow, CloseAsksAndCancelKeepsTheWindowOpen)
     dialogs.answers.push_back(Answer::Ok);
     close();
     EXPECT_FALSE(ed.isVisible());
-    EXPECT_EQ(ed.plugin.options.size(), 3u);  // hiding keeps the plugin loaded
+    EXPECT_EQ(app.selection.plugin().options.size(), 3u);  // hiding keeps the plugin loaded
 }
 
 TEST_F(EditorWindow, ValuesThatWouldNotReadBackAreNamedBeforeSaving)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.plugin = threeOptions();
-    ed.plugin.options[1].name = "Stereo,16";
+    app.selection.plugin() = threeOptions();
+    app.selection.plugin().options[1].name = "Stereo,16";
     ed.showPlugin();
     dialogs.answers.push_back(Answer::Cancel);
     savePlugin();
@@ -334,7 +334,7 @@ TEST_F(EditorWindow, AFailedSaveIsReportedNotAnnounced)
 {
     startup();
     Editor& ed = *app.Editor;
-    ed.plugin = threeOptions();
+    app.selection.plugin() = threeOptions();
     ed.showPlugin();
     makeFolder("C:\\KIVALTO\\ZSNES.XPL");  // the name is taken by a folder
     savePlugin();
@@ -362,7 +362,7 @@ TEST_F(EditorWindow, ImportShowsTheChosenPlugin)
     EXPECT_EQ(text(ed.List9, 0), "-s");
 
     importPlugin();  // cancelled: nothing changes
-    EXPECT_EQ(ed.plugin.options.size(), 1u);
+    EXPECT_EQ(app.selection.plugin().options.size(), 1u);
     EXPECT_EQ(ed.Text1->text().toStdString(), "ZSNES");
 }
 

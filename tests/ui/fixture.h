@@ -7,6 +7,8 @@
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 
+#include "tests/tempfolder.h"
+
 #include <QApplication>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +20,16 @@
 
 namespace kivalto::test {
 
+// A control of `window` by its design name, which is its object name.
+template <typename T>
+T* ctl(const QObject& window, const char* name)
+{
+    T* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        ADD_FAILURE() << "no control named " << name;
+    return control;
+}
+
 // Text file bytes: each line followed by CR LF.
 inline std::string crlf(const std::vector<std::string>& lines)
 {
@@ -25,14 +37,6 @@ inline std::string crlf(const std::vector<std::string>& lines)
     for (const auto& l : lines)
         out += l + "\r\n";
     return out;
-}
-
-inline std::filesystem::path makeTempRoot()
-{
-    std::random_device rd;
-    auto dir = std::filesystem::temp_directory_path() / ("kivalto-test-" + std::to_string(rd()) + std::to_string(rd()));
-    std::filesystem::create_directories(dir / "KIVALTO");
-    return dir;
 }
 
 inline DriveTable tableFor(const std::filesystem::path& root)
@@ -44,15 +48,18 @@ inline DriveTable tableFor(const std::filesystem::path& root)
 
 class KivaltoTest : public ::testing::Test {
 protected:
-    KivaltoTest() : root(makeTempRoot()), fs(tableFor(root), "C:\\KIVALTO"), app(fs, settings, dialogs, process)
+    KivaltoTest() : root(makeProgramFolder(temp)), fs(tableFor(root), "C:\\KIVALTO"), app(fs, settings, dialogs, process)
     {
         app.quit = [this] { app.quitRequested = true; };
     }
     ~KivaltoTest() override
     {
         destroyWindows(app);
-        std::error_code ec;
-        std::filesystem::remove_all(root, ec);
+    }
+    static std::filesystem::path makeProgramFolder(const TempFolder& folder)
+    {
+        std::filesystem::create_directories(folder / "KIVALTO");
+        return folder.path();
     }
 
     // Host path of a DOS path under the temporary root (C:\X -> root/X).
@@ -86,6 +93,7 @@ protected:
     }
     Snesmain& main() { return *app.Snesmain; }
 
+    TempFolder temp;
     std::filesystem::path root;
     DosFs fs;
     MemorySettingsStore settings;
@@ -95,3 +103,5 @@ protected:
 };
 
 } // namespace kivalto::test
+
+using kivalto::test::ctl;

@@ -25,7 +25,7 @@ TEST_F(HostileFiles, StartUpReadsTheFirstPartOfHugeFilesAndSaysSoOnce)
         codes += "30\r\n";
     writeFile("C:\\KIVALTO\\lookup.dat", codes + emptyLines);
     startup();
-    EXPECT_EQ(app.chpath->List1->count(), 32767);
+    EXPECT_EQ(app.chpath->presetCount(), 32767);
     ASSERT_EQ(app.frmTip->tipRound.tips().size(), 1u);
     EXPECT_EQ(app.frmTip->tipRound.tips()[0].size(), kMaxFieldBytes);
     // Shown together once the main window is up, each file once.
@@ -42,7 +42,7 @@ TEST_F(HostileFiles, AnOptionTheStoreCannotKeepIsReported)
 {
     startup();
     settings.failWrites = true;
-    main().dynROMs->trigger();
+    ctl<QAction>(main(), "dynROMs")->trigger();
     EXPECT_EQ(dialogs.lastText().rfind("The setting \"Dynamic ROMs\" could not be saved", 0), 0u) << dialogs.lastText();
     EXPECT_FALSE(QtSettingsStore("/dev/null/kivalto").save("kivalto", "Options", "NOtest", "0"));
 }

@@ -55,7 +55,7 @@ TEST_F(JukeboxWindow, StartsWithTheDesignState)
 
 TEST_F(JukeboxWindow, MenuShowsTheWindow)
 {
-    main().SPCJuke->trigger();
+    ctl<QAction>(main(), "SPCJuke")->trigger();
     EXPECT_TRUE(juke->isVisible());
 }
 

@@ -190,8 +190,8 @@ TEST_F(KeyconfigTest, ZsnesPlayer1SaveWritesRecordLaterScanKeyLineAndPlugin)
     for (int row = 0; row < 12; ++row)
         keyCell(plugin, row, 0) = expected[row];
     EXPECT_EQ(readFile("C:\\KIVALTO\\ZSNES.XPL"), crlf(plugin));
-    EXPECT_EQ(app.Editor->plugin.keys.at(8, KeyColumn::Player1), "Num8");
-    EXPECT_EQ(app.Editor->plugin.pluginName, "ZSNES");
+    EXPECT_EQ(app.selection.plugin().keys.at(8, KeyColumn::Player1), "Num8");
+    EXPECT_EQ(app.selection.plugin().pluginName, "ZSNES");
 
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_FALSE(app.errorfrm->isVisible());

@@ -17,7 +17,7 @@ protected:
         // Each cell names its column and row, e.g. "c3r11".
         for (int row = 0; row < kKeyRows; ++row)
             for (int col = 0; col < kKeyColumns; ++col)
-                app.Editor->plugin.keys.at(row, static_cast<KeyColumn>(col)) =
+                app.selection.plugin().keys.at(row, static_cast<KeyColumn>(col)) =
                     "c" + std::to_string(col) + "r" + std::to_string(row);
     }
     keyview& v() { return *app.keyview; }
@@ -34,8 +34,8 @@ protected:
 
 TEST_F(KeyViewer, PadHidesTheDirections)
 {
-    main().Play1select->setValue(3);
-    main().Play1keys->click();
+    ctl<QScrollBar>(main(), "Play1select")->setValue(3);
+    ctl<QPushButton>(main(), "Play1keys")->click();
     EXPECT_FALSE(v().isHidden());
     EXPECT_EQ(v().windowTitle(), "Player 1 Controller");
     expectColumn(3, 8);
@@ -44,7 +44,7 @@ TEST_F(KeyViewer, PadHidesTheDirections)
 
 TEST_F(KeyViewer, KeyboardShowsAllKeysAndTheNote)
 {
-    main().Play1select->setValue(1);
+    ctl<QScrollBar>(main(), "Play1select")->setValue(1);
     main().Play1keys_Click();
     expectColumn(0, 12);
     EXPECT_FALSE(v().Label13->isHidden());
@@ -54,9 +54,9 @@ TEST_F(KeyViewer, KeyboardShowsAllKeysAndTheNote)
 
 TEST_F(KeyViewer, PlayerTwoAlwaysShowsAllTwelve)
 {
-    main().Play1select->setValue(3);
+    ctl<QScrollBar>(main(), "Play1select")->setValue(3);
     main().Play1keys_Click();
-    main().PLAY2Keys->click();
+    ctl<QPushButton>(main(), "PLAY2Keys")->click();
     EXPECT_EQ(v().windowTitle(), "Player 2 Keys");
     expectColumn(1, 12);
     EXPECT_TRUE(v().Label13->isHidden());

@@ -36,14 +36,14 @@ protected:
 
     void selectPlugin(const std::string& name = "TEST.XPL")
     {
-        main().Plugins->setFileName(name);
-        main().Plugins->setPattern("*.XPL");
+        ctl<FileListBox>(main(), "Plugins")->setFileName(name);
+        ctl<FileListBox>(main(), "Plugins")->setPattern("*.XPL");
     }
     void selectRom(const std::string& name)
     {
-        for (int i = 0; i < main().File1->ListCount(); ++i)
-            if (main().File1->List(i) == name) {
-                main().File1->setListIndex(i);
+        for (int i = 0; i < ctl<FileListBox>(main(), "File1")->ListCount(); ++i)
+            if (ctl<FileListBox>(main(), "File1")->List(i) == name) {
+                ctl<FileListBox>(main(), "File1")->setListIndex(i);
                 return;
             }
         FAIL() << name << " is not listed";
@@ -70,10 +70,10 @@ TEST_F(Launching, RunWritesTheScriptAndStartsTheWindowsPif)
     startup();
     selectPlugin();
     selectRom("MARIO.SMC");
-    main().optionslist->item(1)->setSelected(true);  // Stereo: the option after the cheat type
-    main().List2->item(1)->setSelected(true);
-    main().Text2->setText("2");
-    main().Play1select->setValue(1);
+    ctl<QListWidget>(main(), "optionslist")->item(1)->setSelected(true);  // Stereo: the option after the cheat type
+    ctl<QListWidget>(main(), "List2")->item(1)->setSelected(true);
+    ctl<QLineEdit>(main(), "Text2")->setText("2");
+    ctl<QScrollBar>(main(), "Play1select")->setValue(1);
     main().Run_Click();
     EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST",
                               "TEST.EXE -f 2 -j2 -j1 -st -r 3 -fixed C:\\ROMS\\MARIO.SMC"}));
@@ -82,7 +82,7 @@ TEST_F(Launching, RunWritesTheScriptAndStartsTheWindowsPif)
     EXPECT_EQ(process.calls[0].workingDir, "C:\\KIVALTO");
     EXPECT_EQ(process.calls[0].mode, ShowMode::Maximized);
 
-    main().rundos->trigger();
+    ctl<QAction>(main(), "rundos")->trigger();
     main().Run_Click();
     EXPECT_EQ(process.calls.back().commandLine, "SNESDOS.PIF");
 }
@@ -92,7 +92,7 @@ TEST_F(Launching, GzipRomAsksWhetherToUnpack)
     startup();
     selectPlugin();
     selectRom("MARIO.GZ");
-    main().Play1select->setValue(2);  // a pad without a controller switch
+    ctl<QScrollBar>(main(), "Play1select")->setValue(2);  // a pad without a controller switch
     dialogs.answers = {Answer::Yes};
     main().Run_Click();
     ASSERT_FALSE(dialogs.boxes.empty());
@@ -114,8 +114,8 @@ TEST_F(Launching, AWrongSnesKeyDirectoryIsReportedBeforeTheGzipQuestion)
     startup();
     selectPlugin();
     selectRom("MARIO.GZ");
-    main().Play1select->setValue(1);
-    main().runsnesk->setChecked(true);  // C:\SNESKEY\ does not exist; Test After Running is on
+    ctl<QScrollBar>(main(), "Play1select")->setValue(1);
+    ctl<QAction>(main(), "runsnesk")->setChecked(true);  // C:\SNESKEY\ does not exist; Test After Running is on
     dialogs.answers = {Answer::Ok, Answer::Yes};
     main().Run_Click();
     ASSERT_EQ(dialogs.boxes.size(), 2u);
@@ -133,13 +133,13 @@ TEST_F(Launching, ProblemsAreReportedBeforeAnythingIsWritten)
     startup();
     selectPlugin();
     selectRom("MARIO.SMC");
-    main().Text1->setText("C:");
+    ctl<QLineEdit>(main(), "Text1")->setText("C:");
     main().Run_Click();
     EXPECT_NE(dialogs.lastText().find("emulator directory"), std::string::npos);
     EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat"));
     EXPECT_TRUE(process.calls.empty());
 
-    main().Text1->setText("C:\\EMU\\TEST\\");
+    ctl<QLineEdit>(main(), "Text1")->setText("C:\\EMU\\TEST\\");
     process.result = {false, "DOSBox was not found."};
     main().Run_Click();
     EXPECT_TRUE(exists("C:\\KIVALTO\\snesexec.bat"));
@@ -151,38 +151,36 @@ TEST_F(Launching, SavedSettingsComeBackOnDoubleClick)
     startup();
     selectPlugin();
     selectRom("MARIO.SMC");
-    main().optionslist->item(1)->setSelected(true);
-    main().List2->item(0)->setSelected(true);
-    main().Play1select->setValue(4);
-    main().runsnesk->setChecked(true);
-    main().Text2->setText("3");
+    ctl<QListWidget>(main(), "optionslist")->item(1)->setSelected(true);
+    ctl<QListWidget>(main(), "List2")->item(0)->setSelected(true);
+    ctl<QScrollBar>(main(), "Play1select")->setValue(4);
+    ctl<QAction>(main(), "runsnesk")->setChecked(true);
+    ctl<QLineEdit>(main(), "Text2")->setText("3");
     app.chtcodefrm->Text1->setText("7E0BCF28");
     app.chtcodefrm->Combo1->setEditText("-gg");
-    main().chten->setChecked(true);
+    ctl<QAction>(main(), "chten")->setChecked(true);
     main().SaveGPF_Click();
     EXPECT_EQ(dialogs.lastText(),
               "The settings for this ROM have been saved. Double-click on the ROM name to load them up again.");
     EXPECT_EQ(readFile("C:\\ROMS\\MARIO.GPF"), crlf({"TEST.XPL", "False", "True", "True", "False", " 4 ", "False",
                                                      "False", "True", "3", "7E0BCF28", "-gg", "True", "False"}));
 
-    main().optionslist->item(0)->setSelected(true);
-    main().optionslist->item(1)->setSelected(false);
-    main().Play1select->setValue(1);
-    main().runsnesk->setChecked(false);
-    main().Text2->setText("");
-    main().chten->setChecked(false);
-    main().settingsLoaded = false;
-    main().File1_DblClick();
-    EXPECT_TRUE(main().settingsLoaded);
-    EXPECT_FALSE(main().optionslist->item(0)->isSelected());
-    EXPECT_TRUE(main().optionslist->item(1)->isSelected());
-    EXPECT_TRUE(main().List2->item(0)->isSelected());
-    EXPECT_EQ(main().Play1select->value(), 4);
-    EXPECT_TRUE(main().runsnesk->isChecked());
-    EXPECT_EQ(main().Text2->text(), "3");
+    ctl<QListWidget>(main(), "optionslist")->item(0)->setSelected(true);
+    ctl<QListWidget>(main(), "optionslist")->item(1)->setSelected(false);
+    ctl<QScrollBar>(main(), "Play1select")->setValue(1);
+    ctl<QAction>(main(), "runsnesk")->setChecked(false);
+    ctl<QLineEdit>(main(), "Text2")->setText("");
+    ctl<QAction>(main(), "chten")->setChecked(false);
+    EXPECT_TRUE(main().loadGPF());
+    EXPECT_FALSE(ctl<QListWidget>(main(), "optionslist")->item(0)->isSelected());
+    EXPECT_TRUE(ctl<QListWidget>(main(), "optionslist")->item(1)->isSelected());
+    EXPECT_TRUE(ctl<QListWidget>(main(), "List2")->item(0)->isSelected());
+    EXPECT_EQ(ctl<QScrollBar>(main(), "Play1select")->value(), 4);
+    EXPECT_TRUE(ctl<QAction>(main(), "runsnesk")->isChecked());
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Text2")->text(), "3");
     EXPECT_EQ(app.chtcodefrm->Combo1->currentText(), "-gg");
-    EXPECT_TRUE(main().chten->isChecked());
-    EXPECT_EQ(main().File1->FileName(), "MARIO.SMC");
+    EXPECT_TRUE(ctl<QAction>(main(), "chten")->isChecked());
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->FileName(), "MARIO.SMC");
 }
 
 TEST_F(Launching, SettingsFileFailuresHaveThreeStages)
@@ -197,19 +195,17 @@ TEST_F(Launching, SettingsFileFailuresHaveThreeStages)
     EXPECT_EQ(errorText(), "The settings associated with this ROM are for a previous version of Kivalto.");
 
     writeFile("C:\\ROMS\\MARIO.GPF", crlf({"GONE.XPL"}));
-    main().File1_DblClick();
+    EXPECT_FALSE(main().loadGPF());
     EXPECT_EQ(errorText(), "The plugin these settings are for is not available. The required plugin is GONE.XPL");
-    EXPECT_FALSE(main().settingsLoaded);
 
     // Ends after the display lines: the rest stays as it was, silently.
-    main().Play1select->setValue(2);
+    ctl<QScrollBar>(main(), "Play1select")->setValue(2);
     writeFile("C:\\ROMS\\MARIO.GPF", crlf({"TEST.XPL", "True", "False", "False", "True"}));
     const auto boxes = dialogs.boxes.size();
-    main().File1_DblClick();
-    EXPECT_TRUE(main().optionslist->item(0)->isSelected());
-    EXPECT_TRUE(main().List2->item(1)->isSelected());
-    EXPECT_EQ(main().Play1select->value(), 2);
-    EXPECT_FALSE(main().settingsLoaded);
+    EXPECT_FALSE(main().loadGPF());
+    EXPECT_TRUE(ctl<QListWidget>(main(), "optionslist")->item(0)->isSelected());
+    EXPECT_TRUE(ctl<QListWidget>(main(), "List2")->item(1)->isSelected());
+    EXPECT_EQ(ctl<QScrollBar>(main(), "Play1select")->value(), 2);
     EXPECT_EQ(dialogs.boxes.size(), boxes);
 }
 
@@ -218,10 +214,10 @@ TEST_F(Launching, ACommaInTheFrameskipShiftsTheLaterValues)
     startup();
     selectPlugin();
     selectRom("MARIO.SMC");
-    main().Text2->setText("1,2");
+    ctl<QLineEdit>(main(), "Text2")->setText("1,2");
     main().SaveGPF_Click();
     main().File1_DblClick();
-    EXPECT_EQ(main().Text2->text(), "1");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Text2")->text(), "1");
     EXPECT_EQ(app.chtcodefrm->Text1->text(), "2");
 }
 
@@ -247,11 +243,11 @@ TEST_F(Launching, CommandLineStartLoadsLaunchesAndRestoresTheList)
     startup();
     ASSERT_EQ(process.calls.size(), 1u);
     EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST", "TEST.EXE -f 5 -j2 -j1 -s -fixed C:\\ROMS\\MARIO.SMC"}));
-    EXPECT_EQ(main().File1->Pattern(), "*.SMC;*.ZIP;*.GZ");
-    EXPECT_EQ(main().File1->ListCount(), 3);
-    EXPECT_TRUE(main().settingsLoaded);
-    EXPECT_FALSE(main().commandLineStart);
-    EXPECT_TRUE(main().Run->isEnabled());
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Pattern(), "*.SMC;*.ZIP;*.GZ");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->ListCount(), 3);
+    EXPECT_EQ(app.selection.choices.frameskip, "5");  // the settings were loaded again after the launch
+    EXPECT_FALSE(app.selection.commandLineStart);
+    EXPECT_TRUE(ctl<QPushButton>(main(), "Run")->isEnabled());
 }
 
 TEST_F(Launching, CommandLineStartWithoutSettingsOpensNormally)
@@ -297,7 +293,7 @@ TEST_F(Launching, HostileSettingsFilesRunNothing)
         EXPECT_EQ(readFile("C:\\NOTES.TXT"), "keep");
         EXPECT_TRUE(process.calls.empty());
         // Typed over, the value is named as the box's.
-        main().Text2->setText("1>X");
+        ctl<QLineEdit>(main(), "Text2")->setText("1>X");
         main().Run_Click();
         EXPECT_EQ(dialogs.lastText().rfind("The frameskip box", 0), 0u) << dialogs.lastText();
         destroyWindows(app);
@@ -313,10 +309,61 @@ TEST_F(Launching, ARomFolderTooDeepForDosIsRefused)
     writeFile(deep + "\\MARIO.SMC", std::string(70000, '\0'));
     startup();
     selectPlugin();
-    main().File1->setPath(deep);
+    ctl<FileListBox>(main(), "File1")->setPath(deep);
     selectRom("MARIO.SMC");
     main().Run_Click();
     EXPECT_NE(dialogs.lastText().find("DOS passes at most 126"), std::string::npos) << dialogs.lastText();
     EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat"));
     EXPECT_TRUE(process.calls.empty());
+}
+
+// Every choice the user makes in the windows reaches the selection that the
+// launch reads, at once and without a launch in between.
+TEST_F(Launching, EveryChoiceReachesTheSelection)
+{
+    startup();
+    selectPlugin();
+    const LaunchChoices& c = app.selection.choices;
+    EXPECT_EQ(c.emulatorDir, "C:\\EMU\\TEST\\");
+    ASSERT_EQ(c.options.size(), 2u);
+    ASSERT_EQ(c.displayModes.size(), 2u);
+
+    const struct {
+        const char* item;
+        bool LaunchChoices::*choice;
+    } marks[] = {{"rundos", &LaunchChoices::runInDos},        {"runvesa", &LaunchChoices::runVesa},
+                 {"runsnesk", &LaunchChoices::runSnesKey},     {"nostest", &LaunchChoices::testAfterRunning},
+                 {"ROMMame", &LaunchChoices::mameRom},         {"chten", &LaunchChoices::enableCheat},
+                 {"MenuShorten", &LaunchChoices::shortenNames}};
+    for (const auto& m : marks) {
+        QAction* item = ctl<QAction>(main(), m.item);
+        item->trigger();
+        EXPECT_EQ(c.*m.choice, item->isChecked()) << m.item;
+        item->trigger();
+        EXPECT_EQ(c.*m.choice, item->isChecked()) << m.item;
+    }
+
+    ctl<QLineEdit>(main(), "Text1")->setText("C:\\OTHER\\");
+    ctl<QLineEdit>(main(), "Text2")->setText("4");
+    ctl<QListWidget>(main(), "optionslist")->item(1)->setSelected(true);
+    ctl<QListWidget>(main(), "List2")->item(0)->setSelected(true);
+    ctl<QScrollBar>(main(), "Play1select")->setValue(2);
+    app.chtcodefrm->Text1->setText("7E0BCF28");
+    app.chtcodefrm->Combo1->setEditText("-gg");
+    EXPECT_EQ(c.emulatorDir, "C:\\OTHER\\");
+    EXPECT_EQ(c.frameskip, "4");
+    EXPECT_FALSE(c.options[0].chosen);
+    EXPECT_TRUE(c.options[1].chosen);
+    EXPECT_TRUE(c.displayModes[0].chosen);
+    EXPECT_EQ(c.controller, 2);
+    EXPECT_EQ(c.cheatCode, "7E0BCF28");
+    EXPECT_EQ(c.cheatSwitch, "-gg");
+
+    selectRom("ZELDA.ZIP");
+    EXPECT_EQ(app.selection.romFolder(), "C:\\ROMS");
+    EXPECT_EQ(app.selection.rom(), "ZELDA.ZIP");
+    // A new selection of the plugin starts its choices afresh.
+    selectPlugin();
+    EXPECT_EQ(c.emulatorDir, "C:\\EMU\\TEST\\");
+    EXPECT_FALSE(c.options[1].chosen);
 }

@@ -36,15 +36,15 @@ protected:
                                                    "Sound", "-sound 1", "ENDOPTS", "Big", "-scale 3", "ENDDISP"}) +
                                                  keys);
         startup();
-        main().Plugins->setFileName("NATIVE.XPL");
-        main().Plugins->setPattern("*.XPL");
+        ctl<FileListBox>(main(), "Plugins")->setFileName("NATIVE.XPL");
+        ctl<FileListBox>(main(), "Plugins")->setPattern("*.XPL");
     }
     void run(const std::string& rom)
     {
-        for (int i = 0; i < main().File1->ListCount(); ++i)
-            if (main().File1->List(i) == rom)
-                main().File1->setListIndex(i);
-        ASSERT_EQ(main().File1->FileName(), rom);
+        for (int i = 0; i < ctl<FileListBox>(main(), "File1")->ListCount(); ++i)
+            if (ctl<FileListBox>(main(), "File1")->List(i) == rom)
+                ctl<FileListBox>(main(), "File1")->setListIndex(i);
+        ASSERT_EQ(ctl<FileListBox>(main(), "File1")->FileName(), rom);
         main().Run_Click();
     }
     void makeScript(const std::string& dosPath, bool executable = true)
@@ -68,11 +68,11 @@ TEST_F(NativeLaunching, ANativeProgramGetsWordsAndTheDosTogglesMeanNothing)
 {
     makeScript("C:\\EMU\\standin");
     usePlugin("STANDIN");
-    main().optionslist->item(0)->setSelected(true);
-    main().List2->item(0)->setSelected(true);
-    main().Text2->setText("2");
-    main().Play1select->setValue(1);
-    for (QAction* toggle : {main().rundos, main().runvesa, main().runsnesk, main().MenuShorten})
+    ctl<QListWidget>(main(), "optionslist")->item(0)->setSelected(true);
+    ctl<QListWidget>(main(), "List2")->item(0)->setSelected(true);
+    ctl<QLineEdit>(main(), "Text2")->setText("2");
+    ctl<QScrollBar>(main(), "Play1select")->setValue(1);
+    for (QAction* toggle : {ctl<QAction>(main(), "rundos"), ctl<QAction>(main(), "runvesa"), ctl<QAction>(main(), "runsnesk"), ctl<QAction>(main(), "MenuShorten")})
         toggle->setChecked(true);
     run("Super Mario World.smc");
 

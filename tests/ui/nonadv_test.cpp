@@ -177,38 +177,38 @@ TEST_F(ManualMapping, HelpTexts)
 TEST_F(ManualMapping, MenuItemsSwitchAdvancedSupportAndTestAfterRunning)
 {
     Snesmain& m = main();
-    EXPECT_TRUE(m.sneskadv->isChecked());
-    EXPECT_FALSE(m.nonadvcon->isEnabled());
+    EXPECT_TRUE(ctl<QAction>(m, "sneskadv")->isChecked());
+    EXPECT_FALSE(ctl<QAction>(m, "nonadvcon")->isEnabled());
     EXPECT_TRUE(w().isHidden());
 
-    m.sneskadv->trigger();
-    EXPECT_FALSE(m.sneskadv->isChecked());
-    EXPECT_TRUE(m.nonadvcon->isEnabled());
+    ctl<QAction>(m, "sneskadv")->trigger();
+    EXPECT_FALSE(ctl<QAction>(m, "sneskadv")->isChecked());
+    EXPECT_TRUE(ctl<QAction>(m, "nonadvcon")->isEnabled());
     EXPECT_FALSE(w().isHidden());
     EXPECT_EQ(w().List1->currentRow(), 0);
 
-    m.sneskadv->trigger();
-    EXPECT_TRUE(m.sneskadv->isChecked());
-    EXPECT_FALSE(m.nonadvcon->isEnabled());
+    ctl<QAction>(m, "sneskadv")->trigger();
+    EXPECT_TRUE(ctl<QAction>(m, "sneskadv")->isChecked());
+    EXPECT_FALSE(ctl<QAction>(m, "nonadvcon")->isEnabled());
     EXPECT_FALSE(w().isHidden());
 
     pressClose();
     EXPECT_TRUE(w().isHidden());
-    m.nonadvcon->setEnabled(true);
-    m.nonadvcon->trigger();
+    ctl<QAction>(m, "nonadvcon")->setEnabled(true);
+    ctl<QAction>(m, "nonadvcon")->trigger();
     EXPECT_FALSE(w().isHidden());
 
-    EXPECT_TRUE(m.nostest->isChecked());
-    m.nostest->trigger();
+    EXPECT_TRUE(ctl<QAction>(m, "nostest")->isChecked());
+    ctl<QAction>(m, "nostest")->trigger();
     EXPECT_EQ(settings.get("Kivalto", "Options", "NOtest", "missing"), "0");
-    m.nostest->trigger();
+    ctl<QAction>(m, "nostest")->trigger();
     EXPECT_EQ(settings.get("Kivalto", "Options", "NOtest", "missing"), "1");
 }
 
 TEST_F(ManualMapping, TestAfterRunningKeepsItsStateAcrossRuns)
 {
-    main().nostest->trigger();
+    ctl<QAction>(main(), "nostest")->trigger();
     destroyWindows(app);
     startup();
-    EXPECT_FALSE(main().nostest->isChecked());
+    EXPECT_FALSE(ctl<QAction>(main(), "nostest")->isChecked());
 }

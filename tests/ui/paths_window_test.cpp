@@ -28,11 +28,11 @@ TEST_F(PathsWindow, LoadFillsTheFieldsAndTheRomDirectory)
     startup();
     EXPECT_EQ(shown(*app.Paths),
               (std::vector<std::string>{"C:\\GAMES\\SNES\\", "C:\\SPC\\", "C:\\KIVALTO\\", "", "", "", ""}));
-    EXPECT_EQ(main().File1->Path(), "C:\\GAMES\\SNES");
-    EXPECT_EQ(main().Dirtext->text(), "C:\\GAMES\\SNES\\");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\GAMES\\SNES");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text(), "C:\\GAMES\\SNES\\");
     EXPECT_EQ(app.Paths->windowTitle(), "Paths");
     EXPECT_FALSE(app.Paths->isVisible());
-    main().SetPths->trigger();
+    ctl<QAction>(main(), "SetPths")->trigger();
     EXPECT_TRUE(app.Paths->isVisible());
 }
 
@@ -42,8 +42,8 @@ TEST_F(PathsWindow, AMissingRomFolderIsReportedAndTheOtherFieldsAreRead)
     startup();
     EXPECT_EQ(shown(*app.Paths), (std::vector<std::string>{"Q:\\ROMS\\", "C:\\SPC\\", "C:\\KIVALTO\\", "C:\\UNZIP\\",
                                                            "V.EXE", "C:\\SK\\", "C:\\GPF\\"}));
-    EXPECT_EQ(main().File1->Path(), "C:\\KIVALTO");
-    EXPECT_EQ(main().Dirtext->text(), "");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\KIVALTO");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text(), "");
     EXPECT_TRUE(dialogs.boxes.empty());
     // Shown with the other notices of the start (here the missing plugins).
     EXPECT_NE(app.errorfrm->Label1->text().toStdString().find("The ROM Directory \"Q:\\ROMS\\\" in paths.dat cannot be used"),
@@ -83,7 +83,7 @@ TEST_F(PathsWindow, SaveUpperCasesAddsBackslashesAndWritesExactBytes)
     // directory does not change.
     EXPECT_TRUE(std::filesystem::exists(host("C:\\KIVALTO\\PATHS.DAT")));
     EXPECT_TRUE(app.Paths->isVisible());
-    EXPECT_EQ(main().File1->Path(), "C:\\KIVALTO");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\KIVALTO");
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 

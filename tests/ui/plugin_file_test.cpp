@@ -10,10 +10,10 @@ namespace {
 class PluginFileWindow : public test::KivaltoTest {
 protected:
     void SetUp() override { startup(); }
-    EmulatorPlugin& plugin() { return app.Editor->plugin; }
+    EmulatorPlugin& plugin() { return app.selection.plugin(); }
     void import(const std::string& path)
     {
-        app.Editor->importPlug(path);
+        app.importPlug(path);
     }
 };
 
@@ -36,7 +36,7 @@ TEST_F(PluginFileWindow, ImportFromElsewhereThenSaveIntoKivaltoFolder)
     ASSERT_EQ(plugin().options.size(), 1u);
     EXPECT_EQ(plugin().options[0].name, "Sound");
 
-    app.Editor->savePLUG();
+    app.savePLUG();
     EXPECT_EQ(plugin().defaultDir, "C:\\ZSNES\\");
     p.defaultDir = "C:\\ZSNES\\";
     for (auto& row : p.keys.cells)
@@ -50,20 +50,20 @@ TEST_F(PluginFileWindow, SaveReplacesASystemNameByItsMasks)
     plugin() = EmulatorPlugin{};
     plugin().pluginName = "GENS";
     plugin().fileSpec = "MEGA DRIVE";
-    app.Editor->savePLUG();
+    app.savePLUG();
     EXPECT_EQ(plugin().fileSpec, "*.smd;*.bin;*.zip;*.1;*.GZ");
     const std::string text = readFile("C:\\KIVALTO\\GENS.XPL");
     EXPECT_EQ(text.substr(0, text.find("ENDOPTS")), "\r\n*.smd;*.bin;*.zip;*.1;*.GZ\r\n\r\n\\\r\n\r\n\r\n");
 
     plugin().fileSpec = "mega drive";
-    app.Editor->savePLUG();
+    app.savePLUG();
     EXPECT_EQ(readFile("C:\\KIVALTO\\GENS.XPL").substr(0, 14), "\r\nmega drive\r\n");
 }
 
 TEST_F(PluginFileWindow, FailedSaveReachesTheCaller)
 {
     plugin().pluginName = "MISSING\\X";
-    EXPECT_THROW(app.Editor->savePLUG(), FileError);
+    EXPECT_THROW(app.savePLUG(), FileError);
 }
 
 TEST_F(PluginFileWindow, ImportMessages)

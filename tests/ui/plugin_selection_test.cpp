@@ -1,4 +1,5 @@
 #include "fixture.h"
+#include "app/windows/pictures.h"
 
 #include "launch/windows/chtcodefrm.h"
 #include "plugins/pluginfile.h"
@@ -27,14 +28,14 @@ protected:
     void install(const std::string& file, const EmulatorPlugin& p) { writeFile("C:\\KIVALTO\\" + file, writePluginFile(p)); }
     void select(const std::string& file)
     {
-        main().Plugins->setFileName(file);
-        main().Plugins->setPattern("*.XPL");
+        ctl<FileListBox>(main(), "Plugins")->setFileName(file);
+        ctl<FileListBox>(main(), "Plugins")->setPattern("*.XPL");
     }
     QTreeWidgetItem* root(const std::string& key)
     {
-        for (int i = 0; i < main().TreeView1->topLevelItemCount(); ++i)
-            if (main().TreeView1->topLevelItem(i)->data(0, Qt::UserRole).toString().toStdString() == key)
-                return main().TreeView1->topLevelItem(i);
+        for (int i = 0; i < ctl<QTreeWidget>(main(), "TreeView1")->topLevelItemCount(); ++i)
+            if (ctl<QTreeWidget>(main(), "TreeView1")->topLevelItem(i)->data(0, Qt::UserRole).toString().toStdString() == key)
+                return ctl<QTreeWidget>(main(), "TreeView1")->topLevelItem(i);
         return nullptr;
     }
     std::vector<std::string> children(const std::string& key)
@@ -53,7 +54,7 @@ protected:
             out.push_back(list->item(i)->data(role).toString().toStdString());
         return out;
     }
-    EmulatorPlugin& loaded() { return app.Editor->plugin; }
+    EmulatorPlugin& loaded() { return app.selection.plugin(); }
 };
 
 using Texts = std::vector<std::string>;
@@ -63,7 +64,7 @@ using Texts = std::vector<std::string>;
 TEST_F(PluginSelection, NoPluginsShowsErrorAndOnlySystemNodes)
 {
     startup();
-    ASSERT_EQ(main().TreeView1->topLevelItemCount(), 8);
+    ASSERT_EQ(ctl<QTreeWidget>(main(), "TreeView1")->topLevelItemCount(), 8);
     // Windows loaded later in the start-up may report into the same window:
     // build the catalogue again to see its own report.
     app.errorfrm->hide();
@@ -73,17 +74,17 @@ TEST_F(PluginSelection, NoPluginsShowsErrorAndOnlySystemNodes)
               "running Kivalto from a shortcut ensure that the correct Kivalto path is specified in PROPERTIES>START "
               "IN. The Kivalto directory is currently set to C:\\KIVALTO");
     EXPECT_FALSE(app.errorfrm->isHidden());
-    ASSERT_EQ(main().TreeView1->topLevelItemCount(), 8);
+    ASSERT_EQ(ctl<QTreeWidget>(main(), "TreeView1")->topLevelItemCount(), 8);
     Texts captions;
     for (int i = 0; i < 8; ++i) {
-        captions.push_back(main().TreeView1->topLevelItem(i)->text(0).toStdString());
-        EXPECT_EQ(main().TreeView1->topLevelItem(i)->childCount(), 0);
+        captions.push_back(ctl<QTreeWidget>(main(), "TreeView1")->topLevelItem(i)->text(0).toStdString());
+        EXPECT_EQ(ctl<QTreeWidget>(main(), "TreeView1")->topLevelItem(i)->childCount(), 0);
     }
     EXPECT_EQ(captions, (Texts{"SNES", "NES", "GAMEBOY", "MEGA DRIVE", "MASTER SYSTEM", "GAME GEAR", "PC ENGINE",
                                "OTHER"}));
     EXPECT_EQ(root("MEGA")->text(0).toStdString(), "MEGA DRIVE");
-    EXPECT_FALSE(main().Run->isEnabled());
-    EXPECT_EQ(main().Frame1->title().toStdString(), "Current Emulator (Inactive)");
+    EXPECT_FALSE(ctl<QPushButton>(main(), "Run")->isEnabled());
+    EXPECT_EQ(ctl<QGroupBox>(main(), "Frame1")->title().toStdString(), "Current Emulator (Inactive)");
 }
 
 TEST_F(PluginSelection, TreeFilesPluginsUnderTheirSystems)
@@ -102,12 +103,12 @@ TEST_F(PluginSelection, TreeFilesPluginsUnderTheirSystems)
     EXPECT_EQ(root("OTHER")->icon(0).cacheKey(), main().image2(2).cacheKey());
     EXPECT_EQ(root("MEGA")->child(0)->icon(0).cacheKey(), main().image2(3).cacheKey());
     // Start-up highlights the first plugin and previews it only.
-    EXPECT_EQ(main().EMUName->text().toStdString(), "ANY v1");
-    EXPECT_FALSE(main().Run->isEnabled());
+    EXPECT_EQ(ctl<QLabel>(main(), "EMUName")->text().toStdString(), "ANY v1");
+    EXPECT_FALSE(ctl<QPushButton>(main(), "Run")->isEnabled());
 
     // An unreadable plugin previews as its file name.
-    main().Plugins->setListIndex(2);
-    EXPECT_EQ(main().EMUName->text().toStdString(), "EMPTY.XPL");
+    ctl<FileListBox>(main(), "Plugins")->setListIndex(2);
+    EXPECT_EQ(ctl<QLabel>(main(), "EMUName")->text().toStdString(), "EMPTY.XPL");
 }
 
 TEST_F(PluginSelection, TreeClickSelectsThePluginAndListsAllAgain)
@@ -116,21 +117,21 @@ TEST_F(PluginSelection, TreeClickSelectsThePluginAndListsAllAgain)
     install("GENS.XPL", plugin("GENS", "*.smd"));
     startup();
     main().TreeView1_NodeClick(root("SNES"));  // a system node does nothing
-    EXPECT_FALSE(main().Run->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(main(), "Run")->isEnabled());
 
     QTreeWidgetItem* node = root("SNES")->child(0);
     EXPECT_EQ(node->data(0, Qt::AccessibleTextRole).toString().toStdString(), "ZSNES");
     main().TreeView1_NodeClick(node);
     EXPECT_EQ(loaded().pluginName, "ZSNES");
-    EXPECT_EQ(main().EMUName->text().toStdString(), "ZSNES v1");
-    EXPECT_EQ(main().Text1->text().toStdString(), "C:\\ZSNES\\");
-    EXPECT_TRUE(main().Run->isEnabled());
-    EXPECT_TRUE(main().SaveGPF->isEnabled());
-    EXPECT_TRUE(main().Command1->isEnabled());
-    EXPECT_EQ(main().Frame1->title().toStdString(), "Current Emulator");
-    EXPECT_EQ(main().Plugins->Pattern(), "*.xpl");
-    EXPECT_EQ(main().Plugins->ListCount(), 2);
-    EXPECT_EQ(main().File1->Pattern(), "*.SMC;*.SFC");
+    EXPECT_EQ(ctl<QLabel>(main(), "EMUName")->text().toStdString(), "ZSNES v1");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Text1")->text().toStdString(), "C:\\ZSNES\\");
+    EXPECT_TRUE(ctl<QPushButton>(main(), "Run")->isEnabled());
+    EXPECT_TRUE(ctl<QPushButton>(main(), "SaveGPF")->isEnabled());
+    EXPECT_TRUE(ctl<QPushButton>(main(), "Command1")->isEnabled());
+    EXPECT_EQ(ctl<QGroupBox>(main(), "Frame1")->title().toStdString(), "Current Emulator");
+    EXPECT_EQ(ctl<FileListBox>(main(), "Plugins")->Pattern(), "*.xpl");
+    EXPECT_EQ(ctl<FileListBox>(main(), "Plugins")->ListCount(), 2);
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Pattern(), "*.SMC;*.SFC");
     EXPECT_TRUE(app.Editor->isHidden());
 
     // A plugin deleted after the tree was built is ignored.
@@ -151,21 +152,25 @@ TEST_F(PluginSelection, SplitsOptionsAndCheatsKeepingEachSwitch)
     app.chtcodefrm->Combo1->setEditText("-old");
     select("NLKE.XPL");
 
-    EXPECT_EQ(texts(main().optionslist), (Texts{"Sound", "Stereo", ""}));
-    EXPECT_EQ(texts(main().optionslist, Qt::UserRole), (Texts{"-s", "-st", "-e"}));
-    EXPECT_EQ(texts(main().List2), (Texts{"320x240X", "640x480"}));
-    EXPECT_EQ(texts(main().List2, Qt::UserRole), (Texts{"-m1", "-m2"}));
+    EXPECT_EQ(texts(ctl<QListWidget>(main(), "optionslist")), (Texts{"Sound", "Stereo", ""}));
+    EXPECT_EQ(texts(ctl<QListWidget>(main(), "optionslist"), Qt::UserRole), (Texts{"-s", "-st", "-e"}));
+    EXPECT_EQ(texts(ctl<QListWidget>(main(), "List2")), (Texts{"320x240X", "640x480"}));
+    EXPECT_EQ(texts(ctl<QListWidget>(main(), "List2"), Qt::UserRole), (Texts{"-m1", "-m2"}));
     chtcodefrm& cheat = *app.chtcodefrm;
     ASSERT_EQ(cheat.Combo1->count(), 1);
     EXPECT_EQ(cheat.Combo1->itemText(0).toStdString(), "Pro Action Replay");
-    EXPECT_EQ(texts(cheat.List1), Texts{"-par"});
     EXPECT_EQ(cheat.Combo1->currentText().toStdString(), "");
     EXPECT_EQ(cheat.Text1->text().toStdString(), "7E0BCF28");
 
     // Another selection replaces the lists rather than adding to them.
     select("NLKE.XPL");
-    EXPECT_EQ(main().optionslist->count(), 3);
-    EXPECT_EQ(cheat.List1->count(), 1);
+    EXPECT_EQ(ctl<QListWidget>(main(), "optionslist")->count(), 3);
+    ASSERT_EQ(cheat.Combo1->count(), 1);
+    // The picked type's switch is the one the plugin gave it.
+    cheat.Combo1->setCurrentIndex(0);
+    cheat.Combo1_Click();
+    cheat.Command1_Click();
+    EXPECT_EQ(cheat.Combo1->currentText().toStdString(), "-par");
 }
 
 TEST_F(PluginSelection, RescansOnlyWhenThePatternChanges)
@@ -173,21 +178,21 @@ TEST_F(PluginSelection, RescansOnlyWhenThePatternChanges)
     install("GENS.XPL", plugin("GENS", "*.smd;*.bin"));
     startup();
     int scans = 0;
-    QObject::connect(main().romCatalogue, &QAbstractItemModel::modelReset, [&] { ++scans; });
+    QObject::connect(&main().catalogue(), &QAbstractItemModel::modelReset, [&] { ++scans; });
     select("GENS.XPL");
     EXPECT_EQ(scans, 1);
-    EXPECT_EQ(main().File1->Pattern(), "*.smd;*.bin");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Pattern(), "*.smd;*.bin");
     select("GENS.XPL");
     EXPECT_EQ(scans, 1);
 
     // The command-line start suppresses one rescan and pattern change.
-    main().File1->setPattern("*.*");
-    main().commandLineStart = true;
+    ctl<FileListBox>(main(), "File1")->setPattern("*.*");
+    app.selection.commandLineStart = true;
     select("GENS.XPL");
     EXPECT_EQ(scans, 1);
-    EXPECT_EQ(main().File1->Pattern(), "*.*");
-    EXPECT_FALSE(main().commandLineStart);
-    EXPECT_TRUE(main().Run->isEnabled());
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Pattern(), "*.*");
+    EXPECT_FALSE(app.selection.commandLineStart);
+    EXPECT_TRUE(ctl<QPushButton>(main(), "Run")->isEnabled());
     select("GENS.XPL");
     EXPECT_EQ(scans, 2);
 }
@@ -198,11 +203,11 @@ TEST_F(PluginSelection, FrameskipBoxFollowsThePlugin)
     install("SKIP.XPL", plugin("SKIP", "*.SMC", "-F n"));
     startup();
     select("PLAIN.XPL");
-    EXPECT_TRUE(main().Text2->isHidden());
-    EXPECT_TRUE(main().Label6->isHidden());
+    EXPECT_TRUE(ctl<QLineEdit>(main(), "Text2")->isHidden());
+    EXPECT_TRUE(ctl<QLabel>(main(), "Label6")->isHidden());
     select("SKIP.XPL");
-    EXPECT_FALSE(main().Text2->isHidden());
-    EXPECT_FALSE(main().Label6->isHidden());
+    EXPECT_FALSE(ctl<QLineEdit>(main(), "Text2")->isHidden());
+    EXPECT_FALSE(ctl<QLabel>(main(), "Label6")->isHidden());
 }
 
 TEST_F(PluginSelection, InvalidPluginStillFillsTheWindowFromWhatWasRead)
@@ -217,10 +222,10 @@ TEST_F(PluginSelection, InvalidPluginStillFillsTheWindowFromWhatWasRead)
     EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
     EXPECT_EQ(dialogs.boxes[0].icon, Icon::None);
     EXPECT_EQ(loaded().pluginName, "OLD");
-    EXPECT_EQ(texts(main().optionslist), Texts{"Turbo"});
-    EXPECT_EQ(main().EMUName->text().toStdString(), "Old Emu");
-    EXPECT_TRUE(main().Run->isEnabled());
-    EXPECT_EQ(main().File1->Pattern(), "*.nes");
+    EXPECT_EQ(texts(ctl<QListWidget>(main(), "optionslist")), Texts{"Turbo"});
+    EXPECT_EQ(ctl<QLabel>(main(), "EMUName")->text().toStdString(), "Old Emu");
+    EXPECT_TRUE(ctl<QPushButton>(main(), "Run")->isEnabled());
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Pattern(), "*.nes");
 }
 
 TEST_F(PluginSelection, DirectorySaveWritesThePluginWithBackslash)
@@ -230,11 +235,11 @@ TEST_F(PluginSelection, DirectorySaveWritesThePluginWithBackslash)
     install("ZSNES.XPL", p);
     startup();
     select("ZSNES.XPL");
-    main().Text1->setText("C:\\EMU\\ZSNES");
-    main().Command1->click();  // "Save": the directory into the plugin file
+    ctl<QLineEdit>(main(), "Text1")->setText("C:\\EMU\\ZSNES");
+    ctl<QPushButton>(main(), "Command1")->click();  // "Save": the directory into the plugin file
     EXPECT_EQ(dialogs.lastText(), "The new directory has been saved.");
     EXPECT_EQ(loaded().defaultDir, "C:\\EMU\\ZSNES\\");
-    EXPECT_EQ(main().Text1->text().toStdString(), "C:\\EMU\\ZSNES");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Text1")->text().toStdString(), "C:\\EMU\\ZSNES");
     p.defaultDir = "C:\\EMU\\ZSNES\\";
     for (auto& row : p.keys.cells)
         row.fill("");  // unset keys were read back empty
@@ -249,8 +254,8 @@ TEST_F(PluginSelection, DirectorySaveReportsAFileThatCannotBeWritten)
     // The plugin's place is taken by a folder with content: the rename fails.
     std::filesystem::remove(host("C:\\KIVALTO\\ZSNES.XPL"));
     writeFile("C:\\KIVALTO\\ZSNES.XPL\\KEEP.TXT", "keep");
-    main().Text1->setText("C:\\NEW\\");
-    main().Command1->click();  // "Save"
+    ctl<QLineEdit>(main(), "Text1")->setText("C:\\NEW\\");
+    ctl<QPushButton>(main(), "Command1")->click();  // "Save"
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text.rfind("The new directory could not be saved to the plugin file ZSNES.XPL, which "
                                           "is left as it was: ",
@@ -264,15 +269,15 @@ TEST_F(PluginSelection, EditorMenuMakesTheEmulatorInactive)
     install("ZSNES.XPL", plugin("ZSNES", "*.SMC"));
     startup();
     select("ZSNES.XPL");
-    main().emuplugedit->trigger();
-    EXPECT_FALSE(main().Run->isEnabled());
-    EXPECT_FALSE(main().SaveGPF->isEnabled());
-    EXPECT_FALSE(main().Command1->isEnabled());
-    EXPECT_EQ(main().Frame1->title().toStdString(), "Current Emulator (Inactive)");
-    EXPECT_NE(main().Frame1->styleSheet().indexOf("#800000"), -1);
+    ctl<QAction>(main(), "emuplugedit")->trigger();
+    EXPECT_FALSE(ctl<QPushButton>(main(), "Run")->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(main(), "SaveGPF")->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(main(), "Command1")->isEnabled());
+    EXPECT_EQ(ctl<QGroupBox>(main(), "Frame1")->title().toStdString(), "Current Emulator (Inactive)");
+    EXPECT_NE(ctl<QGroupBox>(main(), "Frame1")->styleSheet().indexOf("#800000"), -1);
     EXPECT_FALSE(app.Editor->isHidden());
     app.Editor->hide();
-    EXPECT_FALSE(main().Run->isEnabled());
+    EXPECT_FALSE(ctl<QPushButton>(main(), "Run")->isEnabled());
 }
 
 TEST_F(PluginSelection, RefreshFromTheMenuListsNewAndDeletedPluginsButKeepsTheTree)
@@ -281,9 +286,9 @@ TEST_F(PluginSelection, RefreshFromTheMenuListsNewAndDeletedPluginsButKeepsTheTr
     startup();
     install("LATE.XPL", plugin("LATE", "*.SMC"));
     std::filesystem::remove(host("C:\\KIVALTO\\GONE.XPL"));
-    main().refplug->trigger();
-    ASSERT_EQ(main().Plugins->ListCount(), 1);
-    EXPECT_EQ(main().Plugins->List(0), "LATE.XPL");
+    ctl<QAction>(main(), "refplug")->trigger();
+    ASSERT_EQ(ctl<FileListBox>(main(), "Plugins")->ListCount(), 1);
+    EXPECT_EQ(ctl<FileListBox>(main(), "Plugins")->List(0), "LATE.XPL");
     EXPECT_EQ(children("SNES").size(), 1u);
 }
 
@@ -291,7 +296,7 @@ TEST_F(PluginSelection, ControllerPictureFollowsTheSelector)
 {
     startup();
     for (int value : {1, 4, 2}) {
-        main().Play1select->setValue(value);
-        EXPECT_EQ(main().play1pad->pixmap().toImage(), main().ImageList1[static_cast<std::size_t>(value - 1)].toImage());
+        ctl<QScrollBar>(main(), "Play1select")->setValue(value);
+        EXPECT_EQ(ctl<QLabel>(main(), "play1pad")->pixmap().toImage(), makePadPictures()[static_cast<std::size_t>(value - 1)].toImage());
     }
 }

@@ -28,8 +28,8 @@ protected:
         makeFolder("C:\\ROMS\\Snes");
         writeFile("C:\\ROMS\\Snes\\Zelda.sfc", romImage("ZELDA NO DENSETSU"));
     }
-    std::vector<RomEntry> shown() { return main().romCatalogue->entries(); }
-    std::string romName() { return main().ROMNAME->text().toStdString(); }
+    std::vector<RomEntry> shown() { return main().catalogue().entries(); }
+    std::string romName() { return ctl<QLineEdit>(main(), "ROMNAME")->text().toStdString(); }
     void restart()
     {
         destroyWindows(app);
@@ -40,36 +40,36 @@ protected:
 TEST_F(RomLists, StartupScanFillsTheListAndClicksFollowThePositionRule)
 {
     startup();
-    EXPECT_EQ(main().ListView1->model(), main().romCatalogue);
+    EXPECT_EQ(ctl<QListView>(main(), "ListView1")->model(), &main().catalogue());
     EXPECT_EQ(shown(), (std::vector<RomEntry>{{"MARIO, LUIGI*", kRomIcon},
                                               {"SUPER MARIOWORLD", kRomIcon},
                                               {"SNES", kFolderIcon},
                                               {"UP", kUpIcon}}));
-    EXPECT_FALSE(main().romCatalogue->index(3).data(Qt::DecorationRole).value<QIcon>().isNull());
+    EXPECT_FALSE(main().catalogue().index(3).data(Qt::DecorationRole).value<QIcon>().isNull());
 
     main().ListView1_Click(2);
-    EXPECT_EQ(main().selectedItem, 2);
-    EXPECT_EQ(main().File1->ListIndex(), 1);
+    EXPECT_EQ(main().clickedTitle(), 2);
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->ListIndex(), 1);
     EXPECT_EQ(romName(), "Mario.smc (SUPER MARIOWORLD)");
     main().ListView1_Click(3);
     EXPECT_EQ(romName(), "SNES");
-    EXPECT_TRUE(main().romimage->pixmap().isNull());
+    EXPECT_TRUE(ctl<QLabel>(main(), "romimage")->pixmap().isNull());
 
     // A click in the view itself goes the same way.
-    main().ListView1->setCurrentIndex(main().romCatalogue->index(0));
-    EXPECT_EQ(main().selectedItem, 1);
+    ctl<QListView>(main(), "ListView1")->setCurrentIndex(main().catalogue().index(0));
+    EXPECT_EQ(main().clickedTitle(), 1);
     EXPECT_EQ(romName(), "Mario, Luigi.zip (MARIO, LUIGI*)");
 
     // Clicking the current entry again after picking another file in the
     // file list selects the entry's file again.
-    main().File1->setListIndex(1);
+    ctl<FileListBox>(main(), "File1")->setListIndex(1);
     EXPECT_EQ(romName(), "Mario.smc (SUPER MARIOWORLD)");
-    emit main().ListView1->clicked(main().romCatalogue->index(0));
-    EXPECT_EQ(main().File1->ListIndex(), 0);
+    emit ctl<QListView>(main(), "ListView1")->clicked(main().catalogue().index(0));
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->ListIndex(), 0);
     EXPECT_EQ(romName(), "Mario, Luigi.zip (MARIO, LUIGI*)");
-    main().ListView1->setCurrentIndex(main().romCatalogue->index(2));
-    main().File1->setListIndex(1);
-    emit main().ListView1->clicked(main().romCatalogue->index(2));
+    ctl<QListView>(main(), "ListView1")->setCurrentIndex(main().catalogue().index(2));
+    ctl<FileListBox>(main(), "File1")->setListIndex(1);
+    emit ctl<QListView>(main(), "ListView1")->clicked(main().catalogue().index(2));
     EXPECT_EQ(romName(), "SNES");
 }
 
@@ -94,33 +94,33 @@ TEST_F(RomLists, OpeningAFolderSelectsNoRom)
         writeFile(std::string("C:\\ROMS\\Snes\\") + name, "PK");
     settings.save("Kivalto", "Options", "Show Filenames", "0");
     startup();
-    QListView* view = main().ListView1;
+    QListView* view = ctl<QListView>(main(), "ListView1");
     const auto row = [&](const std::string& text) {
-        for (int p = 1; p <= main().romCatalogue->count(); ++p)
-            if (main().romCatalogue->text(p) == text)
-                return main().romCatalogue->index(p - 1);
+        for (int p = 1; p <= main().catalogue().count(); ++p)
+            if (main().catalogue().text(p) == text)
+                return main().catalogue().index(p - 1);
         return QModelIndex();
     };
     for (const char* folder : {"SNES", "UP"}) {
         doubleClick(view, row(folder));
-        EXPECT_EQ(main().selectedItem, 0) << folder;
+        EXPECT_EQ(main().clickedTitle(), 0) << folder;
         EXPECT_FALSE(view->currentIndex().isValid());
         EXPECT_EQ(romName(), "");
-        EXPECT_TRUE(main().romimage->pixmap().isNull());
+        EXPECT_TRUE(ctl<QLabel>(main(), "romimage")->pixmap().isNull());
         main().ListView1_DblClick();  // Enter on the list opens nothing now
         main().Run_Click();
         EXPECT_TRUE(app.errorfrm->isVisible());
         EXPECT_TRUE(process.calls.empty());
         app.errorfrm->hide();
     }
-    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\ROMS");
 }
 
 TEST_F(RomLists, DynamicRomsOffSavesTheListAndTheNextStartShowsIt)
 {
     startup();
-    main().dynROMs->trigger();
-    EXPECT_FALSE(main().dynROMs->isChecked());
+    ctl<QAction>(main(), "dynROMs")->trigger();
+    EXPECT_FALSE(ctl<QAction>(main(), "dynROMs")->isChecked());
     EXPECT_EQ(app.option("Dynamic ROMs"), "0");
     EXPECT_EQ(readFile("C:\\KIVALTO\\static.dat"), "MARIO, LUIGI*\r\nSUPER MARIOWORLD\r\nSNES\r\nUP\r\n");
 
@@ -132,7 +132,7 @@ TEST_F(RomLists, DynamicRomsOffSavesTheListAndTheNextStartShowsIt)
                                               {"SNES", kRomIcon},
                                               {"UP", kRomIcon}}));
     // Switching back on changes nothing now and saves "1".
-    main().dynROMs->trigger();
+    ctl<QAction>(main(), "dynROMs")->trigger();
     EXPECT_EQ(app.option("Dynamic ROMs"), "1");
     EXPECT_EQ(shown().size(), 5u);
 }
@@ -141,8 +141,8 @@ TEST_F(RomLists, UnwritableStaticListKeepsDynamicRomsOn)
 {
     makeFolder("C:\\KIVALTO\\STATIC.DAT");  // a folder cannot be replaced by the file
     startup();
-    main().dynROMs->trigger();
-    EXPECT_TRUE(main().dynROMs->isChecked());
+    ctl<QAction>(main(), "dynROMs")->trigger();
+    EXPECT_TRUE(ctl<QAction>(main(), "dynROMs")->isChecked());
     EXPECT_EQ(app.option("Dynamic ROMs"), "1");
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
@@ -162,40 +162,40 @@ TEST_F(RomLists, ShowFilenamesAndShowAllFiles)
 {
     settings.save("Kivalto", "Options", "Show Filenames", "0");
     startup();
-    EXPECT_TRUE(main().ListView1->isVisible());
-    main().menshowfile->trigger();
+    EXPECT_TRUE(ctl<QListView>(main(), "ListView1")->isVisible());
+    ctl<QAction>(main(), "menshowfile")->trigger();
     EXPECT_EQ(app.option("Show Filenames"), "1");
-    EXPECT_TRUE(main().File1->isVisible());
-    EXPECT_FALSE(main().ListView1->isVisible());
-    main().menshowfile->trigger();
+    EXPECT_TRUE(ctl<FileListBox>(main(), "File1")->isVisible());
+    EXPECT_FALSE(ctl<QListView>(main(), "ListView1")->isVisible());
+    ctl<QAction>(main(), "menshowfile")->trigger();
     EXPECT_EQ(app.option("Show Filenames"), "0");
-    EXPECT_TRUE(main().ListView1->isVisible());
+    EXPECT_TRUE(ctl<QListView>(main(), "ListView1")->isVisible());
 
     writeFile("C:\\ROMS\\x1.txt", "");
     writeFile("C:\\ROMS\\x2.txt", "");
     main().showall_Click();
-    EXPECT_EQ(main().File1->Pattern(), "*.*");
-    EXPECT_TRUE(main().menshowfile->isChecked());
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Pattern(), "*.*");
+    EXPECT_TRUE(ctl<QAction>(main(), "menshowfile")->isChecked());
     EXPECT_EQ(app.option("Show Filenames"), "0");
-    EXPECT_TRUE(main().File1->isVisible());
+    EXPECT_TRUE(ctl<FileListBox>(main(), "File1")->isVisible());
     EXPECT_EQ(shown().size(), 4u);  // not rescanned
     // A file beyond the title list has no title.
-    main().File1->setListIndex(2);
+    ctl<FileListBox>(main(), "File1")->setListIndex(2);
     EXPECT_EQ(romName(), "readme.txt (SNES)");  // paired by position only
-    main().File1->setListIndex(4);
+    ctl<FileListBox>(main(), "File1")->setListIndex(4);
     EXPECT_EQ(romName(), "x2.txt ()");
 }
 
 TEST_F(RomLists, LaunchTogglesFlipAndOnlyShortenIsSaved)
 {
     startup();
-    const bool shorten = main().MenuShorten->isChecked();
-    main().MenuShorten->trigger();
-    EXPECT_NE(main().MenuShorten->isChecked(), shorten);
+    const bool shorten = ctl<QAction>(main(), "MenuShorten")->isChecked();
+    ctl<QAction>(main(), "MenuShorten")->trigger();
+    EXPECT_NE(ctl<QAction>(main(), "MenuShorten")->isChecked(), shorten);
     EXPECT_EQ(app.option("MenuShorten"), shorten ? "0" : "1");
-    EXPECT_FALSE(main().ROMMame->isChecked());
-    main().ROMMame->trigger();
-    EXPECT_TRUE(main().ROMMame->isChecked());
+    EXPECT_FALSE(ctl<QAction>(main(), "ROMMame")->isChecked());
+    ctl<QAction>(main(), "ROMMame")->trigger();
+    EXPECT_TRUE(ctl<QAction>(main(), "ROMMame")->isChecked());
 }
 
 TEST_F(RomLists, FolderEntriesOpenTheFolderAndUpGoesBack)
@@ -203,14 +203,14 @@ TEST_F(RomLists, FolderEntriesOpenTheFolderAndUpGoesBack)
     startup();
     main().ListView1_Click(3);  // SNES, the folder Snes
     main().ListView1_DblClick();
-    EXPECT_EQ(fs.absolute(main().File1->Path()), "C:\\ROMS\\SNES");
-    EXPECT_EQ(main().Dirtext->text().toStdString(), "C:\\ROMS\\SNES");
+    EXPECT_EQ(fs.absolute(ctl<FileListBox>(main(), "File1")->Path()), "C:\\ROMS\\SNES");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text().toStdString(), "C:\\ROMS\\SNES");
     EXPECT_EQ(shown(), (std::vector<RomEntry>{{"ZELDA NO DENSETSU", kRomIcon}, {"UP", kUpIcon}}));
     EXPECT_FALSE(app.chpath->isVisible());
 
     main().ListView1_Click(2);
     main().ListView1_DblClick();
-    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\ROMS");
     EXPECT_EQ(shown().size(), 4u);
 }
 
@@ -219,12 +219,12 @@ TEST_F(RomLists, UpAtADriveRootStaysAndRescans)
     startup();
     main().ListView1_Click(4);
     main().ListView1_DblClick();
-    EXPECT_EQ(main().File1->Path(), "C:\\");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\");
     writeFile("C:\\Aladdin.zip", "PK");
-    main().ListView1_Click(main().romCatalogue->count());
+    main().ListView1_Click(main().catalogue().count());
     main().ListView1_DblClick();
-    EXPECT_EQ(main().File1->Path(), "C:\\");
-    EXPECT_EQ(main().Dirtext->text().toStdString(), "C:\\");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text().toStdString(), "C:\\");
     EXPECT_EQ(shown().front(), (RomEntry{"ALADDIN*", kRomIcon}));
     EXPECT_EQ(shown().back(), (RomEntry{"UP", kUpIcon}));
 }

@@ -22,8 +22,8 @@ protected:
     }
     void scan()
     {
-        main().File1->setPath("C:\\ROMS");
-        main().File1->setPattern("*.ZIP");
+        ctl<FileListBox>(main(), "File1")->setPath("C:\\ROMS");
+        ctl<FileListBox>(main(), "File1")->setPattern("*.ZIP");
         ScanRomDirectory(app);
     }
 };
@@ -39,12 +39,12 @@ TEST_F(RomScan, AFolderBeyondTheListSaysOncePerScanThatOnlyTheFirstEntriesAreLis
         std::ofstream(folder / name);
     }
     scan();  // 32 766 files and "UP" fill the list exactly
-    EXPECT_EQ(main().romCatalogue->text(static_cast<int>(kMaxRomEntries)), "UP");
+    EXPECT_EQ(main().catalogue().text(static_cast<int>(kMaxRomEntries)), "UP");
     EXPECT_TRUE(dialogs.boxes.empty());
 
     std::ofstream(folder / "99999.ZIP");
     scan();
-    EXPECT_EQ(main().romCatalogue->count(), static_cast<int>(kMaxRomEntries));
+    EXPECT_EQ(main().catalogue().count(), static_cast<int>(kMaxRomEntries));
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.lastText(), notice);
     scan();
@@ -63,11 +63,11 @@ struct KeyCounter : QObject {
 
 TEST_F(RomScan, ASlowScanShowsItsProgressInTheStatusAreaAndDropsInputUntilItEnds)
 {
-    main().romCatalogue->setEntries({{"OLD", kRomIcon}});
+    main().catalogue().setEntries({{"OLD", kRomIcon}});
     KeyCounter counter;
-    main().Run->installEventFilter(&counter);
+    ctl<QPushButton>(main(), "Run")->installEventFilter(&counter);
     {
-        ScanProgress progress(main(), 40);
+        ScanProgress progress(main(), main().catalogue(), 40);
         progress.filesRead(1);
         EXPECT_EQ(main().findChild<QProgressBar*>("scanProgress"), nullptr);  // quick scans show nothing
         QThread::msleep(ScanProgress::kShowAfterMs + 20);
@@ -79,16 +79,16 @@ TEST_F(RomScan, ASlowScanShowsItsProgressInTheStatusAreaAndDropsInputUntilItEnds
         EXPECT_EQ(bar->maximum(), 40);
         EXPECT_EQ(bar->value(), 25);
         EXPECT_EQ(bar->text(), "Reading ROM titles: 25 of 40 files");
-        EXPECT_EQ(main().romCatalogue->count(), 0);  // the old folder's list is gone
+        EXPECT_EQ(main().catalogue().count(), 0);  // the old folder's list is gone
 
-        QApplication::postEvent(main().Run, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+        QApplication::postEvent(ctl<QPushButton>(main(), "Run"), new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
         QThread::msleep(ScanProgress::kPaintIntervalMs + 5);
         progress.filesRead(30);
     }
     EXPECT_TRUE(main().statusBar()->isHidden());
     QApplication::processEvents();
     EXPECT_EQ(counter.keys, 0);
-    QApplication::postEvent(main().Run, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+    QApplication::postEvent(ctl<QPushButton>(main(), "Run"), new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
     QApplication::processEvents();
     EXPECT_EQ(counter.keys, 1);
 }

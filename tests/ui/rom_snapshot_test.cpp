@@ -28,7 +28,7 @@ protected:
         image.fill(color);
         ASSERT_TRUE(image.save(QString::fromStdString(host(dosPath).string()), format));
     }
-    QColor shownColour() { return main().romimage->pixmap().toImage().pixelColor(1, 1); }
+    QColor shownColour() { return ctl<QLabel>(main(), "romimage")->pixmap().toImage().pixelColor(1, 1); }
     bool jpegSupported() { return QImageWriter::supportedImageFormats().contains("jpg"); }
 };
 
@@ -52,7 +52,7 @@ TEST_F(RomSnapshots, BmpBeforeJpgFoundWithoutRegardToCase)
     EXPECT_GE(shownColour().blue(), 250);
     writeFile("C:\\ROMS\\game.jpg", "not a picture either");
     main().ListView1_Click(1);
-    EXPECT_TRUE(main().romimage->pixmap().isNull());
+    EXPECT_TRUE(ctl<QLabel>(main(), "romimage")->pixmap().isNull());
 }
 
 TEST_F(RomSnapshots, AssociateCopiesThePictureUnderTheRomsName)
@@ -74,7 +74,7 @@ TEST_F(RomSnapshots, AssociateCopiesThePictureUnderTheRomsName)
     EXPECT_EQ(readFile("C:\\ROMS\\Game.jpg"), readFile("C:\\PICS\\Shot.jpg"));
     EXPECT_TRUE(std::filesystem::exists(host("C:\\ROMS") / "Game.jpg"));  // the case as typed
     EXPECT_GE(shownColour().green(), 250);
-    EXPECT_EQ(main().ROMNAME->text().toStdString(), "Game.smc (SUPER MARIOWORLD)");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "ROMNAME")->text().toStdString(), "Game.smc (SUPER MARIOWORLD)");
     EXPECT_EQ(app.mesage->Label1->text().toStdString(),
               "The selected picture has been copied to the ROM directory and associated with the ROM. It should "
               "now be displayed in the ROM snapshot box.");

@@ -213,7 +213,7 @@ TEST_F(SnesKeyConfig, HelpAndMenuItem)
               "attached to the joystick port with SnesKey that you must select the keyboard from the slider on the "
               "main screen to stop the emulator trying to use that controller as well. You need SnesKey for DOS.");
     EXPECT_TRUE(app.sneskeycon->isHidden());
-    main().sneskconf->trigger();
+    ctl<QAction>(main(), "sneskconf")->trigger();
     EXPECT_FALSE(app.sneskeycon->isHidden());
 }
 
@@ -234,8 +234,8 @@ protected:
         makeFolder("C:\\SNESKEY");
         startup();
         app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY\\");
-        setColumn(app.Editor->plugin, KeyColumn::Player1, kPlayer1);
-        setColumn(app.Editor->plugin, KeyColumn::Player2, kPlayer2);
+        setColumn(app.selection.plugin(), KeyColumn::Player1, kPlayer1);
+        setColumn(app.selection.plugin(), KeyColumn::Player2, kPlayer2);
         choose(*app.sneskeycon, "PAD");
     }
     void mapButton(int button, int slot)
@@ -260,7 +260,7 @@ TEST_F(SnesKeyDriverFileWithProfile, SlotTwelveAndAboveComeFromARestoredSetup)
     destroyWindows(app);
     startup();
     app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY\\");
-    setColumn(app.Editor->plugin, KeyColumn::Player1, kPlayer1);
+    setColumn(app.selection.plugin(), KeyColumn::Player1, kPlayer1);
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\sneskey.ini"),
               "Port = 378\r\nFire = -j1\r\nJump = \r\nUp = Num8\r\nDown = Num2\r\nLeft = Num4\r\nRight = Num6\r\n");
@@ -270,8 +270,8 @@ TEST_F(SnesKeyDriverFileWithProfile, AdvancedOffUsesTheUntouchedManualListAndPla
 {
     app.sneskeycon->Option2->setChecked(true);
     mapButton(0, 5);
-    main().sneskadv->trigger();
-    ASSERT_FALSE(main().sneskadv->isChecked());
+    ctl<QAction>(main(), "sneskadv")->trigger();
+    ASSERT_FALSE(ctl<QAction>(main(), "sneskadv")->isChecked());
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\sneskey.ini"),
               "Port = 378\r\nFire = 0\r\nJump = 1\r\nUp = Up\r\nDown = Down\r\nLeft = Left\r\nRight = Right\r\n");
@@ -279,7 +279,7 @@ TEST_F(SnesKeyDriverFileWithProfile, AdvancedOffUsesTheUntouchedManualListAndPla
     app.nonadv->List2->setCurrentRow(1);
     app.nonadv->Text3->setText("lctrl");
     app.nonadv->Command4_Click();  // Accept
-    main().sneskadv->trigger();
+    ctl<QAction>(main(), "sneskadv")->trigger();
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\sneskey.ini"),
               "Port = 378\r\nFire = I\r\nJump = L\r\nUp = Up\r\nDown = Down\r\nLeft = Left\r\nRight = Right\r\n");

@@ -59,12 +59,12 @@ TEST_F(KivaltoStartup, LoadsTheWindowsInOrderWhileTheProgressBarStepsBySeven)
 TEST_F(KivaltoStartup, AFreshStoreSwitchesAllFourOptionsOn)
 {
     startup();
-    EXPECT_TRUE(main().dynROMs->isChecked());
-    EXPECT_TRUE(main().menshowfile->isChecked());
-    EXPECT_TRUE(main().nostest->isChecked());
-    EXPECT_TRUE(main().MenuShorten->isChecked());
-    EXPECT_TRUE(main().File1->isVisible());
-    EXPECT_FALSE(main().ListView1->isVisible());
+    EXPECT_TRUE(ctl<QAction>(main(), "dynROMs")->isChecked());
+    EXPECT_TRUE(ctl<QAction>(main(), "menshowfile")->isChecked());
+    EXPECT_TRUE(ctl<QAction>(main(), "nostest")->isChecked());
+    EXPECT_TRUE(ctl<QAction>(main(), "MenuShorten")->isChecked());
+    EXPECT_TRUE(ctl<FileListBox>(main(), "File1")->isVisible());
+    EXPECT_FALSE(ctl<QListView>(main(), "ListView1")->isVisible());
 }
 
 TEST_F(KivaltoStartup, StoredZerosClearTheCheckMarksAndShowTheTitleList)
@@ -72,12 +72,12 @@ TEST_F(KivaltoStartup, StoredZerosClearTheCheckMarksAndShowTheTitleList)
     for (const char* key : {"Dynamic ROMs", "Show Filenames", "NOtest", "MenuShorten"})
         settings.save("Kivalto", "Options", key, "0");
     startup();
-    EXPECT_FALSE(main().dynROMs->isChecked());
-    EXPECT_FALSE(main().menshowfile->isChecked());
-    EXPECT_FALSE(main().nostest->isChecked());
-    EXPECT_FALSE(main().MenuShorten->isChecked());
-    EXPECT_TRUE(main().ListView1->isVisible());
-    EXPECT_FALSE(main().File1->isVisible());
+    EXPECT_FALSE(ctl<QAction>(main(), "dynROMs")->isChecked());
+    EXPECT_FALSE(ctl<QAction>(main(), "menshowfile")->isChecked());
+    EXPECT_FALSE(ctl<QAction>(main(), "nostest")->isChecked());
+    EXPECT_FALSE(ctl<QAction>(main(), "MenuShorten")->isChecked());
+    EXPECT_TRUE(ctl<QListView>(main(), "ListView1")->isVisible());
+    EXPECT_FALSE(ctl<FileListBox>(main(), "File1")->isVisible());
 }
 
 TEST_F(KivaltoStartup, PathsDatSetsTheRomDirectoryBeforeTheScan)
@@ -86,8 +86,8 @@ TEST_F(KivaltoStartup, PathsDatSetsTheRomDirectoryBeforeTheScan)
     writeFile("C:\\ROMS\\MARIO.SMC", "x");
     writeFile("C:\\KIVALTO\\PATHS.DAT", "C:\\ROMS\\\r\nC:\\SPC\\\r\nC:\\KIVALTO\\\r\n");
     startup();
-    EXPECT_EQ(main().File1->Path(), "C:\\ROMS");
-    EXPECT_EQ(main().Dirtext->text(), "C:\\ROMS\\");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\ROMS");
+    EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text(), "C:\\ROMS\\");
     EXPECT_EQ(app.Paths->value(PathField::GUIDIr), "C:\\KIVALTO\\");
 }
 
@@ -154,7 +154,7 @@ TEST_F(KivaltoStartup, SplashEventsHideIt)
 TEST_F(KivaltoStartup, QuitAndClosingTheMainWindowEndTheProgram)
 {
     startup();
-    main().QUIT->click();
+    ctl<QPushButton>(main(), "QUIT")->click();
     EXPECT_TRUE(app.quitRequested);
     app.quitRequested = false;
     app.Paths->show();

@@ -85,37 +85,36 @@ TEST_F(MainWindow, ControlsCarryTheirDesignTexts)
     startup();
     Snesmain& m = main();
     EXPECT_EQ(m.windowTitle(), "Kivalto v3.4.0 by Tobin Vearle");
-    EXPECT_EQ(m.Dirtext->toolTip(), "ROM Directory");
-    EXPECT_EQ(m.nextpreset->text().remove('&'), "Next");
-    EXPECT_EQ(m.nextpreset->toolTip(), "Next Preset ROM Directory");
-    EXPECT_EQ(m.Command2->text(), "?");
-    EXPECT_EQ(m.ChangeDir->text().remove('&'), "Change Directory");
-    EXPECT_EQ(m.Label1->text(), "Click To Select");
-    EXPECT_EQ(m.Label2->text(), "Double Click to Load ROM Settings");
-    EXPECT_EQ(m.File1->toolTip(), "Select a ROM. ");
-    EXPECT_EQ(m.File1->Pattern(), "*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP;*.ZIP;*.GZ");
-    EXPECT_EQ(m.ROMNAME->toolTip(), "ROM Filename (ROM Header)");
-    EXPECT_EQ(m.TreeView1->toolTip(), "Double-Click a console name to see the available emulators.");
-    EXPECT_EQ(m.Plugins->Pattern(), "*.XPL");
-    EXPECT_EQ(plain(m.Label7->text()), "Select an Emulator");
-    EXPECT_EQ(m.Frame1->title(), "Current Emulator (Inactive)");
-    EXPECT_EQ(plain(m.Label4->text()), "Directory:");
-    EXPECT_EQ(m.Text1->toolTip(), "Set the Correct Directory");
-    EXPECT_EQ(m.Command1->text().remove('&'), "Save");
-    EXPECT_EQ(m.Command1->toolTip(), "Save the altered directory permanantly to the Plugin fie.");
-    EXPECT_EQ(m.SSTab1->tabText(0), "Set Emulator Options");
-    EXPECT_EQ(m.optionslist->toolTip(), "Select the options that you wish to use.");
-    EXPECT_EQ(plain(m.Label5->text()), "Select the Options to Enable");
-    EXPECT_EQ(m.List2->toolTip(), "X at the end is ModeX, S is Scanlines, 1 is VESA1. Default is VESA2.");
-    EXPECT_EQ(plain(m.Label6->text()), "Set a Frameskip:");
-    EXPECT_EQ(m.Play1select->toolTip(), "Player 1 Contoller");
-    EXPECT_EQ(m.Play1keys->text().remove('&'), "View Keys/Buttons");
-    EXPECT_EQ(m.PLAY2Keys->text().remove('&'), "View Player 2 Keys");
-    EXPECT_EQ(m.SaveGPF->text().remove('&'), "Save ROM Settings");
-    EXPECT_EQ(m.Run->text().remove('&'), "Run");
-    EXPECT_EQ(m.QUIT->text().remove('&'), "Quit");
-    EXPECT_EQ(m.Headerlst, (std::vector<std::string>{"33217", "32705", "65985", "29889"}));
-    EXPECT_FALSE(m.Dir1->isVisible());
+    EXPECT_EQ(ctl<QLineEdit>(m, "Dirtext")->toolTip(), "ROM Directory");
+    EXPECT_EQ(ctl<QPushButton>(m, "nextpreset")->text().remove('&'), "Next");
+    EXPECT_EQ(ctl<QPushButton>(m, "nextpreset")->toolTip(), "Next Preset ROM Directory");
+    EXPECT_EQ(ctl<QPushButton>(m, "Command2")->text(), "?");
+    EXPECT_EQ(ctl<QPushButton>(m, "ChangeDir")->text().remove('&'), "Change Directory");
+    EXPECT_EQ(ctl<QLabel>(m, "Label1")->text(), "Click To Select");
+    EXPECT_EQ(ctl<QLabel>(m, "Label2")->text(), "Double Click to Load ROM Settings");
+    EXPECT_EQ(ctl<FileListBox>(m, "File1")->toolTip(), "Select a ROM. ");
+    EXPECT_EQ(ctl<FileListBox>(m, "File1")->Pattern(), "*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP;*.ZIP;*.GZ");
+    EXPECT_EQ(ctl<QLineEdit>(m, "ROMNAME")->toolTip(), "ROM Filename (ROM Header)");
+    EXPECT_EQ(ctl<QTreeWidget>(m, "TreeView1")->toolTip(), "Double-Click a console name to see the available emulators.");
+    EXPECT_EQ(ctl<FileListBox>(m, "Plugins")->Pattern(), "*.XPL");
+    EXPECT_EQ(plain(ctl<QLabel>(m, "Label7")->text()), "Select an Emulator");
+    EXPECT_EQ(ctl<QGroupBox>(m, "Frame1")->title(), "Current Emulator (Inactive)");
+    EXPECT_EQ(plain(ctl<QLabel>(m, "Label4")->text()), "Directory:");
+    EXPECT_EQ(ctl<QLineEdit>(m, "Text1")->toolTip(), "Set the Correct Directory");
+    EXPECT_EQ(ctl<QPushButton>(m, "Command1")->text().remove('&'), "Save");
+    EXPECT_EQ(ctl<QPushButton>(m, "Command1")->toolTip(), "Save the altered directory permanantly to the Plugin fie.");
+    EXPECT_EQ(ctl<QTabWidget>(m, "SSTab1")->tabText(0), "Set Emulator Options");
+    EXPECT_EQ(ctl<QListWidget>(m, "optionslist")->toolTip(), "Select the options that you wish to use.");
+    EXPECT_EQ(plain(ctl<QLabel>(m, "Label5")->text()), "Select the Options to Enable");
+    EXPECT_EQ(ctl<QListWidget>(m, "List2")->toolTip(), "X at the end is ModeX, S is Scanlines, 1 is VESA1. Default is VESA2.");
+    EXPECT_EQ(plain(ctl<QLabel>(m, "Label6")->text()), "Set a Frameskip:");
+    EXPECT_EQ(ctl<QScrollBar>(m, "Play1select")->toolTip(), "Player 1 Contoller");
+    EXPECT_EQ(ctl<QPushButton>(m, "Play1keys")->text().remove('&'), "View Keys/Buttons");
+    EXPECT_EQ(ctl<QPushButton>(m, "PLAY2Keys")->text().remove('&'), "View Player 2 Keys");
+    EXPECT_EQ(ctl<QPushButton>(m, "SaveGPF")->text().remove('&'), "Save ROM Settings");
+    EXPECT_EQ(ctl<QPushButton>(m, "Run")->text().remove('&'), "Run");
+    EXPECT_EQ(ctl<QPushButton>(m, "QUIT")->text().remove('&'), "Quit");
+    EXPECT_EQ(app.selection.headerPositions, (std::vector<std::string>{"33217", "32705", "65985", "29889"}));
 }
 
 TEST_F(MainWindow, EveryControlIsReachableByKeyboardAndNamed)
@@ -145,7 +144,7 @@ TEST_F(MainWindow, EveryControlIsReachableByKeyboardAndNamed)
             EXPECT_TRUE(b->focusPolicy() & Qt::TabFocus) << b->text().toStdString();
             EXPECT_FALSE(b->text().isEmpty() && b->accessibleName().isEmpty()) << b->objectName().toStdString();
         }
-        EXPECT_TRUE(main().Play1select->focusPolicy() & Qt::TabFocus);
+        EXPECT_TRUE(ctl<QScrollBar>(main(), "Play1select")->focusPolicy() & Qt::TabFocus);
     }
 }
 
@@ -194,7 +193,7 @@ TEST_F(MainWindow, EnterInAFileListActsAsADoubleClick)
 {
     writeFile("C:\\KIVALTO\\B.SMC", "x");
     startup();
-    FileListBox& list = *main().File1;
+    FileListBox& list = *ctl<FileListBox>(main(), "File1");
     list.setPattern("*.SMC");
     int clicks = 0, doubles = 0;
     QObject::connect(&list, &FileListBox::Click, [&] { ++clicks; });

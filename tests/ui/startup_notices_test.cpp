@@ -164,8 +164,8 @@ TEST_F(WaitingNotices, AfterStartingTheSameNoticesAreBoxesAgain)
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(errorText(), oversizeNotice("BIG.XPL"));
     // Loading the plugin is the user's doing: its notice is a box.
-    app.Editor->importPlug("C:\\KIVALTO\\BIG.XPL");
+    app.importPlug("C:\\KIVALTO\\BIG.XPL");
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, oversizeNotice("C:\\KIVALTO\\BIG.XPL"));
-    EXPECT_EQ(app.Editor->plugin.emulatorName, "Big");
+    EXPECT_EQ(app.selection.plugin().emulatorName, "Big");
 }

@@ -25,7 +25,7 @@ TEST_F(TipsWindow, ThreeTipsCycleInFileOrder)
     EXPECT_EQ(tip().windowTitle().toStdString(), "Tip of the Day");
     EXPECT_EQ(tip().Label1->text().toStdString(), "Did you know...");
     EXPECT_TRUE(tip().chkLoadTipsAtStartup->isChecked());
-    EXPECT_TRUE(main().tipstrt->isChecked());
+    EXPECT_TRUE(ctl<QAction>(main(), "tipstrt")->isChecked());
     std::string seen = tipText();
     for (int i = 0; i < 4; ++i) {
         tip().cmdNextTip->click();
@@ -50,12 +50,12 @@ TEST_F(TipsWindow, EveryToggleOfTheBoxStoresTheOption)
         [&] { actions->doAction(QAccessibleActionInterface::toggleAction()); },
     };
     for (const auto& toggle : toggles) {
-        main().tipstrt->setChecked(true);
+        ctl<QAction>(main(), "tipstrt")->setChecked(true);
         const bool wasChecked = box->isChecked();
         toggle();
         EXPECT_EQ(box->isChecked(), !wasChecked);
         EXPECT_EQ(stored(), wasChecked ? "0" : "1");
-        EXPECT_FALSE(main().tipstrt->isChecked());
+        EXPECT_FALSE(ctl<QAction>(main(), "tipstrt")->isChecked());
     }
 }
 
@@ -86,7 +86,7 @@ TEST_F(TipsWindow, MissingFileExplainsWhatToDo)
     EXPECT_EQ(tipText(), missingTipsText());
     tip().cmdNextTip->click();
     EXPECT_EQ(tipText(), missingTipsText());
-    EXPECT_TRUE(main().tipstrt->isChecked());
+    EXPECT_TRUE(ctl<QAction>(main(), "tipstrt")->isChecked());
 }
 
 TEST_F(TipsWindow, StoredZeroKeepsTheWindowHiddenAndTheMenuUnchecked)
@@ -96,7 +96,7 @@ TEST_F(TipsWindow, StoredZeroKeepsTheWindowHiddenAndTheMenuUnchecked)
     startup();
     ASSERT_NE(app.frmTip, nullptr);
     EXPECT_FALSE(tip().isVisible());
-    EXPECT_FALSE(main().tipstrt->isChecked());
+    EXPECT_FALSE(ctl<QAction>(main(), "tipstrt")->isChecked());
     EXPECT_EQ(tipText(), "");
 }
 
@@ -106,10 +106,10 @@ TEST_F(TipsWindow, CheckBoxStoresItsStateButOnlyClearsTheMenu)
     startup();
     tip().chkLoadTipsAtStartup->click();
     EXPECT_EQ(stored(), "0");
-    EXPECT_FALSE(main().tipstrt->isChecked());
+    EXPECT_FALSE(ctl<QAction>(main(), "tipstrt")->isChecked());
     tip().chkLoadTipsAtStartup->click();
     EXPECT_EQ(stored(), "1");
-    EXPECT_FALSE(main().tipstrt->isChecked());
+    EXPECT_FALSE(ctl<QAction>(main(), "tipstrt")->isChecked());
     tip().cmdOK->click();
 }
 
@@ -127,14 +127,14 @@ TEST_F(TipsWindow, UncheckedBoxMeansNoTipsNextStart)
 TEST_F(TipsWindow, MenuTogglesTheOptionWithoutTouchingTheWindow)
 {
     startup();
-    ASSERT_TRUE(main().tipstrt->isChecked());
-    main().tipstrt->trigger();
-    EXPECT_FALSE(main().tipstrt->isChecked());
+    ASSERT_TRUE(ctl<QAction>(main(), "tipstrt")->isChecked());
+    ctl<QAction>(main(), "tipstrt")->trigger();
+    EXPECT_FALSE(ctl<QAction>(main(), "tipstrt")->isChecked());
     EXPECT_EQ(stored(), "0");
     EXPECT_TRUE(tip().isVisible());
     EXPECT_TRUE(tip().chkLoadTipsAtStartup->isChecked());
-    main().tipstrt->trigger();
-    EXPECT_TRUE(main().tipstrt->isChecked());
+    ctl<QAction>(main(), "tipstrt")->trigger();
+    EXPECT_TRUE(ctl<QAction>(main(), "tipstrt")->isChecked());
     EXPECT_EQ(stored(), "1");
 }
 
@@ -144,7 +144,7 @@ TEST_F(HelpMenu, ViewHelpStartsTheHelpFileMaximized)
 {
     writeFile("C:\\KIVALTO\\Kivalto.chm", "ITSF");
     startup();
-    main().viewhelp->trigger();
+    ctl<QAction>(main(), "viewhelp")->trigger();
     ASSERT_EQ(process.calls.size(), 1u);
     EXPECT_EQ(process.calls[0].commandLine, "start Kivalto.chm");
     EXPECT_EQ(process.calls[0].workingDir, "C:\\KIVALTO");
@@ -177,7 +177,7 @@ TEST_F(HelpMenu, AboutShowsTheSplashAgain)
 {
     startup();
     EXPECT_FALSE(app.Splash->isVisible());
-    main().Aboutbox->trigger();
+    ctl<QAction>(main(), "Aboutbox")->trigger();
     EXPECT_TRUE(app.Splash->isVisible());
     EXPECT_TRUE(app.Splash->loadbar->isHidden());  // start-up is over
 }
