@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // paths.dat: the seven directory settings, one per line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up with huge settings files: each case writes one 50 MiB file into
 // a fresh Kivalto folder and runs the whole start-up load in a child
 // process, with a command line naming a ROM whose settings launch it,

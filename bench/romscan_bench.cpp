@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the ROM directory scan against the cost of touching each file
 // once, and the title list showing its largest possible content.
 //   romscan_bench [file count]   (default 10 000)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting a fuzzer's input into the texts a target needs.
 #pragma once
 

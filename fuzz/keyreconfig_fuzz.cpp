@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the readers of key reconfiguration: lookup.dat and the search
 // for the ScanKey lines of zsnes.cfg with the block placement after it,
 // on files of any length up to what is read of them.

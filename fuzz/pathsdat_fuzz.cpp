@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the paths.dat reader and the start's check of the file
 // before it. At most seven values of bounded length, and what the writer
 // writes reads back the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the plugin reader, then checks that it keeps
 // within the text files' limits and that what it loaded survives a write
 // and a second read unchanged.

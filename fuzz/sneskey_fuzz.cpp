@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controller profiles, SnesKey.dat and mapping files come from disk and
 // may hold anything; their readers must neither crash nor loop, and keep
 // within the text files' limits however long the file.

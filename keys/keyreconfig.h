@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the twelve SNES pad keys into the key files of ZSNES, ESNES and
 // NLKE, into the key record files and into the emulator's plugin.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lookup.dat: the PC keyboard scan code of each key name character.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SnesKey support: controller profiles (*.SKP), the saved controller setup
 // (SnesKey.dat), the driver file (sneskey.ini) and manual mapping files
 // (*.SKS). Formats only; the windows gather and show the values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The native launch: an emulator that is a program of this system starts
 // directly with an argument vector, never through a shell. The same launch
 // inputs as the batch file decide which road a launch takes and, for a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unpacking a ZIP or GZip ROM for a native emulator: into a new private
 // folder (mode 0700) outside the ROM folder, each file under its own bare
 // name, so that the emulator recognises the ROM by its extension.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plugin catalogue: under which systems a plugin is filed, the tree's
 // node keys and captions, and the split of a plugin's options into the
 // ordinary options and the cheat types.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plugin file: writing an EmulatorPlugin as bytes and reading bytes
 // back into one, with the rules every plugin writer and reader shares.
 #pragma once

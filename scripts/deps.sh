@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Kivalto needs to build, run and test,
 # when any of them is missing. Uses sudo unless run as root.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running program: the platform services and every window, loaded
 // once at start-up and kept until the program ends. Windows find each
 // other through this object and ask each other for meanings (for example

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up module: entry routine, start-up load and the shared
 // routines several windows use.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The executable: makes the program directory current, sets up the drive
 // table and services, and enters the event loop.
 #include "app/userfolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cartridge images of the demo games: each holds a tiny program, written
 // out here in machine code, that puts its picture on the screen and then
 // waits; the header is valid for emulators and for Kivalto's title reader.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time generator of the demo ROM folder of the ready Kivalto folder
 // (its paths.dat is written by the program's first start, so that it names
 // the folder wherever the folder was copied). Every image is made up here

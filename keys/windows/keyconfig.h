@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `keyconfig` ("Configure Keys"): the twelve pad keys of ZSNES,
 // ESNES or NLKE, written into the emulator's key file, a key record file
 // and the emulator's plugin.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `keyview`: the keys of the current plugin for player 1, a pad or
 // player 2, in the twelve pad key boxes around the pad picture.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of the launch: Run, the launch toggles, per-ROM
 // settings and the command-line start.
 #include "app/pathsettings.h"

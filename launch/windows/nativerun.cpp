@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "launch/windows/nativerun.h"
 
 #include "app/windows/App.h"

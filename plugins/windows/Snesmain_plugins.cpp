@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of the plugin catalogue: the plugin list and its
 // preview, the system tree, selecting the current emulator, the directory
 // Save button, opening the editor and the player 1 controller picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `addnew` ("Add New Plugin Wizard"): builds a plugin one field at a
 // time straight into the editor's loaded plugin, then saves it.
 #pragma once

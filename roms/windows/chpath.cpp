@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "roms/windows/chpath.h"
 
 #include "platform/textfield.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The native road: words and their order, which files start natively,
 // where a program is looked for, and unpacking names.
 #include "launch/nativelaunch.h"

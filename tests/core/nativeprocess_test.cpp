@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unpacking ROMs for native emulators and starting programs detached, on
 // real archives and real processes.
 #include "launch/romunpack.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files shipped in the Kivalto folder must read cleanly with the
 // program's own readers.
 #include "platform/textfield.h"

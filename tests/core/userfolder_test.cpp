@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which folder a start runs from, and the per-user copy of the shipped files.
 #include "app/userfolder.h"
 

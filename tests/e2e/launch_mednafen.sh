@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end with the real mednafen, headless: a probe ROM made here copies
 # a signature into its battery-backed RAM; after a clean stop (SIGTERM)
 # mednafen's save file must hold it, which proves the ROM really ran.

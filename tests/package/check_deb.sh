@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built package: control fields, the file list against the ready
 # folder it was made from, the desktop, AppStream and MIME files, lintian.
 #   check_deb.sh <kivalto_*.deb> <the ready Kivalto folder of that build>

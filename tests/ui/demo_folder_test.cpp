@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo folder of the ready Kivalto folder, as a new user meets it: a
 // double-click on a title and Run start mednafen on that ROM.
 #include "fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Kivalto folder in a temporary directory: drive C: is the temporary
 // root and the program directory is C:\KIVALTO. Services are the in-memory
 // settings store, scripted dialogs and a recording process starter.

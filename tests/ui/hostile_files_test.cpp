@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Huge settings files and a settings store that cannot be written, through
 // the real start-up and menus.
 #include "fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run, per-ROM settings and the command-line start, through the windows.
 #include "fixture.h"
 

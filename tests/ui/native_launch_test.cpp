@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run with an emulator that is a program of this system: the road taken,
 // the words handed to the process starter, and what is reported.
 #include "fixture.h"
