@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // paths.dat: the seven directory settings, one per line.
 #pragma once
 
@@ -8,7 +9,16 @@
 
 namespace kivalto {
 
-enum class PathField { ROMPath, snespath, GUIDIr, unZipdir, vesadir, skeydir, GPFDir };
+// The seven directory settings, in file order.
+enum class PathField {
+    ROMPath,   // the ROM directory opened at start
+    snespath,  // SPCPlay's directory (the jukebox)
+    GUIDIr,    // the Kivalto directory: plugins, snapshots' start folder
+    unZipdir,  // where ZIP and GZip ROMs are unpacked for a launch
+    vesadir,   // the VESA driver's command, run before the emulator
+    skeydir,   // the SnesKey driver's directory
+    GPFDir,    // where per-ROM settings go; empty: beside the ROM
+};
 constexpr int PathFieldCount = 7;
 
 using PathValues = std::array<std::string, PathFieldCount>;

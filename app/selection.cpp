@@ -2,6 +2,7 @@
 #include "app/selection.h"
 
 #include "plugins/catalogue.h"
+#include "platform/textfield.h"
 #include "plugins/pluginfile.h"
 #include "roms/romtitle.h"
 
@@ -53,12 +54,13 @@ void Selection::pluginChanged() const
         observer_();
 }
 
-void Selection::importPlug(const DosFs& fs, Dialogs& dialogs, const std::string& title, const std::string& path)
+void Selection::importPlug(const DosFs& fs, Dialogs& dialogs, const std::string& title, const std::string& path,
+                           const std::function<void(const std::string& file)>& oversize)
 {
     if (path.empty())
         return;
     // Checked before anything is emptied, so a vanished file costs nothing.
-    const std::optional<std::string> data = fs.readAll(path);
+    const auto data = fs.readText(path, kMaxTextFileBytes);
     if (!data) {
         dialogs.ok("The Plugin file " + path + " could not be opened.", title);
         return;
@@ -73,8 +75,11 @@ void Selection::importPlug(const DosFs& fs, Dialogs& dialogs, const std::string&
         return;
     }
     plugin_.pluginName = *name;
-    const PluginRead result = readPluginFile(*data, plugin_);
+    bool cut = false;
+    const PluginRead result = readPluginFile(data->bytes, plugin_, &cut);
     pluginChanged();
+    if ((cut || data->cut) && oversize)
+        oversize(path);
     if (result == PluginRead::Incomplete)
         dialogs.ok("The Plugin you selected was not valid. Note that you cannot use plugins from version 2.", title);
 }

@@ -64,8 +64,10 @@ public:
     void setPluginObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
     // Loads the plugin file at the DOS path (empty: nothing to load) and
-    // reports what kept it from loading whole.
-    void importPlug(const DosFs& fs, Dialogs& dialogs, const std::string& title, const std::string& path);
+    // reports what kept it from loading whole; a file read only in part
+    // (past the text files' limits) goes to `oversize`.
+    void importPlug(const DosFs& fs, Dialogs& dialogs, const std::string& title, const std::string& path,
+                    const std::function<void(const std::string& file)>& oversize);
     // Writes the plugin to pluginName + ".XPL" in the Kivalto directory
     // after the ROM-mask and directory rules. Throws FileError; the old
     // file stays.
@@ -94,6 +96,10 @@ public:
     // Set while a command-line start selects its plugin: that selection
     // neither sets the ROM pattern nor rescans.
     bool commandLineStart = false;
+    // Set while the command-line start selects the plugin its settings
+    // name: the selection sets the ROM pattern but does not rescan, because
+    // the start narrows the list to its ROM and rescans after the launch.
+    bool rescanAfterLaunch = false;
 
     // What Run launches.
     LaunchInputs launchInputs(const LaunchFolders& folders) const;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program directory of a start. A portable Kivalto folder (the
 // executable beside its shipped files) is used where it lies. An installed
 // Kivalto keeps its shipped files in ../share/kivalto, which is not the

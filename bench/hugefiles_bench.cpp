@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up with huge settings files: each case writes one 50 MiB file into
 // a fresh Kivalto folder and runs the whole start-up load in a child
-// process, reporting the time, the child's peak memory and what was read.
+// process, with a command line naming a ROM whose settings launch it,
+// reporting the time, the child's peak memory, what was read, how many
+// boxes waited for OK and whether the launch was reached.
 //   hugefiles_bench [MiB]   (default 50)
 #include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
@@ -51,6 +54,24 @@ std::string shortLines(std::size_t bytes)
     return s;
 }
 
+void writeFile(const fs::path& path, const std::string& bytes)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A plugin, a ROM and its settings, so that the command line launches.
+void writeLaunchableRom(const fs::path& root)
+{
+    std::string plugin = "Test\r\n*.SMC\r\n-f n\r\nC:\\EMU\\\r\n-x\r\nEMU.EXE\r\nENDOPTS\r\nENDDISP\r\n";
+    for (int i = 0; i < 65; ++i)
+        plugin += "\r\n";
+    writeFile(root / "KIVALTO" / "TEST.XPL", plugin);
+    writeFile(root / "ROMS" / "MARIO.SMC", std::string(70000, '\0'));
+    writeFile(root / "ROMS" / "MARIO.GPF", "TEST.XPL\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\n 1 \r\nFalse\r\nFalse\r\n"
+                                          "False\r\n\r\n\r\n\r\nFalse\r\nFalse\r\n");
+}
+
 // Runs in the child: the start-up load, then a line of figures.
 int runStartup(const fs::path& root, const Case& c)
 {
@@ -67,13 +88,15 @@ int runStartup(const fs::path& root, const Case& c)
     ScriptedDialogs dialogs;
     RecordingProcessStarter process;
     App app(dosfs, settings, dialogs, process);
+    app.commandLine = "C:\\ROMS\\MARIO.SMC";
     QElapsedTimer t;
     t.start();
+    PrepareProgramFolder(app, ProgramFolder{root / "KIVALTO", {}}, std::string("C:\\KIVALTO"));
     StartupLoad(app);
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
-    std::printf("%-14s %-28s %9.0f ms  presets %5d  titles %5d  tips %5zu  notices %zu\n", c.file, c.what, ms,
-                app.chpath->presetCount(), ctl<QListView>(*app.Snesmain, "ListView1")->model()->rowCount(),
-                app.frmTip->tipRound.tips().size(), dialogs.boxes.size());
+    std::printf("%-14s %-28s %9.0f ms  presets %5d  titles %5d  tips %5zu  boxes %zu  launched %zu\n", c.file, c.what,
+                ms, app.chpath->presetCount(), ctl<QListView>(*app.Snesmain, "ListView1")->model()->rowCount(),
+                app.frmTip->tipRound.tips().size(), dialogs.boxes.size(), process.calls.size());
     std::fflush(stdout);
     return 0;
 }
@@ -92,11 +115,16 @@ int main(int argc, char** argv)
         {"TIPOFDAY.TXT", "one line", oneLine, nullptr},
         {"TIPOFDAY.TXT", "empty lines", emptyLines, nullptr},
         {"paths.dat", "one line", oneLine, nullptr},
+        {"BIG.XPL", "one line", oneLine, nullptr},
+        {"SnesKey.dat", "one line", oneLine, nullptr},
+        {"SnesKey.dat", "empty lines", emptyLines, nullptr},
+        {"lookup.dat", "one line", oneLine, nullptr},
     };
     std::random_device rd;
     for (const Case& c : cases) {
         const fs::path root = fs::temp_directory_path() / ("kivalto-huge-" + std::to_string(rd()));
         fs::create_directories(root / "KIVALTO");
+        writeLaunchableRom(root);
         {
             // Freed before the fork, so the child's peak is its own.
             const std::string bytes = c.make(mib * 1024 * 1024);

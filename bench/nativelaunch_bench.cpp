@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times Run with a native emulator: from the button's handler to the
 // emulator's process running (its program executed), for a plain ROM and
 // for a zipped one that is unpacked first.

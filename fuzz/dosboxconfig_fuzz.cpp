@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the DOSBox configuration writer. Four NUL-separated
 // texts (a drive's host folder, the DOS folder, its host folder, the
 // command): either they are refused, or the configuration has exactly the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the DOS path helpers. An absolute path has a drive, a
 // root and no "." or ".." component, and making it absolute again keeps it.
 #include "platform/dosfs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the per-ROM settings (GPF) reader. The first two bytes
 // choose how many option and display lines the plugin has; the values read
 // never outnumber what a complete file holds, nor exceed the field limit.

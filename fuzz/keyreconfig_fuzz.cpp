@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the readers of key reconfiguration: lookup.dat and the search
-// for the ScanKey lines of zsnes.cfg with the block placement after it.
+// for the ScanKey lines of zsnes.cfg with the block placement after it,
+// on files of any length up to what is read of them.
+#include "fuzzinput.h"
 #include "keys/keyreconfig.h"
 
 #include <cstddef>
@@ -9,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string text = fuzzinput::pastTheLimits({reinterpret_cast<const char*>(data), size});
 
     kivalto::ScanCodeTable table;
     kivalto::readScanCodeTable(text, table);
@@ -19,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         codes[i] = 10 + static_cast<int>(i);
     for (int player : {1, 2}) {
         auto line = kivalto::findLastScanKeyLine(text, player);
-        if (line && !(line->start <= line->contentEnd && line->contentEnd <= line->next && line->next <= size))
+        if (line && !(line->start <= line->contentEnd && line->contentEnd <= line->next && line->next <= text.size()))
             std::abort();
         auto change = kivalto::planEmulatorFileChange(kivalto::KeyEmulator::ZSNES, player, codes, text);
         // The block stays inside the ScanKey line, after its name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the launch batch file. Values come from NUL-separated
 // texts; whatever they hold, a launch that is not refused writes exactly
 // the lines the toggles ask for, none with a control character, "<", ">"

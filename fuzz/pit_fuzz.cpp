@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the launch templates (.pit, .pif): any text gives a
 // program to run and a folder, each within the field limit.
 #include "platform/textfield.h"

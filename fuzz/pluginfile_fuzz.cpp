@@ -1,5 +1,8 @@
-// Feeds arbitrary bytes to the plugin reader, then checks that what it
-// loaded survives a write and a second read unchanged.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Feeds arbitrary bytes to the plugin reader, then checks that it keeps
+// within the text files' limits and that what it loaded survives a write
+// and a second read unchanged.
+#include "fuzzinput.h"
 #include "plugins/catalogue.h"
 #include "plugins/pluginfile.h"
 
@@ -11,10 +14,17 @@ using namespace kivalto;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string bytes = fuzzinput::pastTheLimits({reinterpret_cast<const char*>(data), size});
     EmulatorPlugin plugin;
     const PluginRead first = readPluginFile(bytes, plugin);
-    (void)emulatorNameField(bytes);
+    if (plugin.options.size() > kMaxListEntries || plugin.displayModes.size() > kMaxListEntries ||
+        plugin.emulatorName.size() > kMaxFieldBytes || plugin.exeName.size() > kMaxFieldBytes)
+        std::abort();
+    for (const auto& o : plugin.options)
+        if (o.name.size() > kMaxFieldBytes || o.switchText.size() > kMaxFieldBytes)
+            std::abort();
+    if (emulatorNameField(bytes).value_or("").size() > kMaxFieldBytes)
+        std::abort();
     (void)systemsForFileSpec(fileSpecField(bytes).value_or(""));
     (void)splitOptions(plugin.options);
     (void)pluginNameFromPath(bytes);

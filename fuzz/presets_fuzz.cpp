@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the ROM directory presets (presets.dat); a list written
 // from what was read reads back the same.
 #include "platform/textfield.h"

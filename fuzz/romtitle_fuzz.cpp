@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the header title reader and the field rule under it. The first
 // bytes choose the file name and four header positions (kept small so that
 // short inputs reach them); the rest is the file.

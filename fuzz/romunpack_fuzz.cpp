@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: a ZIP or GZip ROM of arbitrary bytes unpacked for a
 // native emulator. Whatever the archive holds, its files land directly in
 // one new folder under the temporary root, and a failure leaves nothing.

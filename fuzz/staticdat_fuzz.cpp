@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the saved ROM title list (static.dat).
 #include "platform/textfield.h"
 #include "roms/romcatalogue.h"

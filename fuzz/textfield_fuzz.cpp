@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the field reader on arbitrary bytes. Reads every field
 // three ways and checks they agree and that reading always ends.
 #include "platform/textfield.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the tips file (TIPOFDAY.TXT): bounded lines without
 // line ends, and a round that always has a tip to show when there are any.
 #include "platform/textfield.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SPCPlay command line and the jukebox's play clock.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/keyreconfig.h"
 
 #include "platform/textfield.h"
@@ -76,6 +77,14 @@ std::string keySaveError(int player)
     return std::string("An Unknown Error Has Occurred. Check the specified directory for the emulator.") + gap +
            "If you are configuring ZSNES, you need to have run it at least once, so that the ZSNES.CFG file is "
            "present.";
+}
+
+std::string keyFileTooLargeError(std::string_view keyFile)
+{
+    return "The key file " + std::string(keyFile) + " is larger than Kivalto reads (" +
+           std::to_string(kMaxTextFileBytes / 1024) +
+           " KiB), so it cannot be the emulator's own key file. Nothing was saved and the file was left unchanged. "
+           "Check the directory given for the emulator.";
 }
 
 void upperCaseKeys(PadKeys& keys)

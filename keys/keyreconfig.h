@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the twelve SNES pad keys into the key files of ZSNES, ESNES and
 // NLKE, into the key record files and into the emulator's plugin.
 #pragma once
@@ -35,6 +36,9 @@ std::string emulatorPluginFileName(KeyEmulator emu); // "ZSNES.XPL"
 std::string keyRecordFileName(KeyEmulator emu, int player);
 std::string keySaveConfirmation(KeyEmulator emu, int player);
 std::string keySaveError(int player);
+// Why nothing was saved: the emulator's key file is longer than Kivalto
+// reads, and a file changed from its first part would lose the rest.
+std::string keyFileTooLargeError(std::string_view keyFile);
 
 void upperCaseKeys(PadKeys& keys);
 // Twelve lines, CR LF each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which key table column the key viewer shows, and which of its boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/scancodes.h"
 
 #include "platform/textfield.h"
@@ -12,9 +13,11 @@ bool readScanCodeTable(std::string_view data, ScanCodeTable& table)
 {
     StringCharSource src(data);
     TextFieldReader reader(src);
+    reader.setFieldLimit(kMaxFieldBytes);
     std::string field;
     for (auto& entry : table.codes) {
-        if (!reader.tryField(field))
+        // A field cut at the limit is no number, whatever its first part.
+        if (!reader.tryField(field) || reader.cut())
             return false;
         long value = 0;
         try {

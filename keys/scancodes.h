@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lookup.dat: the PC keyboard scan code of each key name character.
 #pragma once
 
@@ -18,8 +19,8 @@ struct ScanCodeTable {
 
 // Reads the 94 integers of lookup.dat, comma- or line-separated, with the
 // common field reader. Reading stops at the end of the data or at a field
-// that is not a 16-bit integer; entries not read stay 0. True only when all
-// 94 entries were read.
+// that is not a 16-bit integer (one longer than kMaxFieldBytes is none);
+// entries not read stay 0. True only when all 94 entries were read.
 bool readScanCodeTable(std::string_view data, ScanCodeTable& table);
 
 // The scan code a key box stands for: that of its first character. Only a

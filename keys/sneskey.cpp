@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/sneskey.h"
 
 #include "platform/textfield.h"
@@ -6,24 +7,45 @@
 
 namespace kivalto {
 
-bool readControllerProfile(std::string_view bytes, ControllerProfile& out)
+namespace {
+
+// Keeps a field unless the list is full; the field reader's own limit
+// bounds each value.
+void keepBounded(std::vector<std::string>& list, const std::string& field, bool& cut)
+{
+    if (list.size() < kMaxListEntries)
+        list.push_back(field);
+    else
+        cut = true;
+}
+
+} // namespace
+
+bool readControllerProfile(std::string_view bytes, ControllerProfile& out, bool* cut)
 {
     StringCharSource src(bytes);
     TextFieldReader reader(src);
+    reader.setFieldLimit(kMaxFieldBytes);
+    bool tooMany = false;
+    const auto finish = [&](bool complete) {
+        if (cut)
+            *cut = tooMany || reader.cut();
+        return complete;
+    };
     std::string f;
     while (true) {
         if (!reader.tryField(f))
-            return false;
+            return finish(false);
         if (f == "BUTS")
             break;
-        out.driverLines.push_back(f);
+        keepBounded(out.driverLines, f, tooMany);
     }
     while (true) {
         if (!reader.tryField(f))
-            return false;
+            return finish(false);
         if (f == "DONEBUTS")
-            return true;
-        out.buttons.push_back(f);
+            return finish(true);
+        keepBounded(out.buttons, f, tooMany);
     }
 }
 
@@ -36,31 +58,44 @@ std::string writeSnesKeyDat(const SnesKeySetup& setup)
     return b.bytes();
 }
 
+namespace {
+
+// The fields of SnesKey.dat into `out` as far as they can be read.
+void readSetupFields(TextFieldReader& reader, StoredSnesKeySetup& out, bool& tooMany)
+{
+    std::string f;
+    if (!reader.tryField(f))
+        return;
+    out.controllerName = f;
+    try {
+        if (!reader.tryField(f))
+            return;
+        out.playerTwo = parseTruth(f);
+        if (!reader.tryField(f))
+            return;
+        const long last = parseNumber(f);
+        for (long i = 0; i <= last; ++i) {
+            if (!reader.tryField(f))
+                return;
+            keepBounded(out.buttonSlots, f, tooMany);
+        }
+    } catch (const std::invalid_argument&) {
+        return;
+    }
+    out.complete = true;
+}
+
+} // namespace
+
 StoredSnesKeySetup readSnesKeyDat(std::string_view bytes)
 {
     StoredSnesKeySetup out;
     StringCharSource src(bytes);
     TextFieldReader reader(src);
-    std::string f;
-    if (!reader.tryField(f))
-        return out;
-    out.controllerName = f;
-    try {
-        if (!reader.tryField(f))
-            return out;
-        out.playerTwo = parseTruth(f);
-        if (!reader.tryField(f))
-            return out;
-        const long last = parseNumber(f);
-        for (long i = 0; i <= last; ++i) {
-            if (!reader.tryField(f))
-                return out;
-            out.buttonSlots.push_back(f);
-        }
-    } catch (const std::invalid_argument&) {
-        return out;
-    }
-    out.complete = true;
+    reader.setFieldLimit(kMaxFieldBytes);
+    bool tooMany = false;
+    readSetupFields(reader, out, tooMany);
+    out.cut = tooMany || reader.cut();
     return out;
 }
 
@@ -111,10 +146,12 @@ std::string writeMappingFile(const std::vector<std::string>& keys)
     return b.bytes();
 }
 
-std::vector<std::string> readMappingFile(std::string_view bytes)
+std::vector<std::string> readMappingFile(std::string_view bytes, bool* cut)
 {
     StringCharSource src(bytes);
     TextFieldReader reader(src);
+    reader.setFieldLimit(kMaxFieldBytes);
+    bool tooMany = false;
     std::string f;
     if (!reader.tryField(f))
         throw MappingFileError("The file is empty.");
@@ -130,8 +167,10 @@ std::vector<std::string> readMappingFile(std::string_view bytes)
     for (long i = 0; i <= last; ++i) {
         if (!reader.tryField(f))
             throw MappingFileError("It ends before its " + std::to_string(last + 1) + " keys.");
-        keys.push_back(f);
+        keepBounded(keys, f, tooMany);
     }
+    if (cut)
+        *cut = tooMany || reader.cut();
     return keys;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SnesKey support: controller profiles (*.SKP), the saved controller setup
 // (SnesKey.dat), the driver file (sneskey.ini) and manual mapping files
 // (*.SKS). Formats only; the windows gather and show the values.
@@ -31,8 +32,10 @@ struct ControllerProfile {
 
 // Reads driver lines up to the field "BUTS", then button names up to
 // "DONEBUTS" (both exact). Returns false when the data ends before either
-// marker; `out` then holds what was read before the end.
-bool readControllerProfile(std::string_view bytes, ControllerProfile& out);
+// marker; `out` then holds what was read before the end. Values and lists
+// are bounded like every text file; `cut` tells whether anything was left
+// out.
+bool readControllerProfile(std::string_view bytes, ControllerProfile& out, bool* cut = nullptr);
 
 // The saved controller setup. Slots are decimal texts, one per button.
 struct SnesKeySetup {
@@ -50,6 +53,7 @@ struct StoredSnesKeySetup {
     std::optional<bool> playerTwo;
     std::vector<std::string> buttonSlots;
     bool complete = false;  // every announced slot was read
+    bool cut = false;       // a value or slot was left out at the text files' limits
 };
 
 StoredSnesKeySetup readSnesKeyDat(std::string_view bytes);
@@ -83,7 +87,8 @@ public:
 };
 
 // Throws MappingFileError when the count is not a number of at least -1
-// or the file ends before the announced keys.
-std::vector<std::string> readMappingFile(std::string_view bytes);
+// or the file ends before the announced keys. Bounded like every text
+// file; `cut` tells whether a key was left out or shortened.
+std::vector<std::string> readMappingFile(std::string_view bytes, bool* cut = nullptr);
 
 } // namespace kivalto

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launch batch file: a pure function from what the main window holds
 // at the moment of a launch to the lines of snesexec.bat and the PIF file
 // that starts it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values a launch passes to DOS, with where each one came from, and the
 // rules that keep them data: no value read from a file or typed into a box
 // may add a line, a redirection or a pipe to what DOS runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "launch/nativelaunch.h"
 
 #include "platform/textfield.h"
@@ -72,18 +73,18 @@ ProgramKind programKind(const fs::path& file)
     return ProgramKind::Dos;
 }
 
-ProgramSearch findProgram(const DosFs& fs, const std::string& emulatorDir, const std::string& exeName,
+ProgramSearch findProgram(const DosFs& dos, const std::string& emulatorDir, const std::string& exeName,
                           std::string_view pathList)
 {
     ProgramSearch search;
-    const std::string dosPath = fs.absolute(joinDos(emulatorDir, exeName));
-    auto inEmulatorDir = fs.resolveExisting(dosPath);
+    const std::string dosPath = dos.absolute(joinDos(emulatorDir, exeName));
+    auto inEmulatorDir = dos.resolveExisting(dosPath);
     if (inEmulatorDir && isRegularFile(*inEmulatorDir)) {
         search.found = *inEmulatorDir;
         return search;
     }
     const std::string dosFolder = parentOfDos(dosPath);
-    auto hostFolder = fs.resolveExisting(dosFolder);
+    auto hostFolder = dos.resolveExisting(dosFolder);
     search.searched.push_back(hostFolder ? dosFolder + " (" + hostFolder->string() + ")" : dosFolder);
     if (exeName.empty() || exeName.find_first_of("/\\:") != std::string::npos)
         return search;
@@ -104,13 +105,13 @@ ProgramSearch findProgram(const DosFs& fs, const std::string& emulatorDir, const
     return search;
 }
 
-bool missingProgramIsDos(const DosFs& fs, const std::string& emulatorDir, const std::string& exeName)
+bool missingProgramIsDos(const DosFs& dos, const std::string& emulatorDir, const std::string& exeName)
 {
     const std::string name = fileNameOfDos(exeName);
     if (name.empty() || name.find('.') != std::string::npos)
         return true;
     for (const char* ext : {".EXE", ".COM", ".BAT"})
-        if (fs.fileExists(joinDos(emulatorDir, exeName + ext)))
+        if (dos.fileExists(joinDos(emulatorDir, exeName + ext)))
             return true;
     return false;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The native launch: an emulator that is a program of this system starts
 // directly with an argument vector, never through a shell. The same launch
 // inputs as the batch file decide which road a launch takes and, for a
@@ -31,14 +32,14 @@ struct ProgramSearch {
 // drive table (names matched without case); a bare name that is not there
 // is looked up on `pathList` (":"-separated), then in /usr/local/games and
 // /usr/games.
-ProgramSearch findProgram(const DosFs& fs, const std::string& emulatorDir, const std::string& exeName,
+ProgramSearch findProgram(const DosFs& dos, const std::string& emulatorDir, const std::string& exeName,
                           std::string_view pathList);
 
 // Whether a program that is nowhere to be found still belongs to DOS: no
 // name, a name with an extension, or one DOS completes with .EXE, .COM or
 // .BAT in the emulator directory. Such a launch keeps the batch file road, where DOS
 // reports the missing program itself.
-bool missingProgramIsDos(const DosFs& fs, const std::string& emulatorDir, const std::string& exeName);
+bool missingProgramIsDos(const DosFs& dos, const std::string& emulatorDir, const std::string& exeName);
 
 // Plugin text split into words at blanks; double quotes group words and
 // are removed. Blank text gives no word.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-ROM settings file (extension GPF): the emulator, its selected
 // options and display modes, the controller, toggles, frameskip and cheat.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "launch/romunpack.h"
 
 #include "platform/textfield.h"
@@ -178,16 +179,23 @@ Extracted unpackInto(const fs::path& archivePath, UnpackKind kind, const std::st
 
 } // namespace
 
+fs::path makePrivateFolder(const fs::path& tempRoot, std::string& error)
+{
+    std::string folderTemplate = (tempRoot / "kivalto-rom-XXXXXX").string();
+    if (!::mkdtemp(folderTemplate.data())) {  // mode 0700
+        error = "no private folder could be made in " + tempRoot.string() + ": " + std::strerror(errno);
+        return {};
+    }
+    return folderTemplate;
+}
+
 UnpackedRom unpackRom(const fs::path& archivePath, UnpackKind kind, const std::string& romMasks,
                       const fs::path& tempRoot)
 {
     UnpackedRom out;
-    std::string folderTemplate = (tempRoot / "kivalto-rom-XXXXXX").string();
-    if (!::mkdtemp(folderTemplate.data())) {  // mode 0700
-        out.error = "no private folder could be made in " + tempRoot.string() + ": " + std::strerror(errno);
+    out.folder = makePrivateFolder(tempRoot, out.error);
+    if (out.folder.empty())
         return out;
-    }
-    out.folder = folderTemplate;
     const Extracted files = unpackInto(archivePath, kind, romMasks, out.folder);
     if (!files.error.empty()) {
         removeFolderTree(out.folder.string());

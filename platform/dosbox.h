@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DOS programs run in DOSBox on hosts without DOS. Every drive of the drive
 // table is mounted under its own letter, so a DOS path means the same file
 // inside DOSBox and in Kivalto.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DOS-style paths over a drive table. Every path Kivalto handles is a DOS
 // path (drive letter, colon, backslashes). Each component is resolved
 // against the host without regard to case: an existing file is used

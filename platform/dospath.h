@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text operations on DOS paths and file masks; nothing here touches the disk.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drive table of a run: the host default, then the letters of the
 // settings store's section "Drives" (key: the letter, value: a host folder).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a host file whole, so that a failed write never leaves half a file.
 #pragma once
 

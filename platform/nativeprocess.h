@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a program of this system detached from Kivalto: in a session of
 // its own, with its output in a log. When it was given a folder to remove
 // (an unpacked ROM), a small watcher process waits for the program's end

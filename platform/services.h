@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operating-system services Kivalto uses, each behind a small
 // interface: the per-user settings store, message boxes and file dialogs,
 // and process start. The Qt implementations live in platform/qt;

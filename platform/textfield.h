@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one rule by which every text file of Kivalto is read, one comma- or
 // line-delimited field at a time, and the matching writing conventions.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plugins/catalogue.h"
 
 #include "platform/textfield.h"
@@ -10,6 +11,7 @@ std::optional<std::string> field(std::string_view bytes, int number)
 {
     StringCharSource src(bytes);
     TextFieldReader in(src);
+    in.setFieldLimit(kMaxFieldBytes);
     std::string value;
     for (int i = 0; i < number; ++i)
         if (!in.tryField(value))

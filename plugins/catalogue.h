@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plugin catalogue: under which systems a plugin is filed, the tree's
 // node keys and captions, and the split of a plugin's options into the
 // ordinary options and the cheat types.
@@ -27,7 +28,8 @@ std::string fileNameOfNodeKey(std::string_view key, std::string_view parentKey);
 constexpr int kPluginNodeImage = 3;
 
 // Field 1 (emulator name) and field 2 (ROM masks) of a plugin file, read
-// by the field rule; nullopt when the file ends first.
+// by the field rule, at most kMaxFieldBytes each; nullopt when the file
+// ends first.
 std::optional<std::string> emulatorNameField(std::string_view bytes);
 std::optional<std::string> fileSpecField(std::string_view bytes);
 

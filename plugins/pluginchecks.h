@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values that would not come back from a plugin file as they were typed.
 // The writer puts every value on a line of its own, unquoted; the field
 // reader splits at a comma and unquotes a field that opens with a double

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plugins/pluginfile.h"
 
 #include "platform/textfield.h"
@@ -32,23 +33,37 @@ std::string writePluginFile(const EmulatorPlugin& p)
     return out.bytes();
 }
 
-PluginRead readPluginFile(std::string_view bytes, EmulatorPlugin& p)
+PluginRead readPluginFile(std::string_view bytes, EmulatorPlugin& p, bool* cut)
 {
     p.options.clear();
     p.displayModes.clear();
     StringCharSource src(bytes);
     TextFieldReader in(src);
+    in.setFieldLimit(kMaxFieldBytes);
+    bool tooMany = false;
+    // Pairs past the list limit are read, so that the rest of the file
+    // stays in place, but not kept.
+    auto keep = [&tooMany](auto& list, std::string name, std::string sw) {
+        if (list.size() < kMaxListEntries)
+            list.push_back({std::move(name), std::move(sw)});
+        else
+            tooMany = true;
+    };
+    const auto report = [&] {
+        if (cut)
+            *cut = tooMany || in.cut();
+    };
     try {
         for (std::string* field : {&p.emulatorName, &p.fileSpec, &p.frameskipSwitch, &p.defaultDir,
                                    &p.fixedSwitches, &p.exeName})
             *field = in.field();
         for (std::string name = in.field(); name != kEndOptions; name = in.field()) {
             std::string sw = in.field();
-            p.options.push_back({std::move(name), std::move(sw)});
+            keep(p.options, std::move(name), std::move(sw));
         }
         for (std::string name = in.field(); name != kEndDisplay; name = in.field()) {
             std::string sw = in.field();
-            p.displayModes.push_back({std::move(name), std::move(sw)});
+            keep(p.displayModes, std::move(name), std::move(sw));
         }
         // A row is stored only once all five cells were read.
         for (auto& row : p.keys.cells) {
@@ -58,8 +73,10 @@ PluginRead readPluginFile(std::string_view bytes, EmulatorPlugin& p)
             row = std::move(cells);
         }
     } catch (const TextReadError&) {
+        report();
         return PluginRead::Incomplete;
     }
+    report();
     return PluginRead::Complete;
 }
 

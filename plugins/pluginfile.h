@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plugin file: writing an EmulatorPlugin as bytes and reading bytes
 // back into one, with the rules every plugin writer and reader shares.
 #pragma once
@@ -21,7 +22,9 @@ enum class PluginRead { Complete, Incomplete };
 // emptied first; header fields and key cells are overwritten as they are
 // read. On a premature end (an older layout, a truncated file) reading
 // stops and what was read stays: Incomplete. pluginName is not touched.
-PluginRead readPluginFile(std::string_view bytes, EmulatorPlugin& plugin);
+// Values and lists are bounded like every text file; `cut` tells whether
+// anything was left out.
+PluginRead readPluginFile(std::string_view bytes, EmulatorPlugin& plugin, bool* cut = nullptr);
 
 // The ROM masks to save: a system's display text ("SNES", "MEGA DRIVE"...,
 // exact case) becomes that system's masks; any other text stays.

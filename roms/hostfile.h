@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ROM file opened by its host name inside an already resolved folder.
 // The directory scan opens thousands of files; resolving the folder once
 // and reusing one file object keeps each file to open, read and close.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ReadFile over bytes in memory, for callers that already hold a file's
 // contents (and for tests).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ROM directory presets: the numbered directories of presets.dat and the
 // rules for the preset number n, which runs from 1 to P + 1 (the empty
 // slot for a new preset), P being the number of presets.

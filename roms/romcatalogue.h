@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title list of the main window: one entry per ROM file of the ROM
 // directory, then one per sub-folder, then "UP". Entry p (from 1) belongs
 // to file-list entry p - 1; the windows tell ROM entries from the others

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title of one ROM file: from its name for archives and other systems'
 // files, otherwise from the SNES internal header at the first of the
 // header positions that yields a plausible text.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Kivalto in build/ (the ready folder is build/kivalto).
 # Warnings are errors here. ccache, when installed, keeps rebuilds of other checkouts short.
 set -euo pipefail

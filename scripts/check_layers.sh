@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when an include points the wrong way:
 #   platform/*        the lowest layer: includes only platform/ core files
 #   platform/qt/*     Qt adapters: include only platform/

@@ -1,11 +1,13 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Kivalto needs to build, run and test,
 # when any of them is missing. Uses sudo unless run as root.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-image-formats-plugins
           libgtest-dev googletest dosbox nasm zip fp-utils xchm
           clang libclang-rt-14-dev xvfb procps dbus at-spi2-core python3-pyatspi
-          libarchive-dev mednafen
+          libarchive-dev mednafen retroarch libretro-bsnes-mercury-balanced libretro-nestopia
+          libretro-gambatte libretro-beetle-pce-fast
           libsqlite3-dev libexpat1-dev zlib1g-dev libssl-dev
           dpkg-dev lintian desktop-file-utils appstream libxml2-utils)
 missing=()

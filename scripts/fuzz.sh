@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (fuzz/*.cpp) with clang in build-fuzz/ and
 # runs each for a few seconds (FUZZ_SECONDS, default 10).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build/kivalto_<version>_<arch>.deb: an ordinary
 # Release build in build-release/ with Debian's build flags (warnings are not
 # errors here), packed by CPack, then checked (file list, control fields,

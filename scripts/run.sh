@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts Kivalto on its demo folder.
 set -euo pipefail
 here=$(dirname "$0")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tip of the day: the tips of TIPOFDAY.TXT and the round through them.
 #pragma once
 

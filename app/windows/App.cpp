@@ -1,13 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows/App.h"
 
 #include "library/libraryplaces.h"
 #include "library/windows/playrecorder.h"
+#include "platform/textfield.h"
 #include "ui/windows/errorfrm.h"
 #include "ui/windows/mesage.h"
 
 namespace kivalto {
 
-void App::showError(const std::string& text) { errorfrm->showText(text); }
+void App::showError(const std::string& text)
+{
+    if (startupNotices.collecting())
+        startupNotices.add(text);
+    else
+        errorfrm->showText(text);
+}
+
+void App::notice(const std::string& text)
+{
+    if (startupNotices.collecting())
+        startupNotices.add(text);
+    else
+        dialogs.ok(text, title);
+}
+
+void App::noticeOversize(const std::string& file) { notice(oversizeNotice(file)); }
 
 void App::showMessage(const std::string& text) { mesage->showText(text); }
 

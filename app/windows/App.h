@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running program: the platform services and every window, loaded
 // once at start-up and kept until the program ends. Windows find each
 // other through this object and ask each other for meanings (for example
@@ -5,6 +6,7 @@
 #pragma once
 
 #include "app/selection.h"
+#include "app/startupnotices.h"
 #include "platform/dosfs.h"
 #include "platform/services.h"
 
@@ -54,7 +56,10 @@ struct App {
     // and the launch choices.
     Selection selection;
     // The current plugin's file routines, with their reports.
-    void importPlug(const std::string& path) { selection.importPlug(fs, dialogs, title, path); }
+    void importPlug(const std::string& path)
+    {
+        selection.importPlug(fs, dialogs, title, path, [this](const std::string& file) { noticeOversize(file); });
+    }
     void savePLUG() { selection.savePLUG(fs); }
 
     ::kivalto::Snesmain* Snesmain = nullptr;
@@ -85,8 +90,17 @@ struct App {
     // Made at the first launch once library.db exists; deleted with the windows.
     PlayRecorder* plays = nullptr;
 
-    // Sets the error window's text and shows it (not modal).
+    // Notices found while starting wait here for the main window.
+    StartupNotices startupNotices;
+
+    // Sets the error window's text and shows it (not modal); while
+    // starting, keeps the text for the error window shown at the end.
     void showError(const std::string& text);
+    // A short notice: a box with only OK, or kept like an error while
+    // starting.
+    void notice(const std::string& text);
+    // The notice for a file cut at the text files' limits.
+    void noticeOversize(const std::string& file);
     // Sets the message window's text and shows it (not modal).
     void showMessage(const std::string& text);
     // Options store, section "Options", default "1".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows/Paths.h"
 
 #include "platform/textfield.h"
@@ -8,7 +9,6 @@
 #include "plugins/pluginchecks.h"
 
 #include <QGridLayout>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -120,7 +120,7 @@ void Paths::Form_Load()
         return;
     const PathsFile file = readPathsFile(data->bytes);
     if (data->cut || file.cut)
-        app.dialogs.ok(oversizeNotice("paths.dat"), app.title);
+        app.noticeOversize("paths.dat");
     // Every field is read, whatever the first one holds: a ROM folder that
     // cannot be used must not empty the others (a Save would write them so).
     setValues(file.values);
@@ -130,13 +130,9 @@ void Paths::Form_Load()
     try {
         app.Snesmain->setRomFolder(rom);
     } catch (const FileError&) {
-        // In the error window once start-up is over: a box would hold up
-        // the start, and a command-line launch with it.
-        const std::string text = "The ROM Directory \"" + rom +
-                                 "\" in paths.dat cannot be used: it does not exist or cannot be read. The ROM list "
-                                 "shows the Kivalto directory instead. Correct the ROM Directory in Set Paths and "
-                                 "press Save.";
-        QTimer::singleShot(0, this, [this, text] { app.showError(text); });
+        app.showError("The ROM Directory \"" + rom +
+                      "\" in paths.dat cannot be used: it does not exist or cannot be read. The ROM list shows the "
+                      "Kivalto directory instead. Correct the ROM Directory in Set Paths and press Save.");
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Paths window: the seven directory settings, held in its text fields
 // for the whole run.
 #pragma once

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows/SnesStart.h"
 
+#include "app/pathsettings.h"
 #include "app/windows/Paths.h"
 #include "app/windows/Snesmain.h"
 #include "app/windows/Splash.h"
@@ -11,6 +13,7 @@
 #include "library/windows/librarywindow.h"
 #include "library/windows/playrecorder.h"
 #include "launch/windows/chtcodefrm.h"
+#include "platform/textfield.h"
 #include "platform/qt/windowrole.h"
 #include "plugins/windows/Editor.h"
 #include "plugins/windows/addnew.h"
@@ -30,8 +33,8 @@ void copyTemplate(App& app, const char* from, const char* to)
     try {
         app.fs.copyFile(from, to);
     } catch (const FileError& e) {
-        app.dialogs.ok(std::string("The launch template ") + from + " could not be copied to " + to + ": " +
-                       e.what() + " Games cannot be started until it is restored in the Kivalto directory.");
+        app.notice(std::string("The launch template ") + from + " could not be copied to " + to + ": " + e.what() +
+                   " Games cannot be started until it is restored in the Kivalto directory.");
     }
 }
 
@@ -44,15 +47,51 @@ template <typename W>
 W* load(App& app, W*& slot, int progressAfter)
 {
     slot = new W(app);
-    slot->Form_Load();
+    // A window with nothing to do when it loads has no Form_Load.
+    if constexpr (requires { slot->Form_Load(); })
+        slot->Form_Load();
     progress(app, progressAfter);
     return slot;
 }
 
+// A folder without paths.dat gets one that opens its own ROMS folder; so
+// does a copied folder whose paths.dat is still the default of the old one.
+// A file longer than what is read is no default and is kept as it is.
+void preparePathsFile(App& app, const std::string& dosDir)
+{
+    const bool exists = app.fs.fileExists("paths.dat");
+    const auto current = exists ? app.fs.readText("paths.dat", kMaxTextFileBytes) : std::nullopt;
+    if (exists && (!current || current->cut))
+        return;
+    const auto bytes = pathsFileForFolder(current ? std::optional(current->bytes) : std::nullopt, dosDir);
+    if (!bytes)
+        return;
+    try {
+        app.fs.writeWhole("paths.dat", *bytes);
+    } catch (const FileError& e) {
+        app.notice(std::string("The paths file paths.dat could not be written in ") + dosDir + ": " + e.what());
+    }
+}
+
 } // namespace
+
+void PrepareProgramFolder(App& app, const ProgramFolder& folder, const std::optional<std::string>& programDos)
+{
+    app.startupNotices.open();
+    const std::string programDir = folder.dir.string();
+    if (!folder.problem.empty())
+        app.notice(folder.problem + " Kivalto runs from " + programDir + " and may not be able to save its settings.");
+    else if (programDos)
+        preparePathsFile(app, *programDos);
+    if (!programDos)
+        app.notice("The Kivalto directory " + programDir +
+                   " is on none of Kivalto's drives, so its files cannot be found. Add a drive for it to the "
+                   "section \"Drives\" of the settings file.");
+}
 
 void EntryRoutine(App& app)
 {
+    app.startupNotices.open();
     reportPlainWindowsAsWindows();
     if (!app.quit)
         app.quit = [&app] {
@@ -77,6 +116,7 @@ void StartupLoad(App& app)
     }
     if (!app.quit)
         app.quit = [&app] { app.quitRequested = true; };
+    app.startupNotices.open();
     // mesage and errorfrm are created before anything can report; the
     // progress bar still counts them at their places in the order below.
     app.errorfrm = new errorfrm(app);
@@ -106,6 +146,10 @@ void StartupLoad(App& app)
     app.Snesmain->show();
     app.frmTip = new frmTip(app);
     app.frmTip->Form_Load();
+    // The command-line launch is under way by now; what start-up found
+    // waits for no one and shows together with the main window.
+    if (const std::string notices = app.startupNotices.close(); !notices.empty())
+        app.showError(notices);
     app.Splash->endLoad();
 }
 

@@ -1,13 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up module: entry routine, start-up load and the shared
 // routines several windows use.
 #pragma once
 
+#include "app/userfolder.h"
 #include "app/windows/App.h"
 
+#include <optional>
 #include <string>
 
 namespace kivalto {
 
+// Before the entry routine: reports a program folder that cannot be used
+// (programDos: its DOS form, nullopt when no drive holds it) and gives a
+// folder without its own paths.dat one that opens its ROMS folder. What
+// it finds waits for the end of start-up.
+void PrepareProgramFolder(App& app, const ProgramFolder& folder, const std::optional<std::string>& programDos);
 // Entry routine after the program directory was made current: shows the
 // splash window and copies the two launch templates over the PIF files.
 // The splash timer then runs StartupLoad.

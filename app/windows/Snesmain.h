@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window. Its handlers are spread over the subsystem folders:
 // app/windows/Snesmain.cpp (controls, menus, saved options, quit), roms/windows
 // (ROM lists, snapshots, presets buttons), plugins/windows (catalogue and
@@ -8,10 +9,8 @@
 
 #include "app/windows/App.h"
 #include "launch/launchscript.h"
-#include "launch/launchvalues.h"
 #include "launch/romsettings.h"
 #include "platform/qt/listcontrols.h"
-#include "roms/romtitle.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window, shown during start-up and again as the About box.
 #pragma once
 

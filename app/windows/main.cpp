@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The executable: makes the program directory current, sets up the drive
 // table and services, and enters the event loop.
-#include "app/pathsettings.h"
 #include "app/userfolder.h"
 #include "app/windows/SnesStart.h"
 #include "platform/drives.h"
@@ -34,24 +34,6 @@ std::string commandLineArgument(const DosFs& fs, int argc, char** argv)
     return dos.empty() ? arg : dos;
 }
 
-// A folder without paths.dat gets one that opens its own ROMS folder; so
-// does a copied folder whose paths.dat is still the default of the old one.
-void preparePathsFile(const DosFs& fs, Dialogs& dialogs, const std::string& dosDir)
-{
-    const bool exists = fs.fileExists("paths.dat");
-    const auto current = exists ? fs.readAll("paths.dat") : std::nullopt;
-    if (exists && !current)
-        return;
-    const auto bytes = pathsFileForFolder(current, dosDir);
-    if (!bytes)
-        return;
-    try {
-        fs.writeWhole("paths.dat", *bytes);
-    } catch (const FileError& e) {
-        dialogs.ok(std::string("The paths file paths.dat could not be written in ") + dosDir + ": " + e.what());
-    }
-}
-
 // Runs Kivalto on the given command line.
 int runKivalto(int argc, char** argv)
 {
@@ -67,19 +49,12 @@ int runKivalto(int argc, char** argv)
     if (programDos)
         fs.setCurrentDir(*programDos);
     QtDialogs dialogs(fs);
-    if (!folder.problem.empty())
-        dialogs.ok(folder.problem + " Kivalto runs from " + programDir + " and may not be able to save its settings.");
-    else if (programDos)
-        preparePathsFile(fs, dialogs, *programDos);
-    if (!programDos)
-        dialogs.ok("The Kivalto directory " + programDir +
-                   " is on none of Kivalto's drives, so its files cannot be found. Add a drive for it to the "
-                   "section \"Drives\" of the settings file.");
     HostProcessStarter process(fs);
     App app(fs, settings, dialogs, process);
     app.title = "Kivalto";
     app.settingsApp = appName;
     app.commandLine = commandLineArgument(fs, argc, argv);
+    PrepareProgramFolder(app, folder, programDos);
     EntryRoutine(app);
     int rc = 0;
     if (!app.quitRequested)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures drawn at run time, so nothing binary has to be shipped: the
 // icons of the tree and title list, the controller pictures, the logo.
 #pragma once

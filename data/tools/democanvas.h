@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the demo ROMs: a small indexed-colour canvas with a few
 // drawing tools and a self-drawn 5x7 font, and one painted scene per game.
 #pragma once

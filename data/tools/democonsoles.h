@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cartridge images of the demo games: each holds a tiny program, written
 // out here in machine code, that puts its picture on the screen and then
 // waits; the header is valid for emulators and for Kivalto's title reader.
 #pragma once
 
 #include "democanvas.h"
+#include "demobytes.h"
 
 #include <array>
 #include <cstdint>
@@ -11,8 +13,6 @@
 #include <vector>
 
 namespace demo {
-
-using Bytes = std::vector<std::uint8_t>;
 
 enum class Map { LoRom, HiRom };
 

@@ -1,17 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time generator of the demo ROM folder of the ready Kivalto folder
 // (its paths.dat is written by the program's first start, so that it names
 // the folder wherever the folder was copied). Every image is made up here
 // (democonsoles.cpp): a tiny program that shows its game's picture and title, with a valid header, so
 // the ROM list has real header titles to show and an emulator has
 // something to run. Beside each ROM lies a settings file that selects the
-// mednafen plugin, so a double-click on the title and Run start it.
+// mednafen plugin, so a double-click on the title and Run start it, and a
+// snapshot of the same picture, shown when the ROM is selected.
 //
 //   makedemo <Kivalto folder on the host>
 
+#include "demobitmap.h"
 #include "democonsoles.h"
 #include "launch/romsettings.h"
 #include "plugins/pluginfile.h"
 #include "roms/memoryfile.h"
+#include "roms/romcatalogue.h"
 #include "roms/romtitle.h"
 
 #include <array>
@@ -22,38 +26,25 @@
 #include <iostream>
 #include <string>
 #include <vector>
+#include <zlib.h>
 
 namespace {
 
 using demo::Bytes;
+using demo::le16;
+using demo::le32;
 using demo::Map;
 
-std::uint32_t crc32(const Bytes& data)
+// The member's CRC-32, as ZIP stores it.
+std::uint32_t crc32Of(const Bytes& data)
 {
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::uint8_t b : data) {
-        crc ^= b;
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return crc ^ 0xFFFFFFFFu;
-}
-
-void le16(Bytes& out, std::uint32_t v)
-{
-    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
-}
-void le32(Bytes& out, std::uint32_t v)
-{
-    le16(out, v & 0xFFFF);
-    le16(out, v >> 16);
+    return static_cast<std::uint32_t>(::crc32(0L, data.data(), static_cast<uInt>(data.size())));
 }
 
 // A ZIP archive holding one stored (uncompressed) member.
 Bytes storedZip(const std::string& name, const Bytes& data)
 {
-    const std::uint32_t crc = crc32(data);
+    const std::uint32_t crc = crc32Of(data);
     const auto size = static_cast<std::uint32_t>(data.size());
     const std::uint32_t dosTime = 0;                            // 00:00:00
     const std::uint32_t dosDate = ((2026 - 1980) << 9) | (1 << 5) | 1;  // 2026-01-01
@@ -115,11 +106,6 @@ void write(const std::filesystem::path& file, const Bytes& data)
 
 Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
-Bytes snes(const std::string& title, Map map, std::size_t kib, bool copierHeader)
-{
-    return demo::snesImage(demo::paintScene(title, 256, 224), title, map, kib, copierHeader);
-}
-
 // The title list must show what the demo promises: checked with the
 // program's own header reader.
 void expectTitle(const std::string& fileName, const Bytes& image, const std::string& expected)
@@ -154,6 +140,21 @@ void writeSettings(const std::filesystem::path& rom, const std::string& pluginFi
     write(rom.parent_path() / *name, text(kivalto::writeRomSettings(s)));
 }
 
+// One demo game: its ROM file, the plugin its settings select, the scene
+// it draws and the ROM image that draws it.
+struct DemoGame {
+    std::filesystem::path rom;
+    const char* plugin;
+    const demo::Canvas& scene;
+    Bytes image;
+};
+
+// The snapshot beside a ROM, named by the program's own rule.
+std::filesystem::path snapshotFile(const std::filesystem::path& rom)
+{
+    return rom.parent_path() / (kivalto::snapshotBase(rom.filename().string()) + "BMP");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -166,36 +167,47 @@ int main(int argc, char** argv)
         const std::filesystem::path dir = argv[1];
         const std::filesystem::path roms = dir / "ROMS";
 
-        const Bytes starlight = snes("STARLIGHT COURIER", Map::LoRom, 128, false);
-        const Bytes moss = snes("MOSS KNIGHT QUEST", Map::LoRom, 128, true);
-        const Bytes tidepool = snes("TIDEPOOL RACERS", Map::HiRom, 128, true);
+        // Each game's scene is painted once: the ROM draws it, and its
+        // snapshot shows it in the main window.
+        const auto scene = [](const std::string& title, int height) { return demo::paintScene(title, 256, height); };
+        const demo::Canvas starlight = scene("STARLIGHT COURIER", 224);
+        const demo::Canvas moss = scene("MOSS KNIGHT QUEST", 224);
+        const demo::Canvas tidepool = scene("TIDEPOOL RACERS", 224);
+        const demo::Canvas clockwork = scene("CLOCKWORK ORCHARD", 224);
+        const demo::Canvas puzzle = scene("PUZZLE BOX DELUXE", 224);
+        const demo::Canvas orbital = scene("ORBITAL GARDENER", 224);
+        const demo::Canvas pixelRunner = scene("PIXEL RUNNER", 224);
+        const demo::Canvas lantern = scene("LANTERN", 240);
+
+        const Bytes starlightRom = demo::snesImage(starlight, "STARLIGHT COURIER", Map::LoRom, 128, false);
+        const Bytes mossRom = demo::snesImage(moss, "MOSS KNIGHT QUEST", Map::LoRom, 128, true);
+        const Bytes tidepoolRom = demo::snesImage(tidepool, "TIDEPOOL RACERS", Map::HiRom, 128, true);
         // HiROM without a copier header: no read position reaches its
         // title, so the list shows the file name.
-        const Bytes clockwork = snes("CLOCKWORK ORCHARD", Map::HiRom, 128, false);
-        const Bytes puzzle = snes("PUZZLE BOX DELUXE", Map::LoRom, 64, false);
-        const Bytes orbital = snes("ORBITAL GARDENER", Map::LoRom, 64, true);
-        expectTitle("STARCOUR.SMC", starlight, "STARLIGHT COURIER");
-        expectTitle("MOSSKNGT.SMC", moss, "MOSS KNIGHT QUEST");
-        expectTitle("TIDEPOOL.SWC", tidepool, "TIDEPOOL RACERS");
-        expectTitle("CLOCKWRK.SFC", clockwork, "CLOCKWRK'");
-        expectTitle("PUZZLBOX.SMC", puzzle, "PUZZLE BOX DELUXE");
-        expectTitle("ORBITAL.SMC", orbital, "ORBITAL GARDENER");
+        const Bytes clockworkRom = demo::snesImage(clockwork, "CLOCKWORK ORCHARD", Map::HiRom, 128, false);
+        const Bytes puzzleRom = demo::snesImage(puzzle, "PUZZLE BOX DELUXE", Map::LoRom, 64, false);
+        const Bytes orbitalRom = demo::snesImage(orbital, "ORBITAL GARDENER", Map::LoRom, 64, true);
+        expectTitle("STARCOUR.SMC", starlightRom, "STARLIGHT COURIER");
+        expectTitle("MOSSKNGT.SMC", mossRom, "MOSS KNIGHT QUEST");
+        expectTitle("TIDEPOOL.SWC", tidepoolRom, "TIDEPOOL RACERS");
+        expectTitle("CLOCKWRK.SFC", clockworkRom, "CLOCKWRK'");
+        expectTitle("PUZZLBOX.SMC", puzzleRom, "PUZZLE BOX DELUXE");
+        expectTitle("ORBITAL.SMC", orbitalRom, "ORBITAL GARDENER");
 
-        const std::pair<std::filesystem::path, const char*> games[] = {
-            {roms / "STARCOUR.SMC", "MEDSNES.XPL"}, {roms / "MOSSKNGT.SMC", "MEDSNES.XPL"},
-            {roms / "TIDEPOOL.SWC", "MEDSNES.XPL"}, {roms / "CLOCKWRK.SFC", "MEDSNES.XPL"},
-            {roms / "PUZZLBOX.ZIP", "MEDSNES.XPL"}, {roms / "HOMEBREW" / "ORBITAL.SMC", "MEDSNES.XPL"},
-            {roms / "PIXELRUN.SMD", "MEDMD.XPL"},   {roms / "LANTERN.NES", "MEDNES.XPL"}};
-        write(games[0].first, starlight);
-        write(games[1].first, moss);
-        write(games[2].first, tidepool);
-        write(games[3].first, clockwork);
-        write(games[4].first, storedZip("PUZZLBOX.SMC", puzzle));
-        write(games[5].first, orbital);
-        write(games[6].first, demo::megaDriveImage(demo::paintScene("PIXEL RUNNER", 256, 224), "PIXEL RUNNER"));
-        write(games[7].first, demo::nesImage(demo::paintScene("LANTERN", 256, 240), {0x0F, 0x28, 0x16, 0x30}));
-        for (const auto& [rom, plugin] : games)
-            writeSettings(rom, plugin);
+        const DemoGame games[] = {
+            {roms / "STARCOUR.SMC", "MEDSNES.XPL", starlight, starlightRom},
+            {roms / "MOSSKNGT.SMC", "MEDSNES.XPL", moss, mossRom},
+            {roms / "TIDEPOOL.SWC", "MEDSNES.XPL", tidepool, tidepoolRom},
+            {roms / "CLOCKWRK.SFC", "MEDSNES.XPL", clockwork, clockworkRom},
+            {roms / "PUZZLBOX.ZIP", "MEDSNES.XPL", puzzle, storedZip("PUZZLBOX.SMC", puzzleRom)},
+            {roms / "HOMEBREW" / "ORBITAL.SMC", "MEDSNES.XPL", orbital, orbitalRom},
+            {roms / "PIXELRUN.SMD", "MEDMD.XPL", pixelRunner, demo::megaDriveImage(pixelRunner, "PIXEL RUNNER")},
+            {roms / "LANTERN.NES", "MEDNES.XPL", lantern, demo::nesImage(lantern, {0x0F, 0x28, 0x16, 0x30})}};
+        for (const DemoGame& game : games) {
+            write(game.rom, game.image);
+            write(snapshotFile(game.rom), demo::bmpFile(game.scene));
+            writeSettings(game.rom, game.plugin);
+        }
     } catch (const std::exception& e) {
         std::cerr << "makedemo: " << e.what() << "\n";
         return 1;

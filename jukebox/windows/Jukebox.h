@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `Jukebox` ("SPC-Jukebox"): a front end for the DOS player SPCPlay.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of this subsystem.
 #include "app/windows/Snesmain.h"
 #include "jukebox/windows/Jukebox.h"

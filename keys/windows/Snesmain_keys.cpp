@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of this subsystem: the SnesKey menu, the key viewer
 // buttons and the SnesKey driver file.
 #include "app/pathsettings.h"

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/windows/keyconfig.h"
 
 #include "app/windows/Paths.h"
 #include "keys/windows/padkeyboxes.h"
+#include "platform/textfield.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 #include "plugins/pluginfile.h"
@@ -127,9 +129,11 @@ void keyconfig::connectControls()
 
 void keyconfig::Form_Load()
 {
-    const auto data = app.fs.readAll("lookup.dat");
-    if (!data || !readScanCodeTable(*data, scanCodes))
+    const auto data = app.fs.readText("lookup.dat", kMaxTextFileBytes);
+    if (!data || !readScanCodeTable(data->bytes, scanCodes))
         app.showError(kLookupMissing);
+    else if (data->cut)
+        app.noticeOversize("lookup.dat");
 }
 
 bool keyconfig::event(QEvent* e)
@@ -181,7 +185,16 @@ void keyconfig::saveKeys(int player)
         Text1[i]->setText(qs(keys[i]));
 
     const KeyEmulator emu = selectedEmulator();
-    if (!writeKeyFiles(emu, keys, player)) {
+    const std::string keyFile = inFolder(bytes(Text2->text()), emulatorKeyFileName(emu));
+    // The emulator's file is patched or rewritten from what was read, so
+    // one longer than what is read would lose its end: it is left alone,
+    // and so is everything else.
+    const auto current = app.fs.readText(keyFile, kMaxTextFileBytes);
+    if (current && current->cut) {
+        app.showError(keyFileTooLargeError(keyFile));
+        return;
+    }
+    if (!writeKeyFiles(emu, keys, player, keyFile, current ? std::optional(current->bytes) : std::nullopt)) {
         app.showError(keySaveError(player));
         return;
     }
@@ -189,7 +202,8 @@ void keyconfig::saveKeys(int player)
         app.showMessage(keySaveConfirmation(emu, player));
 }
 
-bool keyconfig::writeKeyFiles(KeyEmulator emu, const PadKeys& keys, int player)
+bool keyconfig::writeKeyFiles(KeyEmulator emu, const PadKeys& keys, int player, const std::string& keyFile,
+                              const std::optional<std::string>& current)
 {
     try {
         app.fs.writeWhole(keyRecordFileName(emu, player), keyRecordFileBytes(keys));
@@ -198,8 +212,7 @@ bool keyconfig::writeKeyFiles(KeyEmulator emu, const PadKeys& keys, int player)
         const auto codes = scanCodesOfKeys(scanCodes, keys);
         if (!codes)
             return false;
-        const std::string keyFile = inFolder(bytes(Text2->text()), emulatorKeyFileName(emu));
-        const auto change = planEmulatorFileChange(emu, player, *codes, app.fs.readAll(keyFile));
+        const auto change = planEmulatorFileChange(emu, player, *codes, current);
         if (!change)
             return false;
         if (change->inPlace)
@@ -217,10 +230,12 @@ bool keyconfig::updatePlugin(KeyEmulator emu, const PadKeys& keys, int player)
     const std::string path = inFolder(app.Paths->value(PathField::GUIDIr), emulatorPluginFileName(emu));
     // The plugin is checked here first: a missing or incomplete file would
     // otherwise bring the reader's own message and a half-loaded plugin
-    // that must not be saved.
-    const auto data = app.fs.readAll(path);
+    // that must not be saved; one longer than what is read would be saved
+    // without its end.
+    const auto data = app.fs.readText(path, kMaxTextFileBytes);
     EmulatorPlugin probe;
-    if (!data || readPluginFile(*data, probe) != PluginRead::Complete) {
+    bool cut = false;
+    if (!data || data->cut || readPluginFile(data->bytes, probe, &cut) != PluginRead::Complete || cut) {
         app.dialogs.ok(kPluginNotChanged, app.title);
         return false;
     }

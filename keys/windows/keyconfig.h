@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `keyconfig` ("Configure Keys"): the twelve pad keys of ZSNES,
 // ESNES or NLKE, written into the emulator's key file, a key record file
 // and the emulator's plugin.
@@ -65,7 +66,10 @@ private:
     // Writes the key record file, then the keys into the emulator's key
     // file; false when a key has no scan code, the emulator's file has no
     // place for them or a file could not be written.
-    bool writeKeyFiles(KeyEmulator emu, const PadKeys& keys, int player);
+    // Writes the key record file and the emulator's key file (keyFile,
+    // whose bytes were `current`).
+    bool writeKeyFiles(KeyEmulator emu, const PadKeys& keys, int player, const std::string& keyFile,
+                       const std::optional<std::string>& current);
     // Writes the keys into the emulator's plugin; false when that failed
     // and the user has been told.
     bool updatePlugin(KeyEmulator emu, const PadKeys& keys, int player);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/windows/keyview.h"
 
 #include "keys/keyview.h"
@@ -40,7 +41,6 @@ keyview::keyview(App& a) : app(a)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-void keyview::Form_Load() {}
 
 void keyview::showPlayer(bool playerTwo)
 {

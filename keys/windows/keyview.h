@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `keyview`: the keys of the current plugin for player 1, a pad or
 // player 2, in the twelve pad key boxes around the pad picture.
 #pragma once
@@ -27,7 +28,6 @@ public:
 
     // Shows player 1's chosen controller, or player 2's keys.
     void showPlayer(bool playerTwo);
-    void Form_Load();
     // Each time the window becomes active: shows the chosen column.
     void Form_Activate();
     void Command1_Click();  // Close

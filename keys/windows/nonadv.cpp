@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/windows/nonadv.h"
 
 #include "app/pathsettings.h"
@@ -150,14 +151,15 @@ void nonadv::Command5_Click()
     const std::string name = ChooseFileToOpen(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
     if (name.empty())
         return;
-    const auto data = app.fs.readAll(name);
+    const auto data = app.fs.readText(name, kMaxTextFileBytes);
     if (!data) {
         app.dialogs.ok("The mapping file " + name + " could not be read.", app.title);
         return;
     }
     std::vector<std::string> loaded;
+    bool cut = false;
     try {
-        loaded = readMappingFile(*data);
+        loaded = readMappingFile(data->bytes, &cut);
     } catch (const MappingFileError& e) {
         app.dialogs.ok("The mapping file " + name + " is not valid. " + e.what() + " Nothing was changed.",
                        app.title);
@@ -170,6 +172,8 @@ void nonadv::Command5_Click()
                        app.title);
         return;
     }
+    if (cut || data->cut)
+        app.noticeOversize(name);
     for (std::size_t i = 0; i < loaded.size(); ++i)
         List2->item(static_cast<int>(i))->setText(qs(loaded[i]));
     List2_Click();

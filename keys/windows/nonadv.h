@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `nonadv` ("Set SnesKey Mappings"): the keys the controller's
 // buttons produce when advanced SnesKey support is off, with Load and Save
 // of mapping files (*.SKS).

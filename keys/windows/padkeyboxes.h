@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve pad key boxes around the pad picture, laid out and labelled
 // alike in the key configuration window and the key viewer.
 #pragma once

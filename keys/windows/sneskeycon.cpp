@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/windows/sneskeycon.h"
 
 #include "keys/sneskey.h"
@@ -104,10 +105,12 @@ void sneskeycon::Form_Load()
 
 void sneskeycon::restoreSetup()
 {
-    const auto data = app.fs.readAll(kSetupFile);
+    const auto data = app.fs.readText(kSetupFile, kMaxTextFileBytes);
     if (!data)
         return;
-    const StoredSnesKeySetup stored = readSnesKeyDat(*data);
+    const StoredSnesKeySetup stored = readSnesKeyDat(data->bytes);
+    if (stored.cut || data->cut)
+        app.noticeOversize(kSetupFile);
     if (!stored.controllerName)
         return;
     Combo1->setEditText(qs(*stored.controllerName));
@@ -127,8 +130,11 @@ void sneskeycon::Combo1_Click()
     List3.clear();
     const std::string fileName = bytes(Combo1->currentText()) + ".SKP";
     ControllerProfile profile;
-    const auto data = app.fs.readAll(fileName);
-    const bool complete = data && readControllerProfile(*data, profile);
+    const auto data = app.fs.readText(fileName, kMaxTextFileBytes);
+    bool cut = false;
+    const bool complete = data && readControllerProfile(data->bytes, profile, &cut);
+    if (data && (cut || data->cut))
+        app.noticeOversize(fileName);
     List3 = profile.driverLines;
     for (std::size_t n = 0; n < profile.buttons.size(); ++n) {
         List2->addItem(qs(profile.buttons[n]));

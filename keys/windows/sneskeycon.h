@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `sneskeycon` ("SnesKey Configuration"): the controller profile,
 // the mapping of its buttons onto the pad buttons and the player choice,
 // saved in SnesKey.dat and restored when the window is loaded.

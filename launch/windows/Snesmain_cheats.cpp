@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of the cheat menu.
 #include "app/windows/Snesmain.h"
 #include "launch/windows/chtcodefrm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of the launch: Run, the launch toggles, per-ROM
 // settings and the command-line start.
 #include "app/pathsettings.h"
@@ -255,7 +256,11 @@ bool Snesmain::commandGPF()
                                        "The ROM being loaded is " + A);
     if (!data)
         return false;
+    // The titles this selection would read are replaced before anyone sees
+    // them: the ROM list is narrowed to A and rescanned after the launch.
+    app.selection.rescanAfterLaunch = true;
     selectPluginByName(*settingsPluginName(*data));
+    app.selection.rescanAfterLaunch = false;
     return true;
 }
 

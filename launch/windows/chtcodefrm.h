@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `chtcodefrm` ("Enter a Cheat Code"): one cheat per launch, a
 // switch (picked from the current plugin's cheat types or typed) and a code.
 #pragma once

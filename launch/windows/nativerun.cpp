@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "launch/windows/nativerun.h"
 
 #include "app/windows/App.h"
+#include "launch/copierheader.h"
+#include "launch/libretrocore.h"
 #include "launch/nativelaunch.h"
 #include "launch/romunpack.h"
 #include "platform/nativeprocess.h"
@@ -109,6 +112,28 @@ bool unpackForLaunch(App& app, const fs::path& romHost, const std::string& romDo
     return true;
 }
 
+// Gives a bsnes core a SNES image without its copier header. False after
+// reporting.
+bool dropCopierHeader(App& app, const std::string& program, const std::string& romDos, NativeLaunch& launch,
+                      NativeStart& start)
+{
+    if (!launch.romArgument || !coreWantsHeaderlessSnes(program, launch.arguments))
+        return true;
+    std::error_code ec;
+    const HeaderlessRom rom =
+        withoutCopierHeader(launch.arguments[*launch.romArgument], start.removeAfterwards, fs::temp_directory_path(ec));
+    if (!rom.error.empty()) {
+        removeFolderTree(start.removeAfterwards);
+        app.showError("The ROM " + romDos + " could not be copied without its copier header (" + rom.error +
+                      "). Nothing was started.");
+        return false;
+    }
+    launch.arguments[*launch.romArgument] = rom.rom.string();
+    if (!rom.folder.empty())
+        start.removeAfterwards = rom.folder.string();
+    return true;
+}
+
 // Starts the program with its output in `log`; an early failure shows the
 // log's last lines. A started run counts as a play of the ROM, and its end
 // adds the time played.
@@ -145,13 +170,18 @@ bool runNativeEmulator(App& app, LaunchInputs& in)
         app.showError("The ROM " + romDos + " was not found.");
         return true;
     }
+    if (const auto core = missingLibretroCore(*road.nativeProgram, buildNativeLaunch(in, *romHost, {}).arguments)) {
+        app.showError(missingCoreMessage(*core));
+        return true;
+    }
     if (isGzipLaunch(in))
         in.unpackGzip = askUnpackGzip(app);
     const fs::path kivaltoFolder = folderOr(app.fs.resolveExisting(app.fs.currentDir()), "/");
     NativeLaunch launch =
         buildNativeLaunch(in, *romHost, folderOr(app.fs.resolveExisting(in.emulatorDir), kivaltoFolder));
     NativeStart start;
-    if (!unpackForLaunch(app, *romHost, romDos, launch, start))
+    if (!unpackForLaunch(app, *romHost, romDos, launch, start) ||
+        !dropCopierHeader(app, *road.nativeProgram, romDos, launch, start))
         return true;
     start.program = *road.nativeProgram;
     start.arguments = launch.arguments;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The native road of a launch, taken by runPLugin when the emulator is not
 // a DOS program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default button of a plain window. A dialog presses its default
 // button on Enter by itself; Kivalto's windows are plain windows, so Enter
 // in their text fields is passed on here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the desktop has a program for a file: xdg-open starts even when
 // nothing handles the file's type and only then fails, unseen by Kivalto.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Programs Kivalto stops again itself (the jukebox's player): DOSBox runs
 // as a child process that is ended when its handle goes, so quitting
 // Kivalto never leaves music playing.

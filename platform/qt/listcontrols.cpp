@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/listcontrols.h"
 
 #include "platform/textfield.h"
@@ -125,10 +126,17 @@ void FileListBox::setFileName(const std::string& name)
         folder = name.substr(0, slash == 2 ? 3 : slash);
         file = name.substr(slash + 1);
     }
-    if (!folder.empty())
-        setPath(folder);
+    // The new folder and pattern are listed once, together.
+    if (!folder.empty()) {
+        const std::string abs = fs_.absolute(folder);
+        if (!fs_.folderExists(abs))
+            throw FileError("Path not found: " + abs);
+        path_ = abs;
+    }
     if (!file.empty())
-        setPattern(file);
+        pattern_ = file;
+    if (!folder.empty() || !file.empty())
+        Refresh();
     fileName_ = file;
     emit Changed();
     emit DblClick();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // List controls with the semantics the windows rely on: a file list with a
 // folder and a ";"-separated mask pattern, a folder list and a drive list.
 // Entries are bytes (names as the disk has them); display converts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Native programs: started detached (platform/nativeprocess.h). The event
 // loop collects each started process when it ends, and a program that
 // fails within about three seconds is reported instead of vanishing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text in files is bytes; the windows convert for display only.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builders for what every window repeats: controls that carry their design
 // name (tests and the accessibility walk find them by it), labels that are
 // their field's buddy, rows and columns of buttons, and click wiring.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plugin editor. It edits the current plugin of the selection, visible
 // or not: the controls show it and every edit in them is written through to
 // it at once.

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of the plugin catalogue: the plugin list and its
 // preview, the system tree, selecting the current emulator, the directory
 // Save button, opening the editor and the player 1 controller picture.
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "launch/windows/chtcodefrm.h"
+#include "platform/textfield.h"
 #include "plugins/catalogue.h"
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
@@ -84,9 +86,11 @@ void Snesmain::buildPluginCatalogue()
     }
     for (int i = 0; i < Plugins->ListCount(); ++i) {
         const std::string file = Plugins->List(i);
-        const auto data = app.fs.readAll(joinDos(app.fs.currentDir(), file));
+        const auto data = app.fs.readText(joinDos(app.fs.currentDir(), file), kMaxTextFileBytes);
+        if (data && data->cut)
+            app.noticeOversize(file);
         // An unreadable file, or one without ROM masks, matches no system.
-        const std::string masks = data ? fileSpecField(*data).value_or("") : "";
+        const std::string masks = data ? fileSpecField(data->bytes).value_or("") : "";
         for (std::size_t system : systemsForFileSpec(masks))
             roots[system]->addChild(treeNode(pluginNodeKey(file, kSystemKinds[system]), pluginNodeCaption(file),
                                              image2(kPluginNodeImage)));
@@ -108,8 +112,10 @@ std::vector<std::string> Snesmain::pluginsFiledUnder(std::size_t systemKind) con
 void Snesmain::Plugins_Click()
 {
     const std::string file = Plugins->FileName();
-    const auto data = app.fs.readAll(file);
-    const auto name = data ? emulatorNameField(*data) : std::nullopt;
+    // Only the name is shown here; a file cut at the limits is reported
+    // when the plugin is loaded.
+    const auto data = app.fs.readText(file, kMaxTextFileBytes);
+    const auto name = data ? emulatorNameField(data->bytes) : std::nullopt;
     EMUName->setText(qs(name.value_or(file)));
 }
 
@@ -133,7 +139,8 @@ void Snesmain::Plugins_DblClick()
     }
     if (File1->Pattern() != plugin.fileSpec) {
         File1->setPattern(plugin.fileSpec);
-        ScanRomDirectory(app);
+        if (!app.selection.rescanAfterLaunch)
+            ScanRomDirectory(app);
     }
 }
 

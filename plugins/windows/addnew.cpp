@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plugins/windows/addnew.h"
 
 #include "platform/qt/text.h"
@@ -88,7 +89,6 @@ void addnew::layOutControls()
     setLayout(page);
 }
 
-void addnew::Form_Load() {}
 
 int addnew::step() const { return step_; }
 

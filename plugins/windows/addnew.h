@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `addnew` ("Add New Plugin Wizard"): builds a plugin one field at a
 // time straight into the editor's loaded plugin, then saves it.
 #pragma once
@@ -27,8 +28,6 @@ public:
     QPushButton* Command2 = nullptr;  // "Next >>", "Finish" on the last step
     QPushButton* Command3 = nullptr;  // "Cancel"
 
-    // Runs once when the start-up load creates the window.
-    void Form_Load();
     // The menu command: clears the plugin's keys and lists and shows step 0.
     void start();
     // The step shown, 0 (welcome) to 11 (Finish).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of the ROM catalogue: the two ROM lists and their
 // filters, snapshots, the ROM name export and the ROM directory buttons.
 #include "app/windows/Paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "roms/windows/chpath.h"
 
 #include "platform/textfield.h"
@@ -121,7 +122,7 @@ void chpath::Form_Load()
         bool cut = data->cut;
         presets_ = parsePresets(data->bytes, &cut);
         if (cut || data->cut)
-            app.dialogs.ok(oversizeNotice("presets.dat"), app.title);
+            app.noticeOversize("presets.dat");
     }
 }
 

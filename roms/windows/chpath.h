@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `chpath` ("Change ROM Path"): browse to a ROM directory or step
 // through the presets of presets.dat, and make the choice the ROM
 // directory of the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "roms/windows/romcataloguemodel.h"
 
 #include "platform/qt/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model of the main window's title list: the RomCatalogue as shown.
 // One reset per fill keeps a scan of thousands of entries cheap.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "roms/windows/romscan.h"
 
 #include "app/windows/Snesmain.h"
@@ -30,8 +31,8 @@ void ScanRomDirectory(App& app)
     const bool cut = scanOverflows(files.size(), folders.size()) && entries.size() == kMaxRomEntries;
     m.catalogue().setEntries(std::move(entries));
     if (cut)
-        app.dialogs.ok("This folder holds more entries than the ROM list can show: only the first 32 767 entries "
-                       "are listed.");
+        app.notice("This folder holds more entries than the ROM list can show: only the first 32 767 entries are "
+                   "listed.");
 }
 
 void LoadStaticRomList(App& app)
@@ -45,7 +46,7 @@ void LoadStaticRomList(App& app)
     bool cut = false;
     app.Snesmain->catalogue().append(parseStaticList(data->bytes, &cut));
     if (cut || data->cut)
-        app.dialogs.ok(oversizeNotice("static.dat"), app.title);
+        app.noticeOversize("static.dat");
 }
 
 } // namespace kivalto

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Progress of a ROM directory scan. A scan runs on the window thread; on a
 // slow folder (a network share, thousands of ZIP files) it shows its
 // progress in the main window's status area, empties the title list as the

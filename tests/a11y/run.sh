@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a copy of the ready Kivalto folder under Xvfb with AT-SPI and walks
 # its windows (walk.py). Arguments after the folder go to walk.py.
 # Usage: run.sh <ready folder> [--noplugins] [walk.py arguments]

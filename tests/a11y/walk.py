@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Walks Kivalto's windows as a screen reader sees them (AT-SPI) and lists
 what it could not name: lists, trees, tables, buttons and text fields
 without an accessible name. Optionally presses menu items by name first.

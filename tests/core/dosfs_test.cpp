@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dosfs.h"
 #include "platform/drives.h"
+#include "tests/tempfolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,19 +15,12 @@ namespace {
 
 class DosFsTest : public ::testing::Test {
 protected:
-    DosFsTest() : root(makeRoot()), dos(table(), "C:\\KIV") {}
-    ~DosFsTest() override
+    DosFsTest() : root(makeRoot(temp)), dos(table(), "C:\\KIV") {}
+    static fs::path makeRoot(const kivalto::test::TempFolder& folder)
     {
-        std::error_code ec;
-        fs::remove_all(root, ec);
-    }
-    static fs::path makeRoot()
-    {
-        std::random_device rd;
-        auto dir = fs::temp_directory_path() / ("kivalto-dosfs-" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(dir / "c" / "KIV");
-        fs::create_directories(dir / "d");
-        return dir;
+        fs::create_directories(folder / "c" / "KIV");
+        fs::create_directories(folder / "d");
+        return folder.path();
     }
     DriveTable table() const
     {
@@ -53,6 +48,7 @@ protected:
         return out;
     }
 
+    kivalto::test::TempFolder temp{"kivalto-dosfs-"};
     fs::path root;
     DosFs dos;
 };

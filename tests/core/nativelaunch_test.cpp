@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The native road: words and their order, which files start natively,
 // where a program is looked for, and unpacking names.
 #include "launch/nativelaunch.h"
+
+#include "tests/tempfolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -11,14 +14,6 @@ using namespace kivalto;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path tempFolder()
-{
-    std::random_device rd;
-    auto dir = fs::temp_directory_path() / ("kivalto-native-" + std::to_string(rd()));
-    fs::create_directories(dir);
-    return dir;
-}
 
 void write(const fs::path& file, const std::string& bytes, bool executable = false)
 {
@@ -41,14 +36,14 @@ std::string mzWithSignatureAt(std::uint32_t offset, const std::string& signature
 
 class NativeFiles : public ::testing::Test {
 protected:
-    ~NativeFiles() override { fs::remove_all(root); }
     DriveTable drives() const
     {
         DriveTable t;
         t.set('C', root);
         return t;
     }
-    fs::path root = tempFolder();
+    kivalto::test::TempFolder temp{"kivalto-native-"};
+    fs::path root = temp.path();
 };
 
 } // namespace

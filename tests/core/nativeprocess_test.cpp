@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unpacking ROMs for native emulators and starting programs detached, on
 // real archives and real processes.
 #include "launch/romunpack.h"
 #include "platform/nativeprocess.h"
+
+#include "tests/tempfolder.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -29,12 +32,9 @@ class NativeTemp : public ::testing::Test {
 protected:
     NativeTemp()
     {
-        std::random_device rd;
-        root = fs::temp_directory_path() / ("kivalto-native-" + std::to_string(rd()));
         fs::create_directories(root / "roms");
         fs::create_directories(root / "tmp");
     }
-    ~NativeTemp() override { fs::remove_all(root); }
 
     // A ZIP (or, with gzip, a gzip stream) holding `members` as given, names unchecked.
     fs::path archiveOf(const std::string& name, const std::vector<std::pair<std::string, std::string>>& members,
@@ -79,7 +79,8 @@ protected:
         return names;
     }
 
-    fs::path root;
+    kivalto::test::TempFolder temp{"kivalto-native-"};
+    fs::path root = temp.path();
 };
 
 // Waits up to two seconds for `done`.

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "roms/romcatalogue.h"
 #include "roms/romtitle.h"
+
+#include "tests/tempfolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,17 +16,6 @@ namespace fs = std::filesystem;
 
 class RomFolder : public ::testing::Test {
 protected:
-    RomFolder()
-    {
-        std::random_device rd;
-        dir = fs::temp_directory_path() / ("kivalto-roms-" + std::to_string(rd()));
-        fs::create_directories(dir);
-    }
-    ~RomFolder() override
-    {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
     void rom(const std::string& name, std::size_t size, const std::string& title = {}, std::size_t at = 33216)
     {
         std::string data(size, '\0');
@@ -35,7 +27,8 @@ protected:
     {
         return scanRomFolder(dir, files, folders, defaultHeaderPositions());
     }
-    fs::path dir;
+    kivalto::test::TempFolder temp{"kivalto-roms-"};
+    fs::path dir = temp.path();
 };
 
 TEST_F(RomFolder, ScanGivesTitlesThenUpperCasedFoldersThenUp)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/selection.h"
 #include "platform/drives.h"
+#include "platform/textfield.h"
 #include "plugins/pluginfile.h"
 #include "tests/tempfolder.h"
 
@@ -144,23 +145,31 @@ protected:
         std::ofstream(root / ("KIV/" + name), std::ios::binary) << bytes;
     }
 
+    void importPlug(const std::string& path)
+    {
+        selection.importPlug(fs, dialogs, "Kivalto", path, [this](const std::string& file) {
+            oversized.push_back(file + (shown > 0 ? " after showing" : ""));
+        });
+    }
+
     test::TempFolder root;
     DosFs fs;
     ScriptedDialogs dialogs;
     Selection selection;
     int shown = 0;
+    std::vector<std::string> oversized;
 };
 
 TEST_F(SelectionFiles, ImportReportsEachFailureAndShowsWhatItLoaded)
 {
     selection.plugin() = nlke();
-    selection.importPlug(fs, dialogs, "Kivalto", "GONE.XPL");
+    importPlug("GONE.XPL");
     EXPECT_EQ(dialogs.lastText(), "The Plugin file GONE.XPL could not be opened.");
     EXPECT_EQ(selection.plugin().options.size(), 3u);  // nothing was emptied
     EXPECT_EQ(shown, 0);
 
     put("HALF.XPL", "Half\r\n*.SMC\r\n");
-    selection.importPlug(fs, dialogs, "Kivalto", "HALF.XPL");
+    importPlug("HALF.XPL");
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(selection.plugin().pluginName, "HALF");
     EXPECT_TRUE(selection.plugin().options.empty());
@@ -169,14 +178,21 @@ TEST_F(SelectionFiles, ImportReportsEachFailureAndShowsWhatItLoaded)
 
     put("GOOD.XPL", writePluginFile(nlke()));
     const auto boxes = dialogs.boxes.size();
-    selection.importPlug(fs, dialogs, "Kivalto", "GOOD.XPL");
+    importPlug("GOOD.XPL");
     EXPECT_EQ(shown, 2);
     EXPECT_EQ(dialogs.boxes.size(), boxes);
     EXPECT_EQ(selection.plugin().pluginName, "GOOD");
     EXPECT_EQ(selection.plugin().options.size(), 3u);
 
-    selection.importPlug(fs, dialogs, "Kivalto", "");
+    importPlug("");
     EXPECT_EQ(shown, 2);
+    EXPECT_TRUE(oversized.empty());
+
+    // A file past the text files' limit loads its first part and says so.
+    put("BIG.XPL", writePluginFile(nlke()) + std::string(kMaxTextFileBytes, ' '));
+    importPlug("BIG.XPL");
+    EXPECT_EQ(selection.plugin().exeName, "NLKE.EXE");
+    EXPECT_EQ(oversized, std::vector<std::string>{"BIG.XPL after showing"});
 }
 
 TEST_F(SelectionFiles, SaveCompletesTheDirectoryAndKeepsTheOldFileOnFailure)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files shipped in the Kivalto folder must read cleanly with the
 // program's own readers.
 #include "platform/textfield.h"
@@ -20,14 +21,15 @@ using namespace kivalto;
 
 namespace {
 
-std::string shipped(const std::string& name)
+std::string fileText(const std::filesystem::path& file)
 {
-    const std::filesystem::path dir = KIVALTO_SHIPPED_DIR;
-    std::ifstream in(dir / name, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
+
+std::string shipped(const std::string& name) { return fileText(std::filesystem::path(KIVALTO_SHIPPED_DIR) / name); }
 
 bool hasOnlyCrLfLines(const std::string& bytes)
 {
@@ -185,4 +187,41 @@ TEST(ShippedFiles, TipsAreFifteenToTwentyFiveLines)
     EXPECT_LE(tips.size(), 25u);
     for (const auto& t : tips)
         EXPECT_FALSE(t.empty());
+}
+
+TEST(ShippedFiles, RetroArchPluginsNameTheirCoreInThisMachinesFolder)
+{
+    const std::filesystem::path ready = KIVALTO_READY_DIR;
+    const std::filesystem::path templates = std::filesystem::path(KIVALTO_SHIPPED_DIR) / ".." / "retroarch";
+    const std::string coreDir = KIVALTO_LIBRETRO_DIR;
+    struct Case {
+        const char* plugin;
+        const char* system;
+        const char* core;
+    };
+    const Case cases[] = {{"RASNES", "SNES", "bsnes_mercury_balanced_libretro.so"},
+                          {"RANES", "NES", "nestopia_libretro.so"},
+                          {"RAGB", "GAMEBOY", "gambatte_libretro.so"},
+                          {"RAPCE", "PC ENGINE", "mednafen_pce_fast_libretro.so"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.plugin);
+        const std::string bytes = fileText(ready / (std::string(c.plugin) + ".XPL"));
+        ASSERT_TRUE(hasOnlyCrLfLines(bytes));
+        EXPECT_EQ(fileText(templates / (std::string(c.plugin) + ".XPL.in")).find("x86_64"), std::string::npos);
+        EmulatorPlugin p;
+        ASSERT_EQ(readPluginFile(bytes, p), PluginRead::Complete);
+        EXPECT_EQ(systemsOf(p.fileSpec), std::vector<std::string>{c.system});
+        EXPECT_EQ(p.exeName, "retroarch");
+        EXPECT_EQ(p.defaultDir, "C:\\USR\\BIN\\");
+        EXPECT_EQ(p.fixedSwitches, "-L " + coreDir + "/" + c.core);
+        EXPECT_EQ(p.frameskipSwitch, "");  // RetroArch has no frameskip switch
+        for (const auto& o : p.options) {
+            EXPECT_NE(o.name.front(), '#') << "RetroArch has no cheat switch";
+            // Would start without the battery save and then overwrite it.
+            EXPECT_EQ(o.switchText.find("noload-save"), std::string::npos) << o.name;
+            EXPECT_EQ(o.switchText.find("-c"), std::string::npos) << "no configuration files";
+        }
+        for (const auto& m : p.displayModes)
+            EXPECT_EQ(m.switchText.find("shader"), std::string::npos) << m.name;
+    }
 }

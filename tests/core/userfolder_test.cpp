@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which folder a start runs from, and the per-user copy of the shipped files.
 #include "app/userfolder.h"
+
+#include "tests/tempfolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -16,8 +19,7 @@ namespace {
 class UserFolder : public ::testing::Test {
 protected:
     UserFolder()
-        : root(fs::temp_directory_path() / ("kivalto-user-" + std::to_string(std::random_device()()))),
-          shipped(root / "usr" / "share" / "kivalto"), user(root / "home" / ".local" / "share" / "Kivalto")
+        : root(temp.path()), shipped(root / "usr" / "share" / "kivalto"), user(root / "home" / ".local" / "share" / "Kivalto")
     {
         put(shipped / "sneswin.pit", "template");
         put(shipped / "ROMS" / "DEMO.SMC", "rom");
@@ -25,8 +27,8 @@ protected:
     ~UserFolder() override
     {
         std::error_code ec;
+        // The folder goes with `temp` once it can be written again.
         fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(root, ec);
     }
     static void put(const fs::path& file, const std::string& text)
     {
@@ -40,6 +42,7 @@ protected:
         s << in.rdbuf();
         return in ? s.str() : "<missing>";
     }
+    kivalto::test::TempFolder temp{"kivalto-user-"};
     fs::path root;
     fs::path shipped;
     fs::path user;

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, without stand-ins on Kivalto's side: start the real program
 # with a ROM's path and its saved settings; DOSBox runs snesexec.bat, whose
 # emulator (a tiny DOS program) writes the command tail it received.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end with the real mednafen, headless: a probe ROM made here copies
 # a signature into its battery-backed RAM; after a clean stop (SIGTERM)
 # mednafen's save file must hold it, which proves the ROM really ran.
@@ -41,23 +42,11 @@ fail() {
     exit 1
 }
 
-# The probe: a 32 KiB LoROM SNES image with 2 KiB of battery-backed RAM.
+# The probe: a SNES image that copies the signature into battery RAM.
 sig=KIVALTO-SRAM-PROBE-OK
-make_probe() {  # $1: file
-    local f=$1
-    head -c 32768 /dev/zero > "$f"
-    patch() { printf "$2" | dd of="$f" bs=1 seek=$(($1)) conv=notrunc status=none; }
-    # sei; clc; xce (native mode); rep #$10; sep #$20; ldx #0
-    patch 0x0000 '\x78\x18\xFB\xC2\x10\xE2\x20\xA2\x00\x00'
-    # copy: lda $8040,x; sta $700000,x; inx; cpx #length; bne copy; then wait: bra wait
-    patch 0x000A "\\xBD\\x40\\x80\\x9F\\x00\\x00\\x70\\xE8\\xE0\\x$(printf %02X ${#sig})\\x00\\xD0\\xF3\\x80\\xFE"
-    patch 0x0040 "$sig"
-    patch 0x7FC0 'KIVALTO PROBE        '
-    # LoROM; ROM, RAM and battery; 32 KiB ROM; 2 KiB RAM; checksum pair FFFF/0000
-    patch 0x7FD5 '\x20\x02\x05\x01\x01\x00\x00\xFF\xFF\x00\x00'
-    patch 0x7FFC '\x00\x80'  # reset at $8000
-}
-make_probe "$ROMS/PROBE.SFC"
+# shellcheck source=probe/probes.sh
+. "$(dirname "$0")/probe/probes.sh"
+make_snes_probe "$ROMS/PROBE.SFC" "$sig"
 (cd "$ROMS" && cp PROBE.SFC ZPROBE.SFC && zip -q PROBEZIP.ZIP ZPROBE.SFC && rm ZPROBE.SFC)
 
 # The mednafen processes of this test: those running with one of its

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, native road: the real program started with a ROM's path and
 # its saved settings runs a stand-in emulator (a shell script) that records
 # its working folder and every argument, NUL-separated.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where the real program keeps its files. A portable folder writes a
 # paths.dat naming its own ROMS folder, also after it was copied; an
 # installed layout (bin/ and share/kivalto/, read-only) runs as an

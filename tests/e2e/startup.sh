@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start the real program in a copy of the ready folder and check what the
 # start wrote: the .pif working copies equal their .pit templates, also
 # after they were changed, and the settings store stays private to the test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons as assistive technology and the keyboard reach them: distinct
 // names, one access key per letter in each window, default buttons.
 #include "fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Change ROM Path window and the main window's preset buttons.
 #include "fixture.h"
 #include "roms/windows/chpath.h"

@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo folder of the ready Kivalto folder, as a new user meets it: a
 // double-click on a title and Run start mednafen on that ROM.
 #include "fixture.h"
 #include "ui/windows/errorfrm.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/romcataloguemodel.h"
+#include "roms/windows/chpath.h"
 
+#include <QImage>
 #include <algorithm>
 
 using namespace kivalto;
@@ -51,6 +54,14 @@ protected:
         }
         FAIL() << caption << " is not under " << systemKey;
     }
+    // Selects a ROM by its file name, as a click on its title does.
+    void clickRom(const std::string& fileName)
+    {
+        for (int i = 0; i < ctl<FileListBox>(main(), "File1")->ListCount(); ++i)
+            if (ctl<FileListBox>(main(), "File1")->List(i) == fileName)
+                return main().ListView1_Click(i + 1);
+        FAIL() << fileName << " is not in the file list";
+    }
     // The words of the last start, checked for the forced module and the
     // saved 3x window, ending with the ROM's host path.
     void expectMednafenOn(const std::string& module, const std::string& rom)
@@ -91,4 +102,83 @@ TEST_F(DemoFolder, ADoubleClickOnATitleAndRunStartMednafen)
     doubleClickTitle("PIXELRUN'");
     main().Run_Click();
     expectMednafenOn("md", "C:\\KIVALTO\\ROMS\\PIXELRUN.SMD");
+}
+
+namespace {
+
+// A picture reduced to 8x8 colours: the same picture shown at another
+// size still matches, another game's picture does not.
+bool samePicture(const QImage& a, const QImage& b)
+{
+    const auto small = [](const QImage& i) {
+        return i.convertToFormat(QImage::Format_RGB32).scaled(8, 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QImage x = small(a);
+    const QImage y = small(b);
+    for (int j = 0; j < 8; ++j)
+        for (int i = 0; i < 8; ++i) {
+            const QColor p = x.pixelColor(i, j);
+            const QColor q = y.pixelColor(i, j);
+            if (std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue()) > 24)
+                return false;
+        }
+    return true;
+}
+
+} // namespace
+
+TEST_F(DemoFolder, EveryDemoRomHasItsSnapshot)
+{
+    const fs_::path roms = fs_::path(KIVALTO_READY_DIR) / "ROMS";
+    int count = 0;
+    for (const auto& f : fs_::recursive_directory_iterator(roms)) {
+        const std::string ext = f.path().extension().string();
+        if (!f.is_regular_file() || ext == ".GPF" || ext == ".BMP")
+            continue;
+        ++count;
+        const fs_::path shot = f.path().parent_path() / (snapshotBase(f.path().filename().string()) + "BMP");
+        const QImage picture(QString::fromStdString(shot.string()));
+        EXPECT_FALSE(picture.isNull()) << shot << " is missing or unreadable";
+        EXPECT_EQ(picture.width(), 256) << shot;
+        EXPECT_GE(picture.height(), 224) << shot;
+    }
+    EXPECT_EQ(count, 8);
+}
+
+TEST_F(DemoFolder, SelectingADemoRomShowsItsSnapshot)
+{
+    struct Case {
+        const char* systemKey;  // an emulator to pick first, or none
+        const char* emulator;
+        const char* folder;
+        const char* rom;
+        const char* snapshot;
+    };
+    const Case cases[] = {
+        {"", "", "C:\\KIVALTO\\ROMS\\", "STARCOUR.SMC", "STARCOUR.BMP"},
+        {"", "", "C:\\KIVALTO\\ROMS\\", "MOSSKNGT.SMC", "MOSSKNGT.BMP"},
+        {"", "", "C:\\KIVALTO\\ROMS\\", "TIDEPOOL.SWC", "TIDEPOOL.BMP"},
+        {"", "", "C:\\KIVALTO\\ROMS\\", "CLOCKWRK.SFC", "CLOCKWRK.BMP"},  // listed by its file name
+        {"", "", "C:\\KIVALTO\\ROMS\\", "PUZZLBOX.ZIP", "PUZZLBOX.BMP"},  // packed
+        {"", "", "C:\\KIVALTO\\ROMS\\HOMEBREW\\", "ORBITAL.SMC", "ORBITAL.BMP"},
+        {"MEGA", "MEDMD", "C:\\KIVALTO\\ROMS\\", "PIXELRUN.SMD", "PIXELRUN.BMP"},
+        {"NES", "MEDNES", "C:\\KIVALTO\\ROMS\\", "LANTERN.NES", "LANTERN.BMP"},
+    };
+    startup();
+    QImage previous;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rom);
+        if (*c.systemKey)
+            pickEmulator(c.systemKey, c.emulator);
+        app.chpath->openFolder(c.folder);
+        clickRom(c.rom);
+        const QImage shown = ctl<QLabel>(main(), "romimage")->pixmap().toImage();
+        ASSERT_FALSE(shown.isNull());
+        const QImage file(QString::fromStdString(host(std::string(c.folder) + c.snapshot).string()));
+        EXPECT_TRUE(samePicture(shown, file));
+        if (!previous.isNull()) {
+            EXPECT_FALSE(samePicture(shown, previous)) << "the picture of the game before stays";
+        }
+        previous = shown;
+    }
 }

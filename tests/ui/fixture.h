@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Kivalto folder in a temporary directory: drive C: is the temporary
 // root and the program directory is C:\KIVALTO. Services are the in-memory
 // settings store, scripted dialogs and a recording process starter.
@@ -6,6 +7,8 @@
 #include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+
+#include "tests/tempfolder.h"
 
 #include <QApplication>
 #include <filesystem>
@@ -37,14 +40,6 @@ inline std::string crlf(const std::vector<std::string>& lines)
     return out;
 }
 
-inline std::filesystem::path makeTempRoot()
-{
-    std::random_device rd;
-    auto dir = std::filesystem::temp_directory_path() / ("kivalto-test-" + std::to_string(rd()) + std::to_string(rd()));
-    std::filesystem::create_directories(dir / "KIVALTO");
-    return dir;
-}
-
 inline DriveTable tableFor(const std::filesystem::path& root)
 {
     DriveTable t;
@@ -54,15 +49,18 @@ inline DriveTable tableFor(const std::filesystem::path& root)
 
 class KivaltoTest : public ::testing::Test {
 protected:
-    KivaltoTest() : root(makeTempRoot()), fs(tableFor(root), "C:\\KIVALTO"), app(fs, settings, dialogs, process)
+    KivaltoTest() : root(makeProgramFolder(temp)), fs(tableFor(root), "C:\\KIVALTO"), app(fs, settings, dialogs, process)
     {
         app.quit = [this] { app.quitRequested = true; };
     }
     ~KivaltoTest() override
     {
         destroyWindows(app);
-        std::error_code ec;
-        std::filesystem::remove_all(root, ec);
+    }
+    static std::filesystem::path makeProgramFolder(const TempFolder& folder)
+    {
+        std::filesystem::create_directories(folder / "KIVALTO");
+        return folder.path();
     }
 
     // Host path of a DOS path under the temporary root (C:\X -> root/X).
@@ -96,6 +94,7 @@ protected:
     }
     Snesmain& main() { return *app.Snesmain; }
 
+    TempFolder temp;
     std::filesystem::path root;
     DosFs fs;
     MemorySettingsStore settings;

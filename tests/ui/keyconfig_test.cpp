@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fixture.h"
 
 #include "app/windows/Paths.h"
 #include "keys/windows/keyconfig.h"
 #include "platform/qt/text.h"
+#include "platform/textfield.h"
 #include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
 #include "ui/windows/mesage.h"
@@ -110,7 +112,10 @@ TEST_F(KeyconfigStartup, MissingOrShortLookupFileIsReportedAtStartup)
 {
     startup();
     EXPECT_TRUE(app.errorfrm->isVisible());
-    EXPECT_EQ(bytes(app.errorfrm->Label1->text()),
+    // Shown after the missing plugins, found earlier; neither hides the other.
+    const std::string shown = bytes(app.errorfrm->Label1->text());
+    EXPECT_EQ(shown.rfind("You have no plugins", 0), 0u) << shown;
+    EXPECT_EQ(shown.substr(shown.find("\n\n") + 2),
               "A required file 'LOOKUP.DAT' was not found. Kivalto will not function correctly without it.");
     EXPECT_EQ(app.keyconfig->scanCodes.codes['A'], 0);
 }
@@ -327,4 +332,50 @@ TEST_F(KeyconfigTest, PluginThatCannotBeSavedIsReportedWithoutConfirmation)
     EXPECT_EQ(dialogs.boxes[0].text, kPluginMissing);
     EXPECT_FALSE(app.mesage->isVisible());
     EXPECT_EQ(readFile("C:\\ELSEWHERE\\ZSNES.XPL"), crlf(pluginLines()));
+}
+
+TEST_F(KeyconfigTest, AKeyFileLongerThanWhatIsReadIsRefusedAndNothingIsWritten)
+{
+    // A key file is changed from the bytes read; past the limit its end
+    // would be lost, so the save writes nothing at all.
+    struct Case {
+        int slider;
+        const char* folder;
+        const char* file;
+        const char* plugin;
+        std::string bytes;
+    };
+    const std::string tail(kMaxTextFileBytes, 'x');
+    const Case cases[] = {
+        {1, "C:\\ZSNES\\", "C:\\ZSNES\\zsnes.cfg", "C:\\KIVALTO\\ZSNES.XPL", kCfg + tail},
+        {2, "C:\\ESNES\\", "C:\\ESNES\\esnes.key", "C:\\KIVALTO\\ESNES.XPL", "ESNES0123456789012345678\r\n" + tail},
+        {3, "C:\\NLKE\\", "C:\\NLKE\\nlke.key", "C:\\KIVALTO\\NLKE.XPL", "0123456789012345678\r\n" + tail},
+    };
+    for (const Case& c : cases) {
+        writeFile(c.plugin, crlf(pluginLines()));
+        writeFile(c.file, c.bytes);
+        win().Slider1->setValue(c.slider);
+        win().Text2->setText(c.folder);
+        typeKeys(keys);
+        for (int player : {1, 2}) {
+            (player == 1 ? win().Command3 : win().Command4)->click();
+            EXPECT_TRUE(errorShown(keyFileTooLargeError(c.file))) << c.file;
+            EXPECT_EQ(readFile(c.file), c.bytes) << c.file;
+            EXPECT_EQ(readFile(c.plugin), crlf(pluginLines())) << c.file;
+            EXPECT_EQ(readFile(keyRecordFileName(static_cast<KeyEmulator>(c.slider), player)), "<missing>")
+                << c.file;
+            EXPECT_FALSE(app.mesage->isVisible());
+        }
+    }
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(KeyconfigTest, APluginLongerThanWhatIsReadIsNotSavedOverWithTheKeys)
+{
+    const std::string big = crlf(pluginLines()) + std::string(kMaxTextFileBytes, 'x');
+    writeFile("C:\\KIVALTO\\ZSNES.XPL", big);
+    typeKeys(keys);
+    savePlayer1();
+    EXPECT_EQ(readFile("C:\\KIVALTO\\ZSNES.XPL"), big);
+    EXPECT_EQ(dialogs.lastText(), kPluginMissing);
 }

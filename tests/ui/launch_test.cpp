@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run, per-ROM settings and the command-line start, through the windows.
 #include "fixture.h"
 
@@ -315,4 +316,55 @@ TEST_F(Launching, ARomFolderTooDeepForDosIsRefused)
     EXPECT_NE(dialogs.lastText().find("DOS passes at most 126"), std::string::npos) << dialogs.lastText();
     EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat"));
     EXPECT_TRUE(process.calls.empty());
+}
+
+// Every choice the user makes in the windows reaches the selection that the
+// launch reads, at once and without a launch in between.
+TEST_F(Launching, EveryChoiceReachesTheSelection)
+{
+    startup();
+    selectPlugin();
+    const LaunchChoices& c = app.selection.choices;
+    EXPECT_EQ(c.emulatorDir, "C:\\EMU\\TEST\\");
+    ASSERT_EQ(c.options.size(), 2u);
+    ASSERT_EQ(c.displayModes.size(), 2u);
+
+    const struct {
+        const char* item;
+        bool LaunchChoices::*choice;
+    } marks[] = {{"rundos", &LaunchChoices::runInDos},        {"runvesa", &LaunchChoices::runVesa},
+                 {"runsnesk", &LaunchChoices::runSnesKey},     {"nostest", &LaunchChoices::testAfterRunning},
+                 {"ROMMame", &LaunchChoices::mameRom},         {"chten", &LaunchChoices::enableCheat},
+                 {"MenuShorten", &LaunchChoices::shortenNames}};
+    for (const auto& m : marks) {
+        QAction* item = ctl<QAction>(main(), m.item);
+        item->trigger();
+        EXPECT_EQ(c.*m.choice, item->isChecked()) << m.item;
+        item->trigger();
+        EXPECT_EQ(c.*m.choice, item->isChecked()) << m.item;
+    }
+
+    ctl<QLineEdit>(main(), "Text1")->setText("C:\\OTHER\\");
+    ctl<QLineEdit>(main(), "Text2")->setText("4");
+    ctl<QListWidget>(main(), "optionslist")->item(1)->setSelected(true);
+    ctl<QListWidget>(main(), "List2")->item(0)->setSelected(true);
+    ctl<QScrollBar>(main(), "Play1select")->setValue(2);
+    app.chtcodefrm->Text1->setText("7E0BCF28");
+    app.chtcodefrm->Combo1->setEditText("-gg");
+    EXPECT_EQ(c.emulatorDir, "C:\\OTHER\\");
+    EXPECT_EQ(c.frameskip, "4");
+    EXPECT_FALSE(c.options[0].chosen);
+    EXPECT_TRUE(c.options[1].chosen);
+    EXPECT_TRUE(c.displayModes[0].chosen);
+    EXPECT_EQ(c.controller, 2);
+    EXPECT_EQ(c.cheatCode, "7E0BCF28");
+    EXPECT_EQ(c.cheatSwitch, "-gg");
+
+    selectRom("ZELDA.ZIP");
+    EXPECT_EQ(app.selection.romFolder(), "C:\\ROMS");
+    EXPECT_EQ(app.selection.rom(), "ZELDA.ZIP");
+    // A new selection of the plugin starts its choices afresh.
+    selectPlugin();
+    EXPECT_EQ(c.emulatorDir, "C:\\EMU\\TEST\\");
+    EXPECT_FALSE(c.options[1].chosen);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window tests run on Qt's offscreen platform; no test may block on a
 // modal dialog, so every dialog goes through ScriptedDialogs.
 #include <QAccessible>

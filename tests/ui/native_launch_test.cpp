@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run with an emulator that is a program of this system: the road taken,
 // the words handed to the process starter, and what is reported.
 #include "fixture.h"
 
 #include "launch/windows/nativerun.h"
+#include "platform/nativeprocess.h"
 #include "platform/qt/qtplatform.h"
 #include "ui/windows/errorfrm.h"
 
 #include <QElapsedTimer>
+
+#include <fstream>
 
 using namespace kivalto;
 using test::crlf;
@@ -24,12 +28,12 @@ protected:
         for (const char* rom : {"Super Mario World.smc", "MARIO.GZ", "BROKEN.ZIP"})
             writeFile(std::string("C:\\ROMS\\") + rom, "not really packed");
     }
-    void usePlugin(const std::string& exe)
+    void usePlugin(const std::string& exe, const std::string& fixedSwitches = "-x 1")
     {
         std::string keys;
         for (int i = 0; i < 65; ++i)
             keys += (i == 60 ? "-p1 keys" : i == 61 ? "-p2 \"pad two\"" : "") + std::string("\r\n");
-        writeFile("C:\\KIVALTO\\NATIVE.XPL", crlf({"Native 1.0", "*.SMC;*.ZIP;*.GZ", "-f n", "C:\\EMU\\", "-x 1", exe,
+        writeFile("C:\\KIVALTO\\NATIVE.XPL", crlf({"Native 1.0", "*.SMC;*.ZIP;*.GZ", "-f n", "C:\\EMU\\", fixedSwitches, exe,
                                                    "Sound", "-sound 1", "ENDOPTS", "Big", "-scale 3", "ENDDISP"}) +
                                                  keys);
         startup();
@@ -160,6 +164,51 @@ TEST_F(NativeLaunching, AnEarlyFailureShowsTheLastLinesOfTheLog)
     writeFile("C:\\KIVALTO\\emulator.log", "");
     process.nativeCalls[0].earlyFailure(139);
     EXPECT_EQ(errorText(), "The emulator ended at once with status 139. It wrote nothing to " + logPath + ".");
+}
+
+TEST_F(NativeLaunching, AMissingRetroArchCoreIsNamedAndNothingStarts)
+{
+    makeScript("C:\\EMU\\retroarch");
+    const std::string core = host("C:\\CORES").string() + "/gambatte_libretro.so";
+    usePlugin("retroarch", "-L " + core);
+    dialogs.answers = {Answer::Yes};
+    run("MARIO.GZ");
+    EXPECT_EQ(errorText(), "The RetroArch core " + core +
+                               " was not found. Install it with the package libretro-gambatte (as root: apt-get "
+                               "install libretro-gambatte). Nothing was started.");
+    EXPECT_TRUE(dialogs.boxes.empty());  // not even asked to unpack
+    expectNothingStarted();
+
+    writeFile("C:\\CORES\\gambatte_libretro.so", "core");
+    run("Super Mario World.smc");
+    ASSERT_EQ(process.nativeCalls.size(), 1u);
+    const auto& words = process.nativeCalls[0].arguments;
+    ASSERT_GE(words.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(words.end() - 3, words.end()),
+              (std::vector<std::string>{"-L", core, host("C:\\ROMS\\Super Mario World.smc").string()}));
+}
+
+TEST_F(NativeLaunching, ABsnesCoreGetsASnesImageWithoutItsCopierHeader)
+{
+    makeScript("C:\\EMU\\retroarch");
+    writeFile("C:\\CORES\\bsnes_mercury_balanced_libretro.so", "core");
+    writeFile("C:\\ROMS\\HEADERED.SMC", std::string(512, 'h') + std::string(1024, 'r'));
+    usePlugin("retroarch", "-L " + host("C:\\CORES").string() + "/bsnes_mercury_balanced_libretro.so");
+    run("HEADERED.SMC");
+    ASSERT_EQ(process.nativeCalls.size(), 1u);
+    const NativeStart& s = process.nativeCalls[0];
+    const std::filesystem::path copy = s.arguments.back();
+    EXPECT_EQ(copy.filename(), "HEADERED.SMC");
+    EXPECT_EQ(copy.parent_path().string(), s.removeAfterwards);
+    std::ifstream in(copy, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), std::string(1024, 'r'));
+    EXPECT_EQ(readFile("C:\\ROMS\\HEADERED.SMC").size(), 1536u);  // the ROM itself is untouched
+    removeFolderTree(s.removeAfterwards);
+
+    run("Super Mario World.smc");  // no header: given as it is
+    ASSERT_EQ(process.nativeCalls.size(), 2u);
+    EXPECT_EQ(process.nativeCalls[1].arguments.back(), host("C:\\ROMS\\Super Mario World.smc").string());
+    EXPECT_EQ(process.nativeCalls[1].removeAfterwards, "");
 }
 
 TEST(NativeStarter, OnlyAnEarlyFailureIsReported)

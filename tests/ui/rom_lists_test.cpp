@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title list, the file list and their menu commands.
 #include "fixture.h"
 #include "roms/romcatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scan beyond the list's capacity, and a slow scan's progress.
 #include "fixture.h"
 #include "roms/romcatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Snapshots beside the ROMs and the ROM name export.
 #include "fixture.h"
 #include "roms/windows/romcataloguemodel.h"

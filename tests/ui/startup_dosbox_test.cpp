@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real process starter: a launch through the .PIF runs snesexec.bat in
 // DOSBox, which must write its file where Kivalto sees it.
 #include "platform/qt/qtplatform.h"

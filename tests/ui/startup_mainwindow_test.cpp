@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's make-up: captions, hints, check marks and keyboard use.
 #include "app/windows/Paths.h"
 #include "app/windows/Splash.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of this subsystem: the Help menu.
 #include "app/windows/Snesmain.h"
 #include "app/windows/Splash.h"

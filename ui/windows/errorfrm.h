@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error window: not modal; keeps itself in front while shown.
 #pragma once
 

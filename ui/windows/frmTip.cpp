@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/frmTip.h"
 
 #include "platform/textfield.h"
@@ -100,7 +101,7 @@ bool frmTip::loadTips()
     bool cut = false;
     tipRound.setTips(splitTipLines(data->bytes, &cut));
     if (cut || data->cut)
-        app.dialogs.ok(oversizeNotice(kTipsFile), app.title);
+        app.noticeOversize(kTipsFile);
     doNextTip();
     return true;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window `frmTip` ("Tip of the Day").
 #pragma once
 

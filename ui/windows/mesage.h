@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message window: reports a finished operation; not modal.
 #pragma once
 
