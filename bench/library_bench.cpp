@@ -9,6 +9,10 @@
 //  - the memory of the process with the window open on those rows;
 //  - loading a DAT of many entries.
 //   library_bench [files (20000)] [MiB in all (1024)] [rows (100000)] [DAT entries (60000)] [folder]
+// With --library-for <Kivalto folder> [rows (100000)] it only prepares
+// that folder's library for library_rss.sh, which measures the program
+// itself: the rows, each an unchanged file, so that opening the Library
+// shows them all and its indexing reads and removes none.
 // The folder must not be on tmpfs (the default is the temporary folder,
 // or /work/tmp when that is tmpfs).
 #include "app/windows/App.h"
@@ -157,11 +161,13 @@ std::size_t rssKiB()
     return 0;
 }
 
+// The words of generated names.
+const char* const words[] = {"Super", "Mega", "Legend", "Quest", "Star", "Dragon", "Racing", "Soccer",
+                             "Puzzle", "Fighter", "World", "Island", "Castle", "Ninja", "Pok\xc3\xa9mon"};
+
 // `count` rows straight into library.db, as if indexed.
 void makeRows(const fs::path& libraryFile, int count)
 {
-    static const char* const words[] = {"Super", "Mega", "Legend", "Quest", "Star", "Dragon", "Racing", "Soccer",
-                                        "Puzzle", "Fighter", "World", "Island", "Castle", "Ninja", "Pok\xc3\xa9mon"};
     static const char* const systems[] = {"SNES", "NES", "GAMEBOY", "MEGA DRIVE", "MASTER SYSTEM", "GAME GEAR", "PC ENGINE"};
     std::mt19937 random(5);
     auto db = LibraryDatabase::open(libraryFile);
@@ -180,6 +186,59 @@ void makeRows(const fs::path& libraryFile, int count)
         db->putFile(r);
     }
     t.commit();
+}
+
+// Rows whose files exist and are unchanged: hard links to one small file
+// per system, in a folder added to the library.
+int makeLibraryFor(const fs::path& programDir, int count)
+{
+    static const std::pair<const char*, const char*> systems[] = {
+        {"SNES", ".sfc"}, {"NES", ".nes"}, {"GAMEBOY", ".gb"}, {"MEGA DRIVE", ".md"},
+        {"MASTER SYSTEM", ".sms"}, {"GAME GEAR", ".gg"}, {"PC ENGINE", ".pce"}};
+    const fs::path roms = programDir / "LIBRARY_ROMS";
+    fs::create_directories(roms);
+    std::vector<FileStamp> stamps;
+    for (const auto& [system, ext] : systems) {
+        std::ofstream(roms / (std::string("source") + ext), std::ios::binary) << std::string(4096, ext[1]);
+        stamps.push_back(*stampOf(roms / (std::string("source") + ext)));
+    }
+    std::mt19937 random(5);
+    auto db = LibraryDatabase::open(programDir / kLibraryFileName);
+    LibraryDatabase::Transaction t(*db);
+    db->addFolder(roms.string());
+    for (int i = 0; i < count; ++i) {
+        const auto& [system, ext] = systems[static_cast<std::size_t>(i) % std::size(systems)];
+        FileRecord r;
+        r.name = std::string(words[random() % std::size(words)]) + " " + words[random() % std::size(words)] + " " +
+                 std::to_string(i) + " (USA)";
+        const fs::path folder = roms / std::to_string(i / 1000);
+        fs::create_directories(folder);
+        const fs::path file = folder / (r.name + ext);
+        fs::create_hard_link(roms / (std::string("source") + ext), file);
+        r.path = file.string();
+        r.stamp = stamps[static_cast<std::size_t>(i) % std::size(systems)];
+        r.system = system;
+        r.dataName = file.filename().string();
+        r.hashed = true;
+        r.sha1 = std::to_string(i);
+        r.region = "USA";
+        r.status = i % 3 ? "Verified" : "Unknown";
+        db->putFile(r);
+    }
+    // The source files themselves are rows too.
+    for (std::size_t s = 0; s < std::size(systems); ++s) {
+        FileRecord r;
+        r.path = (roms / (std::string("source") + systems[s].second)).string();
+        r.stamp = stamps[s];
+        r.system = systems[s].first;
+        r.dataName = r.name = "source";
+        r.hashed = true;
+        r.sha1 = "source" + std::to_string(s);
+        r.status = "Unknown";
+        db->putFile(r);
+    }
+    t.commit();
+    return 0;
 }
 
 struct Kivalto {
@@ -202,6 +261,8 @@ struct Kivalto {
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (argc > 2 && std::strcmp(argv[1], "--library-for") == 0)
+        return makeLibraryFor(argv[2], argc > 3 ? std::atoi(argv[3]) : 100000);
     QApplication qapp(argc, argv);
     const int fileCount = argc > 1 ? std::atoi(argv[1]) : 20000;
     const std::uint64_t totalMiB = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1024;

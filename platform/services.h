@@ -110,6 +110,9 @@ struct NativeStart {
     // Called when the program ends within about 3 s with a non-zero status
     // (exit code, or 128 + signal).
     std::function<void(int status)> earlyFailure;
+    // Called when the program ends while Kivalto runs, with the whole
+    // seconds it ran.
+    std::function<void(long long seconds)> ended;
 };
 
 // Starts programs without waiting. `commandLine` is a DOS command line

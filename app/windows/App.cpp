@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows/App.h"
 
+#include "library/libraryplaces.h"
+#include "library/windows/playrecorder.h"
 #include "platform/textfield.h"
 #include "ui/windows/errorfrm.h"
 #include "ui/windows/mesage.h"
@@ -34,6 +36,27 @@ void App::saveOption(const std::string& key, bool on)
                        "\" could not be saved: the settings file cannot be written. The change holds until Kivalto "
                        "ends.",
                    title);
+}
+
+int App::playStarted(const std::string& romDosPath)
+{
+    // Without a library nothing more is read than before.
+    const LibraryPlaces places = libraryPlaces(fs);
+    std::error_code ec;
+    if (!std::filesystem::exists(places.libraryFile, ec))
+        return 0;
+    const auto rom = fs.resolveExisting(romDosPath);
+    if (!rom)
+        return 0;
+    if (!plays)
+        plays = new PlayRecorder(places.programDir);
+    return plays->launched(*rom);
+}
+
+void App::playEnded(int run, long long seconds)
+{
+    if (plays && run > 0)
+        plays->ended(run, seconds);
 }
 
 } // namespace kivalto

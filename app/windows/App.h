@@ -30,6 +30,8 @@ class sneskeycon;
 class nonadv;
 class chtcodefrm;
 class frmTip;
+class LibraryWindow;
+class PlayRecorder;
 
 struct App {
     App(DosFs& fs, SettingsStore& settings, Dialogs& dialogs, ProcessStarter& process)
@@ -75,6 +77,18 @@ struct App {
     ::kivalto::nonadv* nonadv = nullptr;
     ::kivalto::chtcodefrm* chtcodefrm = nullptr;
     ::kivalto::frmTip* frmTip = nullptr;
+    // Made when the ROM Library is first opened, so that until then Kivalto
+    // reads and writes nothing of it.
+    ::kivalto::LibraryWindow* LibraryWindow = nullptr;
+
+    // Play history. A launch whose emulator has started tells of it with
+    // the ROM's DOS path and gets the run's number (0: nothing recorded,
+    // as without library.db); a native run's end tells its play time under
+    // that number. The history is written on a thread of its own.
+    int playStarted(const std::string& romDosPath);
+    void playEnded(int run, long long seconds);
+    // Made at the first launch once library.db exists; deleted with the windows.
+    PlayRecorder* plays = nullptr;
 
     // Notices found while starting wait here for the main window.
     StartupNotices startupNotices;

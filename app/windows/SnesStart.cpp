@@ -10,6 +10,8 @@
 #include "keys/windows/keyview.h"
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
+#include "library/windows/librarywindow.h"
+#include "library/windows/playrecorder.h"
 #include "launch/windows/chtcodefrm.h"
 #include "platform/textfield.h"
 #include "platform/qt/windowrole.h"
@@ -153,6 +155,9 @@ void StartupLoad(App& app)
 
 void destroyWindows(App& app)
 {
+    // The Library first: it waits for its indexing to stop.
+    delete app.LibraryWindow;
+    app.LibraryWindow = nullptr;
     QWidget* windows[] = {app.frmTip,  app.chtcodefrm, app.nonadv,  app.sneskeycon, app.addnew,
                           app.keyview, app.Editor,     app.Jukebox, app.keyconfig,  app.chpath,
                           app.Paths,   app.Snesmain,   app.mesage,  app.errorfrm,   app.Splash};
@@ -173,6 +178,9 @@ void destroyWindows(App& app)
     app.mesage = nullptr;
     app.errorfrm = nullptr;
     app.Splash = nullptr;
+    // Last: it records what is still queued before it goes.
+    delete app.plays;
+    app.plays = nullptr;
 }
 
 namespace {

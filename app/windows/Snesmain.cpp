@@ -46,6 +46,7 @@ Snesmain::Snesmain(App& a) : app(a)
     connectKeys();
     connectJukebox();
     connectHelp();
+    connectLibrary();
     nameControls();
 }
 
@@ -269,6 +270,8 @@ void Snesmain::buildMenus()
     snapass = menuItem(func, "snapass", "Associate a Snapshot");
     SPCJuke = menuItem(func, "SPCJuke", "SPC Jukebox");
     showall = menuItem(func, "showall", "Show All Files");
+    romLibrary = menuItem(func, "romLibrary", "ROM Library...");
+    romLibrary->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 
     QMenu* opts = menuBar()->addMenu("&Options");
     opts->setObjectName("Menuopts");
@@ -364,6 +367,16 @@ bool Snesmain::openRomFolder(const std::string& folder)
         File1->setPattern(pattern);
     ScanRomDirectory(app);
     return true;
+}
+
+bool Snesmain::emulatorActive() const { return Run->isEnabled(); }
+
+void Snesmain::pressRun() { Run->click(); }
+
+void Snesmain::showReadyToRun()
+{
+    showInFront(this);
+    Run->setFocus();
 }
 
 void Snesmain::QUIT_Click() { app.quit(); }

@@ -3,7 +3,8 @@
 // app/windows/Snesmain.cpp (controls, menus, saved options, quit), roms/windows
 // (ROM lists, snapshots, presets buttons), plugins/windows (catalogue and
 // selection), launch/windows (run, per-ROM settings, command line, cheats),
-// keys/windows (key menus), jukebox/windows, ui/windows (help menu).
+// keys/windows (key menus), jukebox/windows, ui/windows (help menu),
+// library/windows (the ROM Library menu item and going to a Library ROM).
 #pragma once
 
 #include "app/windows/App.h"
@@ -56,6 +57,19 @@ public:
     void markTipsOnStartup(bool on);
     // Puts the saved options into the menus and fills the ROM list.
     void applySavedOptions();
+    // Whether a plugin has been selected as the current emulator (Run is
+    // enabled).
+    bool emulatorActive() const;
+    // The plugin files the tree files under a system (an index into
+    // kSystemKinds), in the tree's order.
+    std::vector<std::string> pluginsFiledUnder(std::size_t systemKind) const;
+    // Selects a ROM of the ROM folder as a click on it in the list shown
+    // does; false when the file list does not list it.
+    bool selectRomFile(const std::string& file);
+    // Presses Run; nothing happens while Run is disabled.
+    void pressRun();
+    // Brings the window to the front with Run focused, one press away.
+    void showReadyToRun();
 
     // Run by the start-up once the window is made: the caption with the
     // version, the controller picture, the ROM file pattern and the plugin
@@ -105,7 +119,8 @@ public:
     void Run_Click();
     // Launches the selected ROM with the selection's plugin and choices.
     void runPLugin();
-    void startLaunchScript(const LaunchScript& script);
+    // Writes the batch file and starts it; false after reporting a failure.
+    bool startLaunchScript(const LaunchScript& script);
     void SaveGPF_Click();
     void File1_DblClick();  // loads the ROM's saved settings
     // Loads the selected ROM's settings; true when every value was read.
@@ -135,6 +150,9 @@ public:
 
     // jukebox/windows
     void SPCJuke_Click();
+
+    // library/windows
+    void romLibrary_Click();  // "ROM Library...": opens the Library window, made on first use
 
     // ui/windows
     void Aboutbox_Click();
@@ -204,6 +222,7 @@ private:
     QAction* snapass = nullptr;   // "Associate a Snapshot" with the selected ROM
     QAction* SPCJuke = nullptr;   // "SPC Jukebox"
     QAction* showall = nullptr;   // "Show All Files": the file list with the pattern *.*
+    QAction* romLibrary = nullptr;  // "ROM Library..." (Ctrl+L)
     // Options: carried into the launch
     QAction* rundos = nullptr;    // "Run in DOS": MS-DOS mode instead of a DOS box
     QAction* runsnesk = nullptr;  // "Run SnesKey": the driver before the emulator
@@ -250,6 +269,7 @@ private:
     void connectKeys();
     void connectJukebox();
     void connectHelp();
+    void connectLibrary();
     // The choices of the controls go to the selection as they change.
     void connectSelection();
     void takeChoicesFromLists();

@@ -64,10 +64,13 @@ void Snesmain::runPLugin()
         }
     }
 
-    startLaunchScript(buildLaunchScript(in));
+    if (!startLaunchScript(buildLaunchScript(in)))
+        return;
+    // DOS tells nothing of the emulator's end: the play is its start alone.
+    app.playStarted(joinDos(in.romDir, in.romFile));
 }
 
-void Snesmain::startLaunchScript(const LaunchScript& script)
+bool Snesmain::startLaunchScript(const LaunchScript& script)
 {
     try {
         app.fs.writeWhole("snesexec.bat", script.bytes());
@@ -75,11 +78,12 @@ void Snesmain::startLaunchScript(const LaunchScript& script)
         app.dialogs.ok("The launch file snesexec.bat could not be written in the Kivalto directory (" +
                            app.fs.currentDir() + "): " + e.what() + " Check that the directory is writable.",
                        app.title);
-        return;
+        return false;
     }
     StartResult started = app.process.start(script.pif, app.fs.currentDir(), ShowMode::Maximized);
     if (!started.ok)
         app.dialogs.ok("The emulator could not be started through " + script.pif + ". " + started.error, app.title);
+    return started.ok;
 }
 
 void Snesmain::SaveGPF_Click()

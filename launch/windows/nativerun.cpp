@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 
 namespace kivalto {
 
@@ -134,9 +135,12 @@ bool dropCopierHeader(App& app, const std::string& program, const std::string& r
 }
 
 // Starts the program with its output in `log`; an early failure shows the
-// log's last lines.
-void startLogged(App& app, NativeStart& start, const fs::path& log)
+// log's last lines. A started run counts as a play of the ROM, and its end
+// adds the time played.
+void startLogged(App& app, NativeStart& start, const fs::path& log, const std::string& romDos)
 {
+    auto run = std::make_shared<int>(0);
+    start.ended = [&app, run](long long seconds) { app.playEnded(*run, seconds); };
     start.logFile = log.string();
     start.earlyFailure = [&app, log](int status) {
         const std::string lines = lastLines(log);
@@ -148,7 +152,9 @@ void startLogged(App& app, NativeStart& start, const fs::path& log)
     if (!started.ok) {
         removeFolderTree(start.removeAfterwards);
         app.showError("The emulator could not be started. " + started.error);
+        return;
     }
+    *run = app.playStarted(romDos);
 }
 
 } // namespace
@@ -180,7 +186,7 @@ bool runNativeEmulator(App& app, LaunchInputs& in)
     start.program = *road.nativeProgram;
     start.arguments = launch.arguments;
     start.workingDir = launch.workingDir.string();
-    startLogged(app, start, kivaltoFolder / kEmulatorLog);
+    startLogged(app, start, kivaltoFolder / kEmulatorLog, romDos);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "library/libraryindex.h"
 #include "library/windows/libraryfolderswindow.h"
 #include "library/windows/librarymodel.h"
+#include "platform/freememory.h"
 #include "platform/hostwrite.h"
 #include "platform/qt/widgetkit.h"
 
@@ -100,7 +101,8 @@ void LibraryWindow::build()
     layout->addWidget(table, 1);
     layout->addLayout(makeRow({statusLine, progress, cancelButton}));
     layout->addLayout(makeRow({playButton, foldersButton, importButton, nullptr, closeButton}));
-    setTabChain({searchBox, filterBox, table, playButton, foldersButton, importButton, closeButton, cancelButton});
+    // In the order the rows are laid out: Cancel sits with the progress above the buttons.
+    setTabChain({searchBox, filterBox, table, cancelButton, playButton, foldersButton, importButton, closeButton});
 
     connect(searchBox, &QLineEdit::textChanged, this, [this] { applySearch(); });
     connect(searchBox, &QLineEdit::returnPressed, this, &LibraryWindow::goToCurrent);
@@ -154,6 +156,8 @@ void LibraryWindow::reloadRows()
         if (model_->rowAt(r)->path == selected)
             table->selectRow(r);
     showCount();
+    // The rows replaced, and what indexing held, are freed by now.
+    returnFreedMemory();
 }
 
 void LibraryWindow::applySearch()
@@ -254,6 +258,16 @@ const LibraryRow* LibraryWindow::currentRom() const
 {
     const QModelIndex current = table->currentIndex();
     return current.isValid() ? model_->rowAt(current.row()) : nullptr;
+}
+
+std::string LibraryWindow::dataNameOf(const LibraryRow& row)
+{
+    try {
+        if (const auto record = db_ ? db_->file(row.path) : std::nullopt; record && !record->dataName.empty())
+            return record->dataName;
+    } catch (const LibraryError&) {
+    }
+    return row.fileName;
 }
 
 void LibraryWindow::goToCurrent()

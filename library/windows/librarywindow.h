@@ -47,6 +47,8 @@ public:
     // The selected ROM, or nullptr.
     const LibraryRow* currentRom() const;
     const LibraryList& list() const { return list_; }
+    // The name of the ROM itself: an archive's member, else the file's own.
+    std::string dataNameOf(const LibraryRow& row);
 
     // Whether opening the Library starts indexing (the bench times the
     // window alone over rows made up in library.db).

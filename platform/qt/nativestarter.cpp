@@ -23,8 +23,9 @@ constexpr qint64 kEarlyEndMs = 3000;
 // polling where there is none), collects it and deletes itself.
 class ChildWatch final : public QObject {
 public:
-    ChildWatch(int pid, int pidFd, std::function<void(int)> onEarlyFailure)
-        : QObject(QCoreApplication::instance()), pid_(pid), pidFd_(pidFd), onEarlyFailure_(std::move(onEarlyFailure))
+    ChildWatch(int pid, int pidFd, std::function<void(int)> onEarlyFailure, std::function<void(long long)> onEnd)
+        : QObject(QCoreApplication::instance()), pid_(pid), pidFd_(pidFd), onEarlyFailure_(std::move(onEarlyFailure)),
+          onEnd_(std::move(onEnd))
     {
         since_.start();
         if (pidFd_ >= 0) {
@@ -52,6 +53,8 @@ private:
         if (notifier_)
             notifier_->setEnabled(false);
         deleteLater();
+        if (onEnd_)
+            onEnd_(since_.elapsed() / 1000);
         if (*status != 0 && since_.elapsed() <= kEarlyEndMs && onEarlyFailure_)
             onEarlyFailure_(*status);
     }
@@ -59,6 +62,7 @@ private:
     int pid_;
     int pidFd_;
     std::function<void(int)> onEarlyFailure_;
+    std::function<void(long long)> onEnd_;
     QElapsedTimer since_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
@@ -70,9 +74,9 @@ StartResult HostProcessStarter::startNative(const NativeStart& start)
     const DetachedStart started = startDetached(start);
     if (!started.result.ok)
         return started.result;
-    new ChildWatch(started.pid, started.pidFd, start.earlyFailure);
+    new ChildWatch(started.pid, started.pidFd, start.earlyFailure, start.ended);
     if (started.cleanerPid > 0)
-        new ChildWatch(started.cleanerPid, started.cleanerPidFd, {});
+        new ChildWatch(started.cleanerPid, started.cleanerPidFd, {}, {});
     return started.result;
 }
 

@@ -97,6 +97,18 @@ void Snesmain::buildPluginCatalogue()
     }
 }
 
+std::vector<std::string> Snesmain::pluginsFiledUnder(std::size_t systemKind) const
+{
+    std::vector<std::string> files;
+    const QTreeWidgetItem* root = TreeView1->topLevelItem(static_cast<int>(systemKind));
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        const std::string file = fileNameOfNodeKey(nodeKey(root->child(i)), nodeKey(root));
+        if (!file.empty())
+            files.push_back(file);
+    }
+    return files;
+}
+
 void Snesmain::Plugins_Click()
 {
     const std::string file = Plugins->FileName();

@@ -11,6 +11,8 @@
 #include "platform/qt/widgetkit.h"
 
 #include <QPixmap>
+#include <algorithm>
+#include <cctype>
 #include <QShortcut>
 
 namespace kivalto {
@@ -128,6 +130,34 @@ void Snesmain::ListView1_DblClick()
     const std::string folder =
         text == kUpEntry ? upFolderOf(File1->Path()) : subFolderOf(File1->Path(), text);
     app.chpath->openFolder(folder);
+}
+
+bool Snesmain::selectRomFile(const std::string& file)
+{
+    const std::vector<std::string> files = romFiles();
+    auto it = std::find(files.begin(), files.end(), file);
+    if (it == files.end())
+        it = std::find_if(files.begin(), files.end(), [&](const std::string& f) {
+            return std::equal(f.begin(), f.end(), file.begin(), file.end(), [](unsigned char a, unsigned char b) {
+                return std::tolower(a) == std::tolower(b);
+            });
+        });
+    if (it == files.end())
+        return false;
+    const int row = static_cast<int>(it - files.begin());
+    if (!ListView1->isHidden() && row < romCatalogue->count()) {
+        // The title list shows the ROM: a click on its title.
+        const QModelIndex title = romCatalogue->index(row, 0);
+        ListView1->scrollTo(title);
+        if (ListView1->currentIndex() == title)
+            ListView1_Click(row + 1);
+        else
+            ListView1->setCurrentIndex(title);
+        return true;
+    }
+    File1->setListIndex(row);
+    File1->scrollTo(File1->model()->index(row, 0));
+    return true;
 }
 
 void Snesmain::File1_Click()

@@ -98,6 +98,14 @@ def main(argv):
         time.sleep(0.8)
     nodes = []
     walk(app, "", nodes)
+    # A window opened by a press may take longer on a loaded machine.
+    for _ in range(10):
+        labels = [n for _, r, n, showing, _ in nodes if showing and r == pyatspi.ROLE_LABEL]
+        if all(any(e in s for s in labels) for e in expects):
+            break
+        time.sleep(0.5)
+        nodes = []
+        walk(app, "", nodes)
     bad = 0
     spoken = []
     for node, role, name, showing, here in nodes:

@@ -4,6 +4,8 @@
 #include "platform/textfield.h"
 #include "keys/scancodes.h"
 #include "keys/sneskey.h"
+#include "library/romkind.h"
+#include "platform/dospath.h"
 #include "plugins/catalogue.h"
 #include "plugins/pluginfile.h"
 #include "ui/tips.h"
@@ -127,6 +129,24 @@ TEST(ShippedFiles, NativePluginsCoverEverySystemAndLeaveNoSettingBehind)
         const auto videoSettings = settingNames(p.displayModes.front().switchText);
         for (const auto& m : p.displayModes)
             EXPECT_EQ(settingNames(m.switchText), videoSettings) << m.name;
+    }
+}
+
+TEST(ShippedFiles, PluginsListEveryLibraryExtensionOfTheirSystems)
+{
+    // Otherwise the main window cannot list a ROM the Library lists.
+    for (const char* name : {"ZSNES.XPL", "ESNES.XPL", "NLKE.XPL", "KGEN.XPL", "MEDSNES.XPL", "MEDNES.XPL", "MEDGB.XPL",
+                             "MEDMD.XPL", "MEDSMS.XPL", "MEDGG.XPL", "MEDPCE.XPL", "FCEUX.XPL", "MGBA.XPL"}) {
+        EmulatorPlugin p;
+        ASSERT_EQ(readPluginFile(shipped(name), p), PluginRead::Complete) << name;
+        for (std::size_t system : systemsForFileSpec(p.fileSpec)) {
+            for (const RomExtension* e = romExtensionsBegin(); e != romExtensionsEnd(); ++e) {
+                if (std::string_view(e->system) == kSystemKinds[system].displayText) {
+                    EXPECT_TRUE(matchesPatternList(std::string("Game") + e->extension, p.fileSpec))
+                        << name << " lacks " << e->extension;
+                }
+            }
+        }
     }
 }
 

@@ -235,3 +235,25 @@ TEST(NativeStarter, OnlyAnEarlyFailureIsReported)
     std::sort(failures.begin(), failures.end());
     EXPECT_EQ(failures, (std::vector<int>{4, 137}));
 }
+
+TEST(NativeStarter, EveryEndIsToldWithTheSecondsRun)
+{
+    DosFs dos(DriveTable::hostDefault(), "C:\\");
+    HostProcessStarter starter(dos);
+    std::vector<long long> ends;
+    for (const char* script : {"exit 0", "sleep 1; exit 3"}) {
+        NativeStart s;
+        s.program = "/bin/sh";
+        s.arguments = {"-c", script};
+        s.workingDir = "/";
+        s.ended = [&ends](long long seconds) { ends.push_back(seconds); };
+        ASSERT_TRUE(starter.startNative(s).ok);
+    }
+    QElapsedTimer t;
+    t.start();
+    while (ends.size() < 2 && t.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_EQ(ends.size(), 2u);
+    EXPECT_EQ(ends[0], 0);  // the quick one ended first
+    EXPECT_GE(ends[1], 1);
+}
