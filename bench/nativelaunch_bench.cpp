@@ -8,12 +8,11 @@
 #include "app/windows/Snesmain.h"
 #include "bench/controls.h"
 #include "platform/qt/qtplatform.h"
+#include "tests/archivefile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
-#include <archive.h>
-#include <archive_entry.h>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -35,19 +34,7 @@ std::string crlf(const std::vector<std::string>& lines)
 
 void writeZip(const fs::path& zip, const std::string& member, const std::string& data)
 {
-    archive* a = archive_write_new();
-    archive_write_set_format_zip(a);
-    archive_write_open_filename(a, zip.c_str());
-    archive_entry* e = archive_entry_new();
-    archive_entry_set_pathname(e, member.c_str());
-    archive_entry_set_filetype(e, AE_IFREG);
-    archive_entry_set_perm(e, 0644);
-    archive_entry_set_size(e, static_cast<la_int64_t>(data.size()));
-    archive_write_header(a, e);
-    archive_write_data(a, data.data(), data.size());
-    archive_entry_free(e);
-    archive_write_close(a);
-    archive_write_free(a);
+    kivalto::test::writeArchive(zip, {{member, data}});
 }
 
 struct Times {

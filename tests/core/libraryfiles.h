@@ -4,9 +4,8 @@
 #pragma once
 
 #include "library/romdigest.h"
+#include "tests/archivefile.h"
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -42,21 +41,7 @@ protected:
     {
         const auto path = root / relative;
         std::filesystem::create_directories(path.parent_path());
-        archive* a = archive_write_new();
-        archive_write_set_format_zip(a);
-        archive_write_open_filename(a, path.c_str());
-        for (const auto& [member, data] : members) {
-            archive_entry* e = archive_entry_new();
-            archive_entry_set_pathname(e, member.c_str());
-            archive_entry_set_filetype(e, AE_IFREG);
-            archive_entry_set_perm(e, 0644);
-            archive_entry_set_size(e, static_cast<la_int64_t>(data.size()));
-            archive_write_header(a, e);
-            archive_write_data(a, data.data(), data.size());
-            archive_entry_free(e);
-        }
-        archive_write_close(a);
-        archive_write_free(a);
+        kivalto::test::writeArchive(path, members);
         return path;
     }
     std::filesystem::path root;

@@ -4,10 +4,9 @@
 #include "launch/romunpack.h"
 #include "platform/nativeprocess.h"
 
+#include "tests/archivefile.h"
 #include "tests/tempfolder.h"
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -41,26 +40,7 @@ protected:
                        bool gzip = false)
     {
         const fs::path path = root / "roms" / name;
-        archive* a = archive_write_new();
-        if (gzip) {
-            archive_write_add_filter_gzip(a);
-            archive_write_set_format_raw(a);
-        } else {
-            archive_write_set_format_zip(a);
-        }
-        archive_write_open_filename(a, path.c_str());
-        for (const auto& [member, data] : members) {
-            archive_entry* e = archive_entry_new();
-            archive_entry_set_pathname(e, member.c_str());
-            archive_entry_set_filetype(e, AE_IFREG);
-            archive_entry_set_perm(e, 0644);
-            archive_entry_set_size(e, static_cast<la_int64_t>(data.size()));
-            archive_write_header(a, e);
-            archive_write_data(a, data.data(), data.size());
-            archive_entry_free(e);
-        }
-        archive_write_close(a);
-        archive_write_free(a);
+        kivalto::test::writeArchive(path, members, gzip);
         return path;
     }
     std::vector<std::string> romFolder() const
