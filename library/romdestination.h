@@ -17,7 +17,7 @@
 
 namespace kivalto {
 
-// The index into kSystemKinds of a Library system ("SNES", "GAMEBOY"...).
+// The index into kSystemKinds of a Library system name, such as "SNES" or "GAMEBOY".
 std::optional<std::size_t> systemKindOf(std::string_view librarySystem);
 
 // Whether ROM masks list `fileName` and, for an archive, take the ROM

@@ -60,8 +60,8 @@ public:
     // Whether a plugin has been selected as the current emulator (Run is
     // enabled).
     bool emulatorActive() const;
-    // The plugin files the tree files under a system (an index into
-    // kSystemKinds), in the tree's order.
+    // The plugin files the tree files under a system, given as its index into
+    // kSystemKinds, in the tree's order.
     std::vector<std::string> pluginsFiledUnder(std::size_t systemKind) const;
     // Selects a ROM of the ROM folder as a click on it in the list shown
     // does; false when the file list does not list it.
