@@ -19,28 +19,11 @@ for tool in "$mednafen" zip; do
     fi
 done
 
-T=$(mktemp -d /tmp/kvmXXXXXX)
-kivalto_pid=
-cleanup() {
-    if [ -n "$kivalto_pid" ]; then kill "$kivalto_pid" 2>/dev/null || true; fi
-    for p in $(ours); do kill "$p" 2>/dev/null || true; done
-    sleep 0.3
-    rm -rf "$T"
-}
-trap cleanup EXIT
-DOS="C:${T//\//\\}"
-ROMS="$T/ROMS"
-mkdir -p "$T/KIV" "$ROMS" "$T/cfg"
-cp -r "$ready"/. "$T/KIV/"
+# shellcheck source=probe/testfolder.sh
+. "$(dirname "$0")/probe/testfolder.sh"
+make_test_folder "$ready" kvm
+mkdir -p "$T/cfg"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
-
-fail() {
-    echo "FAIL: $*"
-    for f in "$T"/run.log "$T/KIV/emulator.log" "$T/kivalto.log"; do
-        if [ -f "$f" ]; then echo "--- $f"; tail -n 30 "$f"; fi
-    done
-    exit 1
-}
 
 # The probe: a SNES image that copies the signature into battery RAM.
 sig=KIVALTO-SRAM-PROBE-OK

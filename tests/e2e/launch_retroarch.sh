@@ -30,28 +30,10 @@ for xpl in RASNES.XPL RANES.XPL RAGB.XPL RAPCE.XPL; do
     fi
 done
 
-T=$(mktemp -d /tmp/kvrXXXXXX)
-kivalto_pid=
-cleanup() {
-    if [ -n "$kivalto_pid" ]; then kill "$kivalto_pid" 2>/dev/null || true; fi
-    for p in $(ours); do kill "$p" 2>/dev/null || true; done
-    sleep 0.3
-    [ -n "${KEEP:-}" ] || rm -rf "$T"  # KEEP=1 keeps the test's folder for a look
-}
-trap cleanup EXIT
-DOS="C:${T//\//\\}"
-ROMS="$T/ROMS"
-mkdir -p "$T/KIV" "$ROMS"
-cp -r "$ready"/. "$T/KIV/"
+# shellcheck source=probe/testfolder.sh
+. "$here/probe/testfolder.sh"
+make_test_folder "$ready" kvr
 unset DISPLAY WAYLAND_DISPLAY
-
-fail() {
-    echo "FAIL: $*"
-    for f in "$T/run.log" "$T/KIV/emulator.log" "$T/kivalto.log"; do
-        if [ -f "$f" ]; then echo "--- $f"; tail -n 30 "$f"; fi
-    done
-    exit 1
-}
 
 # The RetroArch processes of this test: those with one of its private
 # configuration folders.
