@@ -4,6 +4,7 @@
 #include "app/windows/App.h"
 #include "app/windows/Paths.h"
 #include "keys/windows/padkeyboxes.h"
+#include "platform/dospath.h"
 #include "platform/textfield.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
