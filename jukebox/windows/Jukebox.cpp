@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jukebox/windows/Jukebox.h"
 
+#include "app/windows/App.h"
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <initializer_list>
 
@@ -22,9 +29,10 @@ const char* const kCaption = "SPC-Jukebox";
 
 // A picture that acts as a button: reachable by Tab, pressed with Space,
 // and named for screen readers by its caption.
-QToolButton* pictureButton(QWidget* parent, QStyle::StandardPixmap pixmap, const QString& caption)
+QToolButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPixmap pixmap, const QString& caption)
 {
     auto* b = new QToolButton(parent);
+    b->setObjectName(name);
     b->setIcon(parent->style()->standardIcon(pixmap));
     b->setIconSize(QSize(32, 32));
     b->setText(caption);
@@ -52,15 +60,21 @@ Jukebox::Jukebox(App& a) : app(a)
 void Jukebox::createControls()
 {
     Check1 = new QCheckBox("&Stereo");
+    Check1->setObjectName("Check1");
     Check2 = new QCheckBox("&Advanced Effects");
+    Check2->setObjectName("Check2");
     Check3 = new QCheckBox("&8 Bit Sound");
+    Check3->setObjectName("Check3");
     Check2->setChecked(true);
     Check3->setChecked(true);
     Option1 = new QRadioButton("&22 KHz");
+    Option1->setObjectName("Option1");
     Option2 = new QRadioButton("&44 KHz");
+    Option2->setObjectName("Option2");
     Option2->setChecked(true);
 
     HScroll1 = new QScrollBar(Qt::Horizontal);
+    HScroll1->setObjectName("HScroll1");
     HScroll1->setRange(0, 100);
     HScroll1->setValue(75);
     HScroll1->setPageStep(10);
@@ -68,15 +82,17 @@ void Jukebox::createControls()
     HScroll1->setAccessibleName("Volume");
 
     Text1 = new QLineEdit("  0:00");
+    Text1->setObjectName("Text1");
     Text1->setReadOnly(true);
     Text1->setAccessibleName("Play time");
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
 
-    Picture1 = pictureButton(this, QStyle::SP_MediaPlay, "&Play");
-    Picture2 = pictureButton(this, QStyle::SP_DialogCloseButton, "&Close");
-    Image1 = pictureButton(this, QStyle::SP_MediaStop, "Stop the C&lock");
+    Picture1 = pictureButton(this, "Picture1", QStyle::SP_MediaPlay, "&Play");
+    Picture2 = pictureButton(this, "Picture2", QStyle::SP_DialogCloseButton, "&Close");
+    Image1 = pictureButton(this, "Image1", QStyle::SP_MediaStop, "Stop the C&lock");
 }
 
 void Jukebox::layOut()
@@ -116,8 +132,6 @@ void Jukebox::connectControls()
                          {Image1, &Jukebox::Image1_Click}});
     connect(Timer1, &QTimer::timeout, this, &Jukebox::Timer1_Timer);
 }
-
-void Jukebox::Form_Load() { playCounter = 0; }
 
 SpcPlaySettings Jukebox::settings() const
 {

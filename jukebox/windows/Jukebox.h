@@ -2,23 +2,32 @@
 // Window `Jukebox` ("SPC-Jukebox"): a front end for the DOS player SPCPlay.
 #pragma once
 
-#include "app/windows/App.h"
 #include "jukebox/spcplay.h"
+#include "platform/services.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTimer>
-#include <QToolButton>
 #include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
 
 namespace kivalto {
+
+struct App;
 
 class Jukebox : public QWidget {
     Q_OBJECT
 public:
     explicit Jukebox(App& app);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
     App& app;
 
     QCheckBox* Check1 = nullptr;  // "Stereo"
@@ -35,9 +44,10 @@ public:
 
     // Elapsed seconds of the current play.
     long playCounter = 0;
+    // The player last started; destroying it stops it (Enter, a new Play,
+    // the end of Kivalto). Close leaves it playing.
+    std::unique_ptr<ProcessStarter::Stoppable> player;
 
-    // Runs once when the start-up load creates the window.
-    void Form_Load();
     void Picture1_Click();  // Play: chooses a file and starts SPCPlay on it
     void Picture2_Click();  // Close: stops the clock, leaves the player playing
     void Image1_Click();    // Stop the Clock
@@ -45,14 +55,6 @@ public:
 
     SpcPlaySettings settings() const;
 
-    // The player last started; destroying it stops it (Enter, a new Play,
-    // the end of Kivalto). Close leaves it playing.
-    std::unique_ptr<ProcessStarter::Stoppable> player;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     void createControls();
     void layOut();
     void orderTabs();

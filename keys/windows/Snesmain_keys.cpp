@@ -8,15 +8,10 @@
 #include "keys/windows/keyview.h"
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
-#include "platform/qt/text.h"
+#include "platform/dospath.h"
 #include "platform/qt/widgetkit.h"
 
 namespace kivalto {
-
-namespace {
-
-
-} // namespace
 
 void Snesmain::connectKeys()
 {
@@ -36,16 +31,11 @@ void Snesmain::sneskadv_Click()
         nonadvcon->setEnabled(false);
         return;
     }
-    showInFront(app.nonadv);
-    app.nonadv->Form_Activate();
+    app.nonadv->showAtFirstButton();
     nonadvcon->setEnabled(true);
 }
 
-void Snesmain::nonadvcon_Click()
-{
-    showInFront(app.nonadv);
-    app.nonadv->Form_Activate();
-}
+void Snesmain::nonadvcon_Click() { app.nonadv->showAtFirstButton(); }
 
 void Snesmain::nostest_Click() { app.saveOption("NOtest", nostest->isChecked()); }
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/windows/keyconfig.h"
 
+#include "app/windows/App.h"
 #include "app/windows/Paths.h"
 #include "keys/windows/padkeyboxes.h"
+#include "platform/dospath.h"
 #include "platform/textfield.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
@@ -10,7 +12,12 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -46,6 +53,7 @@ keyconfig::keyconfig(App& a) : app(a)
 void keyconfig::createEmulatorChoice()
 {
     Frame1 = new QGroupBox("Emulator", this);
+    Frame1->setObjectName("Frame1");
     Slider1 = new QSlider(Qt::Vertical, Frame1);
     Slider1->setObjectName("Slider1");
     Slider1->setRange(1, 3);
@@ -77,8 +85,7 @@ void keyconfig::createControls()
 
     joypic1 = makePadPicture(this);
 
-    for (int i = 0; i < kPadKeyCount; ++i)
-        Text1[static_cast<std::size_t>(i)] = makeEdit(this, ("Text1_" + std::to_string(i)).c_str());
+    Text1 = makePadKeyBoxes(this);
 
     Command3 = makeButton(this, "Command3", "Save Player &1 Keys");
     Command4 = makeButton(this, "Command4", "Save Player &2 Keys");

@@ -4,23 +4,39 @@
 // and the emulator's plugin.
 #pragma once
 
-#include "app/windows/App.h"
 #include "keys/keyreconfig.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSlider>
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <string>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
 
 namespace kivalto {
+
+struct App;
 
 class keyconfig : public QWidget {
     Q_OBJECT
 public:
     explicit keyconfig(App& app);
+
+    // Reads lookup.dat.
+    void Form_Load();
+    // Shows the window for `emu`'s keys, active.
+    void showFor(KeyEmulator emu);
+    // What lookup.dat gave; entries it did not hold stay 0.
+    const ScanCodeTable& scanCodeTable() const { return scanCodes; }
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
     App& app;
 
     QGroupBox* Frame1 = nullptr;  // "Emulator"
@@ -37,12 +53,8 @@ public:
 
     ScanCodeTable scanCodes;
 
-    // Reads lookup.dat.
-    void Form_Load();
     // Every activation shows the selected emulator's default directory.
     void Form_Activate();
-    // Shows the window for `emu`'s keys, active.
-    void showFor(KeyEmulator emu);
     void Slider1_Click();   // emulator chosen: its path caption and directory
     void Command1_Click();  // Close
     void Command2_Click();  // Reset: empties the key boxes
@@ -52,10 +64,6 @@ public:
 
     KeyEmulator selectedEmulator() const;
 
-protected:
-    bool event(QEvent* e) override;
-
-private:
     void createEmulatorChoice();  // Frame1 with Slider1 and the emulator names
     void createControls();
     void layOut();
@@ -64,10 +72,9 @@ private:
 
     void saveKeys(int player);
     // Writes the key record file, then the keys into the emulator's key
-    // file; false when a key has no scan code, the emulator's file has no
-    // place for them or a file could not be written.
-    // Writes the key record file and the emulator's key file (keyFile,
-    // whose bytes were `current`).
+    // file (keyFile, whose bytes were `current`); false when a key has no
+    // scan code, the emulator's file has no place for them or a file could
+    // not be written.
     bool writeKeyFiles(KeyEmulator emu, const PadKeys& keys, int player, const std::string& keyFile,
                        const std::optional<std::string>& current);
     // Writes the keys into the emulator's plugin; false when that failed

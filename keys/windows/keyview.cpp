@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/windows/keyview.h"
 
+#include "app/windows/App.h"
 #include "keys/keyview.h"
+#include "keys/windows/padkeyboxes.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -21,15 +26,15 @@ keyview::keyview(App& a) : app(a)
     setObjectName("keyview");
     setWindowTitle(kPlayerOneCaption);
 
-    for (auto& box : Text1) {
-        box = new QLineEdit;
+    Text1 = makePadKeyBoxes();
+    for (QLineEdit* box : Text1)
         box->setReadOnly(true);
-    }
     joypic1 = makePadPicture();
     Label13 = new QLabel("If the keys shown here are not the correct ones for the emulator, you must change them "
                          "using the plugin editor, otherwise SnesKey will not work correctly.");
+    Label13->setObjectName("Label13");
     Label13->setWordWrap(true);
-    Command1 = new QPushButton("&Close");
+    Command1 = makeButton(nullptr, "Command1", "&Close");
 
     auto* grid = new QGridLayout;
     boxLabels = layOutPadKeyBoxes(grid, Text1, joypic1);
@@ -38,9 +43,8 @@ keyview::keyview(App& a) : app(a)
     v->addWidget(Label13);
     v->addWidget(Command1);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command1, &QPushButton::clicked, this, &keyview::Command1_Click);
 }
-
 
 void keyview::showPlayer(bool playerTwo)
 {

@@ -3,21 +3,29 @@
 // player 2, in the twelve pad key boxes around the pad picture.
 #pragma once
 
-#include "app/windows/App.h"
-#include "keys/windows/padkeyboxes.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QWidget>
 #include <array>
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace kivalto {
+
+struct App;
 
 class keyview : public QWidget {
     Q_OBJECT
 public:
     explicit keyview(App& app);
+
+    // Shows player 1's chosen controller, or player 2's keys.
+    void showPlayer(bool playerTwo);
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
     App& app;
 
     std::array<QLineEdit*, 12> Text1{};  // pad keys, read-only, PadKeySlot order
@@ -26,14 +34,9 @@ public:
     QLabel* Label13 = nullptr;            // note: wrong keys must be changed in the plugin editor
     QPushButton* Command1 = nullptr;      // Close
 
-    // Shows player 1's chosen controller, or player 2's keys.
-    void showPlayer(bool playerTwo);
     // Each time the window becomes active: shows the chosen column.
     void Form_Activate();
     void Command1_Click();  // Close
-
-protected:
-    bool event(QEvent* e) override;
 };
 
 } // namespace kivalto

@@ -2,6 +2,7 @@
 #include "keys/windows/nonadv.h"
 
 #include "app/pathsettings.h"
+#include "app/windows/App.h"
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "keys/sneskey.h"
@@ -12,6 +13,10 @@
 #include "platform/textfield.h"
 
 #include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <tuple>
 
@@ -66,8 +71,8 @@ void nonadv::layOut()
 
 void nonadv::connectControls()
 {
-    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    connect(List2, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
+    connect(List1, &QListWidget::currentRowChanged, this, &nonadv::List1_Click);
+    connect(List2, &QListWidget::currentRowChanged, this, &nonadv::List2_Click);
     connectClicks(this, {{Command4, &nonadv::Command4_Click},
                          {Command3, &nonadv::Command3_Click},
                          {Command2, &nonadv::Command2_Click},
@@ -76,7 +81,7 @@ void nonadv::connectControls()
                          {Command1, &nonadv::Command1_Click}});
     // Enter in the key box accepts.
     makeDefaultButton(this, Command4);
-    connect(Text3, &QLineEdit::returnPressed, this, [this] { Command4_Click(); });
+    connect(Text3, &QLineEdit::returnPressed, this, &nonadv::Command4_Click);
 }
 
 void nonadv::Form_Load()
@@ -111,6 +116,14 @@ bool nonadv::event(QEvent* e)
         Form_Activate();
     }
     return QWidget::event(e);
+}
+
+void nonadv::showAtFirstButton()
+{
+    showInFront(this);
+    // The window may already be the active one, or be shown without the
+    // activation that would choose the first button.
+    Form_Activate();
 }
 
 void nonadv::Form_Activate()

@@ -4,22 +4,38 @@
 // of mapping files (*.SKS).
 #pragma once
 
-#include "app/windows/App.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QWidget>
 #include <string>
 #include <vector>
 
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
 namespace kivalto {
+
+struct App;
 
 class nonadv : public QWidget {
     Q_OBJECT
 public:
     explicit nonadv(App& app);
+
+    // Takes the buttons of the profile sneskeycon loaded before this window
+    // existed.
+    void Form_Load();
+    // Shows the window with its first button chosen, as every opening does.
+    void showAtFirstButton();
+    // A newly loaded profile: button k starts on the key text "k".
+    void setButtons(const std::vector<std::string>& buttons);
+    // The manual key list, as bytes.
+    std::vector<std::string> keys() const;
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
     App& app;
 
     QListWidget* List1 = nullptr;  // "Available Buttons": button names
@@ -32,16 +48,12 @@ public:
     QPushButton* Command6 = nullptr;  // Save
     QPushButton* Command1 = nullptr;  // Close
 
-    // Takes the buttons of the profile sneskeycon loaded before this window
-    // existed.
-    void Form_Load();
+    QLabel* buttonsHeading_ = nullptr;  // above List1
+    QLabel* keysHeading_ = nullptr;     // above List2
+    bool opening_ = false;  // shown, not yet activated
+
     // The first activation after the window is opened: selects the first button.
     void Form_Activate();
-    // A newly loaded profile: button k starts on the key text "k".
-    void setButtons(const std::vector<std::string>& buttons);
-    // The manual key list, as bytes.
-    std::vector<std::string> keys() const;
-
     void List1_Click();     // a button chosen: selects its key in List2
     void List2_Click();     // a key chosen: copies it into Text3
     void Command4_Click();  // Accept: Text3, upper-cased, becomes the chosen key
@@ -51,17 +63,9 @@ public:
     void Command6_Click();  // Save a mapping file
     void Command1_Click();  // Close
 
-protected:
-    bool event(QEvent* e) override;
-
-private:
     void createControls();
     void layOut();
     void connectControls();
-
-    QLabel* buttonsHeading_ = nullptr;  // above List1
-    QLabel* keysHeading_ = nullptr;     // above List2
-    bool opening_ = false;  // shown, not yet activated
 };
 
 } // namespace kivalto

@@ -3,7 +3,23 @@
 
 #include "app/windows/pictures.h"
 
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
 namespace kivalto {
+
+QString padKeyBoxName(int slot) { return QStringLiteral("Text1_%1").arg(slot); }
+
+std::array<QLineEdit*, 12> makePadKeyBoxes(QWidget* parent)
+{
+    std::array<QLineEdit*, 12> boxes{};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        boxes[i] = new QLineEdit(parent);
+        boxes[i]->setObjectName(padKeyBoxName(static_cast<int>(i)));
+    }
+    return boxes;
+}
 
 QLabel* makePadPicture(QWidget* parent)
 {

@@ -3,11 +3,13 @@
 // alike in the key configuration window and the key viewer.
 #pragma once
 
-#include <QGridLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QWidget>
+#include <QString>
 #include <array>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QWidget;
 
 namespace kivalto {
 
@@ -15,6 +17,12 @@ namespace kivalto {
 inline const std::array<const char*, 12> kPadKeyCaptions = {
     "Button A", "Button B", "Right Shoulder", "Left Shoulder", "Button Y", "Button X",
     "Start",    "Select",   "Up",             "Down",          "Left",     "Right"};
+
+// The object name of box `slot` of the group `Text1`: "Text1_<slot>".
+QString padKeyBoxName(int slot);
+
+// The twelve boxes, named by padKeyBoxName, in PadKeySlot order.
+std::array<QLineEdit*, 12> makePadKeyBoxes(QWidget* parent = nullptr);
 
 // The pad picture the boxes surround, named `joypic1` and "Joypad".
 QLabel* makePadPicture(QWidget* parent = nullptr);

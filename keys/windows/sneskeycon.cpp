@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/windows/sneskeycon.h"
 
+#include "app/windows/App.h"
 #include "keys/sneskey.h"
 #include "keys/windows/nonadv.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 #include "platform/textfield.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <tuple>
@@ -55,15 +62,19 @@ void sneskeycon::createControls()
 
     std::tie(Text2, List2) =
         makeHeadedList(nullptr, "List2", "&Available Buttons", "Click here to select this button.");
+    Text2->setObjectName("Text2");
     std::tie(Text1, List1) =
         makeHeadedList(nullptr, "List1", "&Map To", "Click here to map the selected button to this key.");
+    Text1->setObjectName("Text1");
     for (const char* slot : {"A", "B", "TR", "TL", "Y", "X", "Start", "Select"})
         List1->addItem(slot);
 
     Option1 = new QRadioButton("Player &1 Keys");
+    Option1->setObjectName("Option1");
     Option1->setToolTip("Map to player 1 keys.");
     Option1->setChecked(true);
     Option2 = new QRadioButton("Player &2 Keys");
+    Option2->setObjectName("Option2");
     Option2->setToolTip("Map to player 2 keys.");
     Command1 = makeButton(nullptr, "Command1", "&Done");
     Command1->setToolTip("Save these settings.");
@@ -87,9 +98,9 @@ void sneskeycon::layOut()
 
 void sneskeycon::connectControls()
 {
-    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    connect(List2, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
-    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    connect(Combo1, &QComboBox::activated, this, &sneskeycon::Combo1_Click);
+    connect(List2, &QListWidget::currentRowChanged, this, &sneskeycon::List2_Click);
+    connect(List1, &QListWidget::currentRowChanged, this, &sneskeycon::List1_Click);
     connectClicks(this, {{Command1, &sneskeycon::Command1_Click}, {Command2, &sneskeycon::Command2_Click}});
 }
 
@@ -161,6 +172,8 @@ void sneskeycon::markLoadedController()
     Combo1->setCurrentIndex(row);
     Combo1->setEditText(name);
 }
+
+bool sneskeycon::playerOne() const { return Option1->isChecked(); }
 
 std::vector<std::string> sneskeycon::buttonNames() const { return listTexts(List2); }
 

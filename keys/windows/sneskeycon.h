@@ -4,24 +4,37 @@
 // saved in SnesKey.dat and restored when the window is loaded.
 #pragma once
 
-#include "app/windows/App.h"
 #include "keys/sneskey.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QWidget>
 #include <string>
 #include <vector>
 
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
 namespace kivalto {
+
+struct App;
 
 class sneskeycon : public QWidget {
     Q_OBJECT
 public:
     explicit sneskeycon(App& app);
+
+    // Lists the profiles and restores SnesKey.dat (silently stops on failure).
+    void Form_Load();
+
+    // The button names of the loaded profile, as bytes.
+    std::vector<std::string> buttonNames() const;
+    // The chosen profile's part of the driver file: its lines, buttons and slots.
+    DriverFileInput profileInput() const;
+    bool playerOne() const;
+
+private:
     App& app;
 
     QComboBox* Combo1 = nullptr;    // "Please select your controller:": profile names
@@ -37,8 +50,6 @@ public:
     std::vector<std::string> List3;  // the profile's driver lines
     std::vector<std::string> List4;  // per button, the slot it maps to
 
-    // Lists the profiles and restores SnesKey.dat (silently stops on failure).
-    void Form_Load();
     // Loads the profile named by Combo1's text.
     void Combo1_Click();
     void List2_Click();     // a button chosen: shows its slot in List1
@@ -46,13 +57,6 @@ public:
     void Command1_Click();  // Done: saves SnesKey.dat and hides the window
     void Command2_Click();  // Help
 
-    // The button names of the loaded profile, as bytes.
-    std::vector<std::string> buttonNames() const;
-    // The chosen profile's part of the driver file: its lines, buttons and slots.
-    DriverFileInput profileInput() const;
-    bool playerOne() const { return Option1->isChecked(); }
-
-private:
     void createControls();
     void layOut();
     void connectControls();

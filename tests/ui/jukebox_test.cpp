@@ -4,7 +4,13 @@
 #include "app/windows/Paths.h"
 #include "jukebox/windows/Jukebox.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 using namespace kivalto;
 
@@ -19,39 +25,43 @@ protected:
     void play(const std::string& file)
     {
         dialogs.files.push_back(file);
-        juke->Picture1->click();  // Play
+        button("Picture1")->click();  // Play
     }
     // Seconds passing on the play clock.
     void tick(int seconds = 1)
     {
         for (int i = 0; i < seconds; ++i)
-            juke->Timer1_Timer();
+            QMetaObject::invokeMethod(timer(), "timeout");
     }
-    std::string clock() const { return juke->Text1->text().toStdString(); }
+    std::string clock() const { return ctl<QLineEdit>(*juke, "Text1")->text().toStdString(); }
     std::string caption() const { return juke->windowTitle().toStdString(); }
+    QToolButton* button(const char* name) const { return ctl<QToolButton>(*juke, name); }
+    QCheckBox* check(const char* name) const { return ctl<QCheckBox>(*juke, name); }
+    QRadioButton* option(const char* name) const { return ctl<QRadioButton>(*juke, name); }
+    QScrollBar* volume() const { return ctl<QScrollBar>(*juke, "HScroll1"); }
+    QTimer* timer() const { return ctl<QTimer>(*juke, "Timer1"); }
     Jukebox* juke = nullptr;
 };
 
 TEST_F(JukeboxWindow, StartsWithTheDesignState)
 {
     EXPECT_EQ(caption(), "SPC-Jukebox");
-    EXPECT_FALSE(juke->Check1->isChecked());
-    EXPECT_TRUE(juke->Check2->isChecked());
-    EXPECT_TRUE(juke->Check3->isChecked());
-    EXPECT_FALSE(juke->Option1->isChecked());
-    EXPECT_TRUE(juke->Option2->isChecked());
-    EXPECT_EQ(juke->HScroll1->minimum(), 0);
-    EXPECT_EQ(juke->HScroll1->maximum(), 100);
-    EXPECT_EQ(juke->HScroll1->value(), 75);
+    EXPECT_FALSE(check("Check1")->isChecked());
+    EXPECT_TRUE(check("Check2")->isChecked());
+    EXPECT_TRUE(check("Check3")->isChecked());
+    EXPECT_FALSE(option("Option1")->isChecked());
+    EXPECT_TRUE(option("Option2")->isChecked());
+    EXPECT_EQ(volume()->minimum(), 0);
+    EXPECT_EQ(volume()->maximum(), 100);
+    EXPECT_EQ(volume()->value(), 75);
     EXPECT_EQ(clock(), "  0:00");
-    EXPECT_EQ(juke->Timer1->interval(), 1000);
-    EXPECT_FALSE(juke->Timer1->isActive());
-    for (QWidget* w : {static_cast<QWidget*>(juke->Picture1), static_cast<QWidget*>(juke->Picture2),
-                       static_cast<QWidget*>(juke->Image1)}) {
-        EXPECT_FALSE(w->accessibleName().isEmpty());
-        EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(timer()->interval(), 1000);
+    EXPECT_FALSE(timer()->isActive());
+    for (const char* name : {"Picture1", "Picture2", "Image1"}) {
+        EXPECT_FALSE(button(name)->accessibleName().isEmpty()) << name;
+        EXPECT_TRUE(button(name)->focusPolicy() & Qt::TabFocus) << name;
     }
-    EXPECT_EQ(juke->Image1->toolTip().toStdString(), "Stop the Clock");
+    EXPECT_EQ(button("Image1")->toolTip().toStdString(), "Stop the Clock");
 }
 
 TEST_F(JukeboxWindow, MenuShowsTheWindow)
@@ -63,7 +73,7 @@ TEST_F(JukeboxWindow, MenuShowsTheWindow)
 TEST_F(JukeboxWindow, CancelledDialogChangesNothing)
 {
     tick();
-    juke->Picture1->click();  // Play, the dialog cancelled
+    button("Picture1")->click();  // Play, the dialog cancelled
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogs[0].filter, "Playable Files|*.SPC;*.ZST");
     EXPECT_EQ(dialogs.fileDialogs[0].startFolder, "C:\\SPC\\");
@@ -71,7 +81,7 @@ TEST_F(JukeboxWindow, CancelledDialogChangesNothing)
     EXPECT_TRUE(process.calls.empty());
     EXPECT_EQ(caption(), "SPC-Jukebox");
     EXPECT_EQ(clock(), "  0:1");
-    EXPECT_FALSE(juke->Timer1->isActive());
+    EXPECT_FALSE(timer()->isActive());
 }
 
 TEST_F(JukeboxWindow, PlayStartsSpcPlayHiddenAndRunsTheClock)
@@ -82,7 +92,7 @@ TEST_F(JukeboxWindow, PlayStartsSpcPlayHiddenAndRunsTheClock)
     EXPECT_EQ(process.calls[0].workingDir, "C:\\KIVALTO");
     EXPECT_EQ(process.calls[0].mode, ShowMode::Hidden);
     EXPECT_EQ(caption(), "Press enter to stop playing.");
-    EXPECT_TRUE(juke->Timer1->isActive());
+    EXPECT_TRUE(timer()->isActive());
     EXPECT_EQ(clock(), "  0:00");
     EXPECT_TRUE(dialogs.boxes.empty());
 
@@ -103,15 +113,15 @@ TEST_F(JukeboxWindow, PlayStartsSpcPlayHiddenAndRunsTheClock)
 TEST_F(JukeboxWindow, EnterStopsThePlayerCloseKeepsItQuittingStopsIt)
 {
     play("C:\\MUSIC\\SONG.SPC");
-    QTest::keyClick(juke->Check1, Qt::Key_Return);
+    QTest::keyClick(check("Check1"), Qt::Key_Return);
     EXPECT_EQ(process.stopped, 1);
-    EXPECT_FALSE(juke->Timer1->isActive());
+    EXPECT_FALSE(timer()->isActive());
     EXPECT_EQ(caption(), "SPC-Jukebox");
     QTest::keyClick(juke, Qt::Key_Enter);  // nothing left to stop
     EXPECT_EQ(process.stopped, 1);
 
     play("C:\\MUSIC\\SONG.SPC");
-    juke->Picture2->click();  // Close
+    button("Picture2")->click();  // Close
     EXPECT_EQ(process.stopped, 1);
     destroyWindows(app);
     EXPECT_EQ(process.stopped, 2);
@@ -119,15 +129,15 @@ TEST_F(JukeboxWindow, EnterStopsThePlayerCloseKeepsItQuittingStopsIt)
 
 TEST_F(JukeboxWindow, ControlsChooseTheSwitches)
 {
-    juke->Check1->setChecked(true);
-    juke->Check2->setChecked(false);
-    juke->Option1->setChecked(true);
-    juke->Check3->setChecked(false);
-    EXPECT_FALSE(juke->Option2->isChecked());
+    check("Check1")->setChecked(true);
+    check("Check2")->setChecked(false);
+    option("Option1")->setChecked(true);
+    check("Check3")->setChecked(false);
+    EXPECT_FALSE(option("Option2")->isChecked());
     play("C:\\M\\A.SPC");
-    juke->HScroll1->setValue(0);
+    volume()->setValue(0);
     play("C:\\M\\A.SPC");
-    juke->HScroll1->setValue(100);
+    volume()->setValue(100);
     play("C:\\M\\A.SPC");
     ASSERT_EQ(process.calls.size(), 3u);
     EXPECT_EQ(process.calls[0].commandLine, "C:\\SPC\\spcplay C:\\M\\A.SPC -z -x -r 2");
@@ -144,7 +154,7 @@ TEST_F(JukeboxWindow, FailedStartReportsAndStopsTheClock)
     EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
     EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
     EXPECT_EQ(dialogs.boxes[0].icon, Icon::None);
-    EXPECT_FALSE(juke->Timer1->isActive());
+    EXPECT_FALSE(timer()->isActive());
     EXPECT_EQ(caption(), "SPC-Jukebox");
 }
 
@@ -153,16 +163,16 @@ TEST_F(JukeboxWindow, StopTheClockAndCloseLeaveThePlayerAlone)
     play("C:\\MUSIC\\SONG.SPC");
     tick(600);
     EXPECT_EQ(clock(), "  10:0");
-    juke->Image1->click();  // Stop the Clock
-    EXPECT_FALSE(juke->Timer1->isActive());
+    button("Image1")->click();  // Stop the Clock
+    EXPECT_FALSE(timer()->isActive());
     EXPECT_EQ(caption(), "SPC-Jukebox");
 
     play("C:\\MUSIC\\SONG.SPC");
     juke->show();
     tick();
-    juke->Picture2->click();  // Close
+    button("Picture2")->click();  // Close
     EXPECT_FALSE(juke->isVisible());
-    EXPECT_FALSE(juke->Timer1->isActive());
+    EXPECT_FALSE(timer()->isActive());
     // Reopened, it keeps the last clock text.
     main().SPCJuke_Click();
     EXPECT_EQ(clock(), "  0:1");
@@ -181,6 +191,6 @@ TEST_F(JukeboxWindow, NamesDosCannotTakeStartNothing)
         EXPECT_NE(dialogs.lastText().find(why), std::string::npos) << dialogs.lastText();
         EXPECT_TRUE(process.calls.empty());
         EXPECT_EQ(caption(), "SPC-Jukebox");
-        EXPECT_FALSE(juke->Timer1->isActive());
+        EXPECT_FALSE(timer()->isActive());
     }
 }

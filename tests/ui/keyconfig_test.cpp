@@ -3,6 +3,7 @@
 
 #include "app/windows/Paths.h"
 #include "keys/windows/keyconfig.h"
+#include "keys/windows/padkeyboxes.h"
 #include "platform/qt/text.h"
 #include "platform/textfield.h"
 #include "plugins/windows/Editor.h"
@@ -10,6 +11,9 @@
 #include "ui/windows/mesage.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
 #include <array>
 #include <vector>
 
@@ -68,14 +72,18 @@ protected:
         main().zcon_Click();
     }
     keyconfig& win() { return *app.keyconfig; }
-    void savePlayer1() { win().Command3->click(); }  // "Save Player 1 Keys"
-    void savePlayer2() { win().Command4->click(); }  // "Save Player 2 Keys"
+    QPushButton* button(const char* name) { return ctl<QPushButton>(win(), name); }
+    QSlider* slider() { return ctl<QSlider>(win(), "Slider1"); }
+    QLineEdit* folder() { return ctl<QLineEdit>(win(), "Text2"); }  // the emulator directory
+    QLineEdit* keyBox(int i) { return ctl<QLineEdit>(win(), padKeyBoxName(i).toLatin1().constData()); }
+    void savePlayer1() { button("Command3")->click(); }  // "Save Player 1 Keys"
+    void savePlayer2() { button("Command4")->click(); }  // "Save Player 2 Keys"
     void typeKeys(const std::array<const char*, 12>& keys)
     {
         for (std::size_t i = 0; i < keys.size(); ++i)
-            win().Text1[i]->setText(keys[i]);
+            keyBox(static_cast<int>(i))->setText(keys[i]);
     }
-    std::string box(int i) { return bytes(win().Text1[static_cast<std::size_t>(i)]->text()); }
+    std::string box(int i) { return bytes(keyBox(i)->text()); }
     bool errorShown(const std::string& text)
     {
         return app.errorfrm->isVisible() && bytes(app.errorfrm->Label1->text()) == text;
@@ -117,7 +125,7 @@ TEST_F(KeyconfigStartup, MissingOrShortLookupFileIsReportedAtStartup)
     EXPECT_EQ(shown.rfind("You have no plugins", 0), 0u) << shown;
     EXPECT_EQ(shown.substr(shown.find("\n\n") + 2),
               "A required file 'LOOKUP.DAT' was not found. Kivalto will not function correctly without it.");
-    EXPECT_EQ(app.keyconfig->scanCodes.codes['A'], 0);
+    EXPECT_EQ(app.keyconfig->scanCodeTable().codes['A'], 0);
 }
 
 TEST_F(KeyconfigStartup, ShortLookupFileKeepsTheEntriesRead)
@@ -125,8 +133,8 @@ TEST_F(KeyconfigStartup, ShortLookupFileKeepsTheEntriesRead)
     writeFile("C:\\KIVALTO\\LOOKUP.DAT", "1,2,3\r\n4\r\n");
     startup();
     EXPECT_TRUE(app.errorfrm->isVisible());
-    EXPECT_EQ(app.keyconfig->scanCodes.codes[3], 4);
-    EXPECT_EQ(app.keyconfig->scanCodes.codes[4], 0);
+    EXPECT_EQ(app.keyconfig->scanCodeTable().codes[3], 4);
+    EXPECT_EQ(app.keyconfig->scanCodeTable().codes[4], 0);
 }
 
 TEST_F(KeyconfigTest, WindowShowsTheSelectedEmulatorsDefaults)
@@ -134,41 +142,43 @@ TEST_F(KeyconfigTest, WindowShowsTheSelectedEmulatorsDefaults)
     EXPECT_FALSE(app.errorfrm->isVisible());
     EXPECT_EQ(win().windowTitle(), "Configure Keys");
     EXPECT_TRUE(win().isVisible());
-    EXPECT_EQ(win().Slider1->value(), 1);
-    EXPECT_EQ(win().emucap->text(), "ZSNES Path:");
-    EXPECT_EQ(win().Text2->text(), "C:\\ZSNES\\");
-    EXPECT_EQ(win().emucap->buddy(), win().Text2);
-    EXPECT_EQ(win().Text2->toolTip(), "Enter the Path to the Selected Emulator");
+    QLabel* caption = ctl<QLabel>(win(), "emucap");
+    EXPECT_EQ(slider()->value(), 1);
+    EXPECT_EQ(caption->text(), "ZSNES Path:");
+    EXPECT_EQ(folder()->text(), "C:\\ZSNES\\");
+    EXPECT_EQ(caption->buddy(), folder());
+    EXPECT_EQ(folder()->toolTip(), "Enter the Path to the Selected Emulator");
 
-    win().Text2->setText("D:\\EMU\\");
+    folder()->setText("D:\\EMU\\");
     main().nlkcon_Click();
-    EXPECT_EQ(win().Slider1->value(), 3);
-    EXPECT_EQ(win().emucap->text(), "NLKE Path:");
-    EXPECT_EQ(win().Text2->text(), "C:\\NLKE\\");
-    win().Slider1->setValue(2);
-    EXPECT_EQ(win().emucap->text(), "ESNES Path:");
-    EXPECT_EQ(win().Text2->text(), "C:\\ESNES\\");
-    win().Text2->setText("D:\\EMU\\");
-    win().Form_Activate();
-    EXPECT_EQ(win().Text2->text(), "C:\\ESNES\\");
+    EXPECT_EQ(slider()->value(), 3);
+    EXPECT_EQ(caption->text(), "NLKE Path:");
+    EXPECT_EQ(folder()->text(), "C:\\NLKE\\");
+    slider()->setValue(2);
+    EXPECT_EQ(caption->text(), "ESNES Path:");
+    EXPECT_EQ(folder()->text(), "C:\\ESNES\\");
+    folder()->setText("D:\\EMU\\");
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&win(), &activation);
+    EXPECT_EQ(folder()->text(), "C:\\ESNES\\");
 
     const char* labels[] = {"Button A", "Button B", "Right Shoulder", "Left Shoulder", "Button Y", "Button X",
                             "Start",    "Select",   "Up",             "Down",          "Left",     "Right"};
     for (std::size_t i = 0; i < 12; ++i) {
         bool labelled = false;
         for (auto* l : win().findChildren<QLabel*>())
-            labelled |= l->buddy() == win().Text1[i] && l->text() == labels[i];
+            labelled |= l->buddy() == keyBox(static_cast<int>(i)) && l->text() == labels[i];
         EXPECT_TRUE(labelled) << labels[i];
     }
 
-    win().Command5->click();  // What keys are Valid?
+    button("Command5")->click();  // What keys are Valid?
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, "All letters are valid. Numbers 0-9 will be converted to their NumPad "
                                      "equivalents so that 8 will become up and 1 will become Ins. No other keys are "
                                      "valid.");
     EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
 
-    win().Command1->click();  // Close
+    button("Command1")->click();  // Close
     EXPECT_FALSE(win().isVisible());
 }
 
@@ -251,7 +261,7 @@ TEST_F(KeyconfigTest, NlkePlayer2SaveOnAMissingFileWrites12Characters)
 TEST_F(KeyconfigTest, ResetThenSaveStopsAfterTheRecordFile)
 {
     typeKeys(keys);
-    win().Command2->click();  // Reset
+    button("Command2")->click();  // Reset
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(box(i), "");
     savePlayer1();
@@ -290,7 +300,7 @@ TEST_F(KeyconfigTest, ZsnesWithoutAUsableScanKeyLineIsAnError)
     EXPECT_EQ(readFile("C:\\ZSNES\\zsnes.cfg"), "ScanKey2 = 1,2,3\r\n");
     app.errorfrm->Command1->click();
 
-    win().Text2->setText("C:\\NOWHERE\\");
+    folder()->setText("C:\\NOWHERE\\");
     savePlayer2();
     EXPECT_TRUE(errorShown(kError2));
     EXPECT_FALSE(app.mesage->isVisible());
@@ -354,11 +364,11 @@ TEST_F(KeyconfigTest, AKeyFileLongerThanWhatIsReadIsRefusedAndNothingIsWritten)
     for (const Case& c : cases) {
         writeFile(c.plugin, crlf(pluginLines()));
         writeFile(c.file, c.bytes);
-        win().Slider1->setValue(c.slider);
-        win().Text2->setText(c.folder);
+        slider()->setValue(c.slider);
+        folder()->setText(c.folder);
         typeKeys(keys);
         for (int player : {1, 2}) {
-            (player == 1 ? win().Command3 : win().Command4)->click();
+            button(player == 1 ? "Command3" : "Command4")->click();
             EXPECT_TRUE(errorShown(keyFileTooLargeError(c.file))) << c.file;
             EXPECT_EQ(readFile(c.file), c.bytes) << c.file;
             EXPECT_EQ(readFile(c.plugin), crlf(pluginLines())) << c.file;

@@ -2,13 +2,27 @@
 #include "fixture.h"
 #include "keys/windows/keyconfig.h"
 #include "keys/windows/keyview.h"
+#include "keys/windows/padkeyboxes.h"
 #include "platform/qt/text.h"
 #include "plugins/windows/Editor.h"
 
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <array>
 
 using namespace kivalto;
+
+namespace {
+
+// Pad key box `slot` of a key window.
+QLineEdit* keyBox(const QWidget& window, int slot)
+{
+    return ctl<QLineEdit>(window, padKeyBoxName(slot).toLatin1().constData());
+}
+
+} // namespace
 
 class KeyViewer : public test::KivaltoTest {
 protected:
@@ -22,13 +36,13 @@ protected:
                     "c" + std::to_string(col) + "r" + std::to_string(row);
     }
     keyview& v() { return *app.keyview; }
+    QLabel* note() { return ctl<QLabel>(v(), "Label13"); }
     void expectColumn(int col, int boxes)
     {
         for (int i = 0; i < 12; ++i) {
             SCOPED_TRACE(i);
-            EXPECT_EQ(bytes(v().Text1[static_cast<std::size_t>(i)]->text()),
-                      "c" + std::to_string(col) + "r" + std::to_string(i));
-            EXPECT_EQ(v().Text1[static_cast<std::size_t>(i)]->isHidden(), i >= boxes);
+            EXPECT_EQ(bytes(keyBox(v(), i)->text()), "c" + std::to_string(col) + "r" + std::to_string(i));
+            EXPECT_EQ(keyBox(v(), i)->isHidden(), i >= boxes);
         }
     }
 };
@@ -40,7 +54,7 @@ TEST_F(KeyViewer, PadHidesTheDirections)
     EXPECT_FALSE(v().isHidden());
     EXPECT_EQ(v().windowTitle(), "Player 1 Controller");
     expectColumn(3, 8);
-    EXPECT_TRUE(v().Label13->isHidden());
+    EXPECT_TRUE(note()->isHidden());
 }
 
 TEST_F(KeyViewer, KeyboardShowsAllKeysAndTheNote)
@@ -48,8 +62,8 @@ TEST_F(KeyViewer, KeyboardShowsAllKeysAndTheNote)
     ctl<QScrollBar>(main(), "Play1select")->setValue(1);
     main().Play1keys_Click();
     expectColumn(0, 12);
-    EXPECT_FALSE(v().Label13->isHidden());
-    EXPECT_EQ(v().Label13->text(), "If the keys shown here are not the correct ones for the emulator, you must change "
+    EXPECT_FALSE(note()->isHidden());
+    EXPECT_EQ(note()->text(), "If the keys shown here are not the correct ones for the emulator, you must change "
                                    "them using the plugin editor, otherwise SnesKey will not work correctly.");
 }
 
@@ -60,8 +74,8 @@ TEST_F(KeyViewer, PlayerTwoAlwaysShowsAllTwelve)
     ctl<QPushButton>(main(), "PLAY2Keys")->click();
     EXPECT_EQ(v().windowTitle(), "Player 2 Keys");
     expectColumn(1, 12);
-    EXPECT_TRUE(v().Label13->isHidden());
-    v().Command1_Click();  // Close
+    EXPECT_TRUE(note()->isHidden());
+    ctl<QPushButton>(v(), "Command1")->click();  // Close
     EXPECT_TRUE(v().isHidden());
 }
 
@@ -82,15 +96,19 @@ std::array<int, 4> gridPlace(QWidget* w)
 TEST_F(KeyViewer, LaidOutAndLabelledLikeTheKeyConfiguration)
 {
     const keyconfig& config = *app.keyconfig;
-    for (std::size_t i = 0; i < 12; ++i) {
+    for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_NE(gridPlace(v().Text1[i])[0], -1);
-        EXPECT_EQ(gridPlace(v().Text1[i]), gridPlace(config.Text1[i]));
-        EXPECT_EQ(v().Text1[i]->accessibleName(), kPadKeyCaptions[i]);
-        EXPECT_EQ(config.Text1[i]->accessibleName(), kPadKeyCaptions[i]);
-        EXPECT_EQ(v().boxLabels[i]->buddy(), v().Text1[i]);
+        const char* caption = kPadKeyCaptions[static_cast<std::size_t>(i)];
+        EXPECT_NE(gridPlace(keyBox(v(), i))[0], -1);
+        EXPECT_EQ(gridPlace(keyBox(v(), i)), gridPlace(keyBox(config, i)));
+        EXPECT_EQ(keyBox(v(), i)->accessibleName(), caption);
+        EXPECT_EQ(keyBox(config, i)->accessibleName(), caption);
+        int labels = 0;
+        for (const QLabel* label : v().findChildren<QLabel*>())
+            labels += label->buddy() == keyBox(v(), i) && label->text() == caption;
+        EXPECT_EQ(labels, 1);
     }
-    EXPECT_EQ(gridPlace(v().joypic1), gridPlace(config.joypic1));
+    EXPECT_EQ(gridPlace(ctl<QLabel>(v(), "joypic1")), gridPlace(ctl<QLabel>(config, "joypic1")));
 }
 
 // The boxes sit as the keys do on the pad: the directions around a cross,
@@ -101,8 +119,7 @@ TEST_F(KeyViewer, BoxesFollowThePad)
     for (QWidget* window : {static_cast<QWidget*>(&v()), static_cast<QWidget*>(app.keyconfig)}) {
         window->show();
         QApplication::processEvents();
-        const auto& boxes = window == &v() ? v().Text1 : app.keyconfig->Text1;
-        const auto at = [&](int i) { return boxes[static_cast<std::size_t>(i)]->mapTo(window, QPoint(0, 0)); };
+        const auto at = [&](int i) { return keyBox(*window, i)->mapTo(window, QPoint(0, 0)); };
         // Each row: a box to the left of another on the same line.
         const std::pair<int, int> sideBySide[] = {{Left, Right}, {Y, A}, {L, R}, {Select, Start}, {Right, Y}};
         for (const auto& [left, right] : sideBySide) {

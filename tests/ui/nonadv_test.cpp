@@ -5,6 +5,11 @@
 #include "keys/windows/sneskeycon.h"
 #include "platform/qt/text.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
 using namespace kivalto;
 
 namespace {
@@ -19,6 +24,14 @@ Lines texts(const QListWidget* list)
     return out;
 }
 
+// Picks a controller by name in the SnesKey window, as choosing it in its box does.
+void chooseController(const sneskeycon& window, const char* name)
+{
+    auto* box = ctl<QComboBox>(window, "Combo1");
+    box->setEditText(name);
+    emit box->activated(box->currentIndex());
+}
+
 } // namespace
 
 class ManualMapping : public test::KivaltoTest {
@@ -28,41 +41,51 @@ protected:
         writeFile("C:\\KIVALTO\\EIGHT.SKP", "BUTS,b0,b1,b2,b3,b4,b5,b6,b7,DONEBUTS");
         startup();
         app.Paths->field(PathField::GUIDIr)->setText("C:\\KIVALTO\\");
-        app.sneskeycon->Combo1->setEditText("EIGHT");
-        app.sneskeycon->Combo1_Click();
+        chooseController(*app.sneskeycon, "EIGHT");
     }
     nonadv& w() { return *app.nonadv; }
-    void pressAccept() { w().Command4_Click(); }
-    void pressLoad() { w().Command5_Click(); }  // asks for a mapping file
-    void pressSave() { w().Command6_Click(); }  // asks where to save one
-    void pressClose() { w().Command1_Click(); }
+    QListWidget* buttons() { return ctl<QListWidget>(w(), "List1"); }
+    QListWidget* keyList() { return ctl<QListWidget>(w(), "List2"); }
+    QLineEdit* keyText() { return ctl<QLineEdit>(w(), "Text3"); }
+    void press(const char* name) { ctl<QPushButton>(w(), name)->click(); }
+    void pressAccept() { press("Command4"); }
+    void pressLoad() { press("Command5"); }  // asks for a mapping file
+    void pressSave() { press("Command6"); }  // asks where to save one
+    void pressClose() { press("Command1"); }
+    // The window shown, then made active, as when the user opens it.
+    void open()
+    {
+        w().show();
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(&w(), &activation);
+    }
     void accept(int row, const char* key)
     {
-        w().List1->setCurrentRow(row);
-        w().Text3->setText(key);
+        buttons()->setCurrentRow(row);
+        keyText()->setText(key);
         pressAccept();
     }
 };
 
 TEST_F(ManualMapping, ActivationSelectsTheFirstButtonAndAcceptUpperCases)
 {
-    w().List1->setCurrentRow(3);
-    EXPECT_EQ(w().List2->currentRow(), 3);
-    EXPECT_EQ(w().Text3->text(), "3");
+    buttons()->setCurrentRow(3);
+    EXPECT_EQ(keyList()->currentRow(), 3);
+    EXPECT_EQ(keyText()->text(), "3");
 
-    w().Form_Activate();
-    EXPECT_EQ(w().List1->currentRow(), 0);
-    EXPECT_EQ(w().List2->currentRow(), 0);
-    EXPECT_EQ(w().Text3->text(), "0");
+    open();
+    EXPECT_EQ(buttons()->currentRow(), 0);
+    EXPECT_EQ(keyList()->currentRow(), 0);
+    EXPECT_EQ(keyText()->text(), "0");
 
-    w().Text3->setText("num8");
+    keyText()->setText("num8");
     pressAccept();
-    EXPECT_EQ(bytes(w().List2->item(0)->text()), "NUM8");
+    EXPECT_EQ(bytes(keyList()->item(0)->text()), "NUM8");
 
-    w().List2->setCurrentRow(-1);
-    w().Text3->setText("space");
+    keyList()->setCurrentRow(-1);
+    keyText()->setText("space");
     pressAccept();
-    EXPECT_EQ(texts(w().List2), (Lines{"NUM8", "1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(texts(keyList()), (Lines{"NUM8", "1", "2", "3", "4", "5", "6", "7"}));
 }
 
 // The window becomes active again when a Save or Load dialog closes; only
@@ -75,25 +98,24 @@ TEST_F(ManualMapping, OnlyOpeningTheWindowSelectsTheFirstButton)
     };
     w().show();
     activate();
-    EXPECT_EQ(w().List2->currentRow(), 0);
-    w().List1->setCurrentRow(3);
+    EXPECT_EQ(keyList()->currentRow(), 0);
+    buttons()->setCurrentRow(3);
     pressSave();  // the dialog is cancelled
     activate();
-    EXPECT_EQ(w().List2->currentRow(), 3);
+    EXPECT_EQ(keyList()->currentRow(), 3);
     pressClose();
     w().show();
     activate();
-    EXPECT_EQ(w().List2->currentRow(), 0);
+    EXPECT_EQ(keyList()->currentRow(), 0);
 }
 
 TEST_F(ManualMapping, EmptyButtonListIsHarmless)
 {
-    app.sneskeycon->Combo1->setEditText("NONE");
-    app.sneskeycon->Combo1_Click();
-    w().Form_Activate();
-    w().Text3->setText("a");
+    chooseController(*app.sneskeycon, "NONE");
+    open();
+    keyText()->setText("a");
     pressAccept();
-    EXPECT_EQ(w().List2->count(), 0);
+    EXPECT_EQ(keyList()->count(), 0);
 }
 
 TEST_F(ManualMapping, SaveAndLoadRoundTrip)
@@ -116,7 +138,7 @@ TEST_F(ManualMapping, SaveAndLoadRoundTrip)
     pressLoad();
     EXPECT_FALSE(dialogs.fileDialogs[1].save);
     EXPECT_EQ(dialogs.fileDialogs[1].filter, "*.SKS|*.SKS");
-    EXPECT_EQ(texts(w().List2), keys);
+    EXPECT_EQ(texts(keyList()), keys);
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(app.fs.currentDir(), "C:\\KIVALTO");
 
@@ -124,7 +146,7 @@ TEST_F(ManualMapping, SaveAndLoadRoundTrip)
     writeFile("C:\\MAPS\\TWO.SKS", " 1 \r\nq\r\nw\r\n");
     dialogs.files.push_back("C:\\MAPS\\TWO.SKS");
     pressLoad();
-    EXPECT_EQ(texts(w().List2), (Lines{"q", "w", "A", "B", "ENTER", "SPACE", "LCTRL", "PGUP"}));
+    EXPECT_EQ(texts(keyList()), (Lines{"q", "w", "A", "B", "ENTER", "SPACE", "LCTRL", "PGUP"}));
     pressLoad();
     pressSave();
     EXPECT_TRUE(dialogs.boxes.empty());
@@ -132,7 +154,7 @@ TEST_F(ManualMapping, SaveAndLoadRoundTrip)
 
 TEST_F(ManualMapping, BadMappingFilesChangeNothing)
 {
-    const Lines before = texts(w().List2);
+    const Lines before = texts(keyList());
     writeFile("C:\\MAPS\\NINE.SKS", " 8 \r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
     writeFile("C:\\MAPS\\BAD.SKS", "three\r\nA\r\n");
     writeFile("C:\\MAPS\\SHORT.SKS", " 3 \r\nA\r\n");
@@ -140,7 +162,7 @@ TEST_F(ManualMapping, BadMappingFilesChangeNothing)
         dialogs.files.push_back(name);
     for (int i = 0; i < 4; ++i)
         pressLoad();
-    EXPECT_EQ(texts(w().List2), before);
+    EXPECT_EQ(texts(keyList()), before);
     ASSERT_EQ(dialogs.boxes.size(), 4u);
     EXPECT_EQ(dialogs.boxes[0].text, "The mapping file C:\\MAPS\\NINE.SKS holds 9 keys, but the controller has only 8 "
                                      "buttons. Nothing was changed.");
@@ -158,8 +180,8 @@ TEST_F(ManualMapping, BadMappingFilesChangeNothing)
 
 TEST_F(ManualMapping, HelpTexts)
 {
-    w().Command2_Click();  // Help
-    w().Command3_Click();  // Valid Keys
+    press("Command2");  // Help
+    press("Command3");  // Valid Keys
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[0].text,
               "This window has appeared because you chose to disable advanced SnesKey support. This means that you "
@@ -186,7 +208,7 @@ TEST_F(ManualMapping, MenuItemsSwitchAdvancedSupportAndTestAfterRunning)
     EXPECT_FALSE(ctl<QAction>(m, "sneskadv")->isChecked());
     EXPECT_TRUE(ctl<QAction>(m, "nonadvcon")->isEnabled());
     EXPECT_FALSE(w().isHidden());
-    EXPECT_EQ(w().List1->currentRow(), 0);
+    EXPECT_EQ(buttons()->currentRow(), 0);
 
     ctl<QAction>(m, "sneskadv")->trigger();
     EXPECT_TRUE(ctl<QAction>(m, "sneskadv")->isChecked());

@@ -7,7 +7,11 @@
 #include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 
 using namespace kivalto;
 using SnesKeyConfig = test::KivaltoTest;
@@ -27,14 +31,30 @@ Lines texts(const QListWidget* list)
     return out;
 }
 
+QComboBox* controllerBox(const sneskeycon& w) { return ctl<QComboBox>(w, "Combo1"); }
+QListWidget* buttonList(const QWidget& w) { return ctl<QListWidget>(w, "List2"); }  // sneskeycon's buttons
+QListWidget* mapToList(const QWidget& w) { return ctl<QListWidget>(w, "List1"); }
+QRadioButton* playerTwoOption(const sneskeycon& w) { return ctl<QRadioButton>(w, "Option2"); }
+
+// The controller box's choice, as the user makes it.
+void chooseRow(sneskeycon& w, int row)
+{
+    controllerBox(w)->setCurrentIndex(row);
+    emit controllerBox(w)->activated(row);
+}
+
 void choose(sneskeycon& w, const char* name)
 {
-    w.Combo1->setEditText(name);
-    w.Combo1_Click();
+    controllerBox(w)->setEditText(name);
+    emit controllerBox(w)->activated(controllerBox(w)->currentIndex());
 }
 
 // Done: saves SnesKey.dat and hides the window.
-void pressDone(sneskeycon& w) { w.Command1_Click(); }
+void pressDone(sneskeycon& w) { ctl<QPushButton>(w, "Command1")->click(); }
+
+// The manual mapping window's button names (List1) and keys (List2).
+Lines manualButtons(const nonadv& w) { return texts(ctl<QListWidget>(w, "List1")); }
+Lines manualKeys(const nonadv& w) { return texts(ctl<QListWidget>(w, "List2")); }
 
 void setColumn(EmulatorPlugin& plugin, KeyColumn column, const Lines& keys)
 {
@@ -50,24 +70,23 @@ TEST_F(SnesKeyConfig, ListsProfilesAndLoadsTheChosenOneIntoBothWindows)
     writeFile("C:\\KIVALTO\\custom.skp", "BUTS,x,y,DONEBUTS");
     startup();
     sneskeycon& w = *app.sneskeycon;
-    ASSERT_EQ(w.Combo1->count(), 2);
-    EXPECT_EQ(w.Combo1->itemText(0), "custom");
-    EXPECT_EQ(w.Combo1->itemText(1), "PAD");
-    EXPECT_EQ(w.Combo1->currentText(), "");
+    ASSERT_EQ(controllerBox(w)->count(), 2);
+    EXPECT_EQ(controllerBox(w)->itemText(0), "custom");
+    EXPECT_EQ(controllerBox(w)->itemText(1), "PAD");
+    EXPECT_EQ(controllerBox(w)->currentText(), "");
 
-    w.Combo1->setCurrentIndex(1);
-    w.Combo1_Click();  // the controller box's choice
-    EXPECT_EQ(w.List3, (Lines{"Port = 378", "Mode = 2", "fast"}));
-    EXPECT_EQ(texts(w.List2), (Lines{"Fire", "Jump"}));
-    EXPECT_EQ(w.List4, (Lines{"0", "1"}));
-    EXPECT_EQ(texts(app.nonadv->List1), (Lines{"Fire", "Jump"}));
-    EXPECT_EQ(texts(app.nonadv->List2), (Lines{"0", "1"}));
+    chooseRow(w, 1);
+    EXPECT_EQ(w.profileInput().driverLines, (Lines{"Port = 378", "Mode = 2", "fast"}));
+    EXPECT_EQ(texts(buttonList(w)), (Lines{"Fire", "Jump"}));
+    EXPECT_EQ(w.profileInput().buttonSlots, (Lines{"0", "1"}));
+    EXPECT_EQ(manualButtons(*app.nonadv), (Lines{"Fire", "Jump"}));
+    EXPECT_EQ(manualKeys(*app.nonadv), (Lines{"0", "1"}));
 
     choose(w, "custom");
-    EXPECT_TRUE(w.List3.empty());
-    EXPECT_EQ(texts(w.List2), (Lines{"x", "y"}));
-    EXPECT_EQ(w.List4, (Lines{"0", "1"}));
-    EXPECT_EQ(texts(app.nonadv->List1), (Lines{"x", "y"}));
+    EXPECT_TRUE(w.profileInput().driverLines.empty());
+    EXPECT_EQ(texts(buttonList(w)), (Lines{"x", "y"}));
+    EXPECT_EQ(w.profileInput().buttonSlots, (Lines{"0", "1"}));
+    EXPECT_EQ(manualButtons(*app.nonadv), (Lines{"x", "y"}));
     EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
 }
 
@@ -78,9 +97,9 @@ TEST_F(SnesKeyConfig, CorruptProfileKeepsWhatWasReadAndNamesTheFile)
     sneskeycon& w = *app.sneskeycon;
     choose(w, "HALF");
     EXPECT_EQ(bytes(app.errorfrm->Label1->text()), std::string(kTemplateError) + "HALF.SKP");
-    EXPECT_EQ(w.List3, Lines{"Port = 378"});
-    EXPECT_EQ(texts(w.List2), Lines{"Fire"});
-    EXPECT_EQ(texts(app.nonadv->List2), Lines{"0"});
+    EXPECT_EQ(w.profileInput().driverLines, Lines{"Port = 378"});
+    EXPECT_EQ(texts(buttonList(w)), Lines{"Fire"});
+    EXPECT_EQ(manualKeys(*app.nonadv), Lines{"0"});
 }
 
 TEST_F(SnesKeyConfig, MappingAButtonAndSeeingItAgain)
@@ -91,18 +110,17 @@ TEST_F(SnesKeyConfig, MappingAButtonAndSeeingItAgain)
     choose(w, "PAD");
 
     // Nothing selected among the buttons: a Map To click changes nothing.
-    w.List1->setCurrentRow(5);
-    w.List1_Click();  // the Map To list's click
-    EXPECT_EQ(w.List4, (Lines{"0", "1"}));
+    mapToList(w)->setCurrentRow(5);  // the Map To list's click
+    EXPECT_EQ(w.profileInput().buttonSlots, (Lines{"0", "1"}));
 
-    w.List2->setCurrentRow(1);
-    EXPECT_EQ(w.List1->currentRow(), 1);
-    w.List1->setCurrentRow(3);  // TL
-    EXPECT_EQ(w.List4, (Lines{"0", "3"}));
-    w.List2->setCurrentRow(0);
-    EXPECT_EQ(w.List1->currentRow(), 0);
-    w.List2->setCurrentRow(1);
-    EXPECT_EQ(bytes(w.List1->currentItem()->text()), "TL");
+    buttonList(w)->setCurrentRow(1);
+    EXPECT_EQ(mapToList(w)->currentRow(), 1);
+    mapToList(w)->setCurrentRow(3);  // TL
+    EXPECT_EQ(w.profileInput().buttonSlots, (Lines{"0", "3"}));
+    buttonList(w)->setCurrentRow(0);
+    EXPECT_EQ(mapToList(w)->currentRow(), 0);
+    buttonList(w)->setCurrentRow(1);
+    EXPECT_EQ(bytes(mapToList(w)->currentItem()->text()), "TL");
 }
 
 TEST_F(SnesKeyConfig, PlayerTwoAndMappingAreRestoredAfterARestart)
@@ -111,9 +129,9 @@ TEST_F(SnesKeyConfig, PlayerTwoAndMappingAreRestoredAfterARestart)
     startup();
     sneskeycon& w = *app.sneskeycon;
     choose(w, "PAD");
-    w.Option2->setChecked(true);
-    w.List2->setCurrentRow(2);
-    w.List1->setCurrentRow(7);
+    playerTwoOption(w)->setChecked(true);
+    buttonList(w)->setCurrentRow(2);
+    mapToList(w)->setCurrentRow(7);
     app.sneskeycon->show();
     pressDone(w);
     EXPECT_EQ(readFile("C:\\KIVALTO\\SNESKEY.DAT"), "PAD\r\nTrue\r\n 2 \r\n0\r\n1\r\n7\r\n");
@@ -122,14 +140,14 @@ TEST_F(SnesKeyConfig, PlayerTwoAndMappingAreRestoredAfterARestart)
     destroyWindows(app);
     startup();
     sneskeycon& again = *app.sneskeycon;
-    EXPECT_EQ(again.Combo1->currentText(), "PAD");
-    EXPECT_TRUE(again.Option2->isChecked());
+    EXPECT_EQ(controllerBox(again)->currentText(), "PAD");
+    EXPECT_TRUE(playerTwoOption(again)->isChecked());
     EXPECT_FALSE(again.playerOne());
-    EXPECT_EQ(again.List3, Lines{"Port = 378"});
-    EXPECT_EQ(again.List4, (Lines{"0", "1", "7"}));
+    EXPECT_EQ(again.profileInput().driverLines, Lines{"Port = 378"});
+    EXPECT_EQ(again.profileInput().buttonSlots, (Lines{"0", "1", "7"}));
     // The manual window is loaded after this one and still gets the buttons.
-    EXPECT_EQ(texts(app.nonadv->List1), (Lines{"Fire", "Jump", "Select"}));
-    EXPECT_EQ(texts(app.nonadv->List2), (Lines{"0", "1", "2"}));
+    EXPECT_EQ(manualButtons(*app.nonadv), (Lines{"Fire", "Jump", "Select"}));
+    EXPECT_EQ(manualKeys(*app.nonadv), (Lines{"0", "1", "2"}));
     EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
 }
 
@@ -143,8 +161,8 @@ TEST_F(SnesKeyConfig, RestoredSetupSurvivesTheControllerBoxLosingFocus)
     startup();
     sneskeycon& w = *app.sneskeycon;
     w.show();
-    emit w.Combo1->lineEdit()->editingFinished();  // what a focus change raises
-    EXPECT_EQ(w.List4, (Lines{"0", "3"}));
+    emit controllerBox(w)->lineEdit()->editingFinished();  // what a focus change raises
+    EXPECT_EQ(w.profileInput().buttonSlots, (Lines{"0", "3"}));
     pressDone(w);
     EXPECT_EQ(readFile("C:\\KIVALTO\\SnesKey.dat"), saved);
 }
@@ -161,7 +179,7 @@ TEST_F(SnesKeyConfig, DoneWithoutAControllerThenRestartShowsTheTemplateError)
     // Last of what start-up found, after the missing plugins and lookup.dat.
     EXPECT_TRUE(bytes(app.errorfrm->Label1->text()).ends_with("\n\n" + std::string(kTemplateError) + ".SKP"))
         << bytes(app.errorfrm->Label1->text());
-    EXPECT_EQ(app.sneskeycon->List2->count(), 0);
+    EXPECT_EQ(buttonList(*app.sneskeycon)->count(), 0);
 }
 
 TEST_F(SnesKeyConfig, VanishedProfileRestoresThePlayerButNoMapping)
@@ -170,8 +188,8 @@ TEST_F(SnesKeyConfig, VanishedProfileRestoresThePlayerButNoMapping)
     startup();
     EXPECT_TRUE(bytes(app.errorfrm->Label1->text()).ends_with("\n\n" + std::string(kTemplateError) + "GONE.SKP"))
         << bytes(app.errorfrm->Label1->text());
-    EXPECT_TRUE(app.sneskeycon->Option2->isChecked());
-    EXPECT_TRUE(app.sneskeycon->List4.empty());
+    EXPECT_TRUE(playerTwoOption(*app.sneskeycon)->isChecked());
+    EXPECT_TRUE(app.sneskeycon->profileInput().buttonSlots.empty());
 }
 
 TEST_F(SnesKeyConfig, MalformedSetupIsIgnoredSilently)
@@ -179,9 +197,9 @@ TEST_F(SnesKeyConfig, MalformedSetupIsIgnoredSilently)
     writeFile("C:\\KIVALTO\\PAD.SKP", "BUTS,Fire,Jump,DONEBUTS");
     writeFile("C:\\KIVALTO\\SnesKey.dat", "PAD\r\nperhaps\r\n");
     startup();
-    EXPECT_EQ(app.sneskeycon->Combo1->currentText(), "PAD");
-    EXPECT_TRUE(app.sneskeycon->Option1->isChecked());
-    EXPECT_EQ(app.sneskeycon->List2->count(), 0);
+    EXPECT_EQ(controllerBox(*app.sneskeycon)->currentText(), "PAD");
+    EXPECT_TRUE(ctl<QRadioButton>(*app.sneskeycon, "Option1")->isChecked());
+    EXPECT_EQ(buttonList(*app.sneskeycon)->count(), 0);
     EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
     EXPECT_TRUE(dialogs.boxes.empty());
 }
@@ -200,7 +218,7 @@ TEST_F(SnesKeyConfig, UnwritableSetupIsReportedAndTheWindowStays)
 TEST_F(SnesKeyConfig, HelpAndMenuItem)
 {
     startup();
-    app.sneskeycon->Command2_Click();  // Help
+    ctl<QPushButton>(*app.sneskeycon, "Command2")->click();  // Help
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
     EXPECT_EQ(dialogs.lastText(),
@@ -241,8 +259,8 @@ protected:
     }
     void mapButton(int button, int slot)
     {
-        app.sneskeycon->List2->setCurrentRow(button);
-        app.sneskeycon->List1->setCurrentRow(slot);
+        buttonList(*app.sneskeycon)->setCurrentRow(button);
+        mapToList(*app.sneskeycon)->setCurrentRow(slot);
     }
 };
 
@@ -269,7 +287,7 @@ TEST_F(SnesKeyDriverFileWithProfile, SlotTwelveAndAboveComeFromARestoredSetup)
 
 TEST_F(SnesKeyDriverFileWithProfile, AdvancedOffUsesTheUntouchedManualListAndPlayerTwoKeys)
 {
-    app.sneskeycon->Option2->setChecked(true);
+    playerTwoOption(*app.sneskeycon)->setChecked(true);
     mapButton(0, 5);
     ctl<QAction>(main(), "sneskadv")->trigger();
     ASSERT_FALSE(ctl<QAction>(main(), "sneskadv")->isChecked());
@@ -277,9 +295,9 @@ TEST_F(SnesKeyDriverFileWithProfile, AdvancedOffUsesTheUntouchedManualListAndPla
     EXPECT_EQ(readFile("C:\\SNESKEY\\sneskey.ini"),
               "Port = 378\r\nFire = 0\r\nJump = 1\r\nUp = Up\r\nDown = Down\r\nLeft = Left\r\nRight = Right\r\n");
 
-    app.nonadv->List2->setCurrentRow(1);
-    app.nonadv->Text3->setText("lctrl");
-    app.nonadv->Command4_Click();  // Accept
+    ctl<QListWidget>(*app.nonadv, "List2")->setCurrentRow(1);
+    ctl<QLineEdit>(*app.nonadv, "Text3")->setText("lctrl");
+    ctl<QPushButton>(*app.nonadv, "Command4")->click();  // Accept
     ctl<QAction>(main(), "sneskadv")->trigger();
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\sneskey.ini"),
