@@ -5,7 +5,6 @@
 #include "keys/windows/keyconfig.h"
 #include "platform/qt/text.h"
 #include "platform/textfield.h"
-#include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
 #include "ui/windows/mesage.h"
 

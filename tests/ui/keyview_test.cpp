@@ -3,7 +3,6 @@
 #include "keys/windows/keyconfig.h"
 #include "keys/windows/keyview.h"
 #include "platform/qt/text.h"
-#include "plugins/windows/Editor.h"
 
 #include <QGridLayout>
 #include <array>
