@@ -1,17 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plugins/windows/Editor.h"
 
+#include "app/windows/App.h"
 #include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "keys/sneskey.h"
-#include "platform/dosfs.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
-#include "plugins/pluginchecks.h"
+#include "plugins/plugin.h"
+#include "plugins/windows/pluginform.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace kivalto {
 
@@ -61,21 +69,6 @@ int partnerOf(int listNumber)
 
 } // namespace
 
-QComboBox* Editor::makeFileSpecCombo(QWidget* parent, const char* name)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems({"NES", "SNES", "MASTER SYSTEM", "MEGA DRIVE", "GAME GEAR", "GAMEBOY", "PC ENGINE"});
-    box->setEditText("*.*");
-    // An editable box would be read out by its text; it and its text field
-    // are named for what they hold.
-    box->setAccessibleName("FileSpec");
-    box->lineEdit()->setAccessibleName("FileSpec");
-    return box;
-}
-
 Editor::Editor(App& a) : app(a), plugin(a.selection.plugin())
 {
     setObjectName("Editor");
@@ -87,7 +80,8 @@ Editor::Editor(App& a) : app(a), plugin(a.selection.plugin())
     // The EXE example is only a hint: saved as a value it would name no
     // program.
     Text18->setPlaceholderText("Filename e.g. ZSNES.EXE");
-    showHeaderFields();
+    // The load step: the plugin's fields, and 13 rows in each key column.
+    showPlugin();
 
     connectControls();
     app.selection.setPluginObserver([this] { showPlugin(); });
@@ -296,20 +290,11 @@ QLabel* Editor::header(int n) const
 
 void Editor::setHeaderColour(QLabel* h, const std::string& colourText)
 {
-    h->setProperty("colourText", QString::fromStdString(colourText));
     QPalette pal = h->palette();
     pal.setColor(QPalette::Window, QColor(0, 0, 128));
     pal.setColor(QPalette::WindowText, colourFromText(colourText));
     h->setPalette(pal);
 }
-
-std::string Editor::headerColour(int n) const
-{
-    QLabel* h = header(n);
-    return h ? h->property("colourText").toString().toStdString() : std::string();
-}
-
-void Editor::Form_Load() { showPlugin(); }
 
 void Editor::showHeaderFields()
 {
@@ -339,26 +324,6 @@ void Editor::showPlugin()
     updatingLists_ = false;
 }
 
-bool Editor::saveCheckedPlugin()
-{
-    std::string warning = unreadableValuesWarning(findUnreadableValues(plugin));
-    if (!warning.empty() &&
-        app.dialogs.messageBox({warning, app.title, Buttons::OkCancel, Icon::Exclamation, 2}) != Answer::Ok)
-        return false;
-    bool saved = true;
-    try {
-        app.savePLUG();
-    } catch (const FileError& e) {
-        app.dialogs.ok("The plugin " + plugin.pluginName + ".XPL could not be saved: " + e.what() +
-                       " Any earlier file of that name is unchanged.");
-        saved = false;
-    }
-    // savePLUG may have replaced a system name by its masks and completed
-    // the directory.
-    showHeaderFields();
-    return saved;
-}
-
 void Editor::Command1_Click()
 {
     if (app.dialogs.messageBox({"Exit Plugin Editor: All unsaved data will be lost.", app.title, Buttons::OkCancel,
@@ -372,7 +337,7 @@ void Editor::Command2_Click()
         app.dialogs.ok("You must specify a filename.");
         return;
     }
-    if (saveCheckedPlugin())
+    if (saveCheckedPlugin(app))
         app.showMessage("Your Plugin has been saved.");
 }
 

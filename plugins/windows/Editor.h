@@ -1,30 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plugin editor. It edits the current plugin of the selection, visible
 // or not: the controls show it and every edit in them is written through to
-// it at once.
+// it at once. Whoever changes the plugin elsewhere tells the selection
+// (Selection::pluginChanged), and the editor shows the change.
 #pragma once
 
-#include "app/windows/App.h"
-#include "plugins/plugin.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QWidget>
 #include <array>
 #include <string>
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
 namespace kivalto {
+
+struct App;
+struct EmulatorPlugin;
 
 class Editor : public QWidget {
     Q_OBJECT
 public:
     explicit Editor(App& app);
     ~Editor() override;
+
+private:
     App& app;
+    EmulatorPlugin& plugin;  // the selection's current plugin
 
     // Header fields, each with its label
     QLineEdit* Text1 = nullptr;   // "Filename: (No EXT)": pluginName
@@ -39,7 +44,7 @@ public:
     QListWidget* List7 = nullptr;  // display mode switches, under Text14
     QListWidget* List8 = nullptr;  // option names, under Text12
     QListWidget* List9 = nullptr;  // option switches, under Text13
-    // List headers: white, yellow over the list clicked last (headerColour)
+    // List headers: white, yellow over the list clicked last
     QLabel* Text12 = nullptr;  // "Options ", header of List8
     QLabel* Text13 = nullptr;  // "Switches", header of List9
     QLabel* Text14 = nullptr;  // "Switches", header of List7
@@ -66,15 +71,28 @@ public:
     QPushButton* Command3 = nullptr;  // "Import Plugin"
     QPushButton* Command4 = nullptr;  // "Reset": an empty plugin
 
-    int sellistB = 0;  // key column clicked last, 1..5
-    int sellisT = 0;   // option/display list clicked last, 6..9
+    int sellistB = 0;  // key column clicked last, 1..5 (0: none yet)
+    int sellisT = 0;   // option/display list clicked last, 6..9 (0: none yet)
+    bool updatingLists_ = false;  // list selections changed by code, not by the user
 
-    QListWidget* List(int n) const;  // List1 .. List9 by number
+    // The constructor's steps.
+    void createControls();  // in keyboard order: the focus chain follows creation
+    void nameControls();    // accessible names and descriptions
+    void layOutControls();
+    void connectControls();
+    void connectWriteThrough();
+    QLabel* makeHeader(const char* name, const char* text);
 
-    void Form_Load();
-    // Puts the plugin into the controls (after a load or a change from elsewhere).
+    QListWidget* List(int n) const;        // List1 .. List9 by number
+    QLabel* header(int textNumber) const;  // Text5 .. Text9, Text12 .. Text15 by number
+    // Colour text ("&H00FFFFFF" white, "&H0000FFFF" yellow) of a header.
+    void setHeaderColour(QLabel* header, const std::string& colourText);
+
+    // Puts the plugin into the controls (at load, after a change from elsewhere).
     void showPlugin();
+    void showHeaderFields();
 
+    // Handlers of the buttons, by their captions.
     void Command1_Click();   // Close: asks, then hides the window (the plugin stays loaded)
     void Command2_Click();   // Save Plugin: needs a name; saveCheckedPlugin, then says so
     void Command3_Click();   // Import Plugin: importPlug of the chosen file
@@ -91,33 +109,6 @@ public:
     // A click in ListN: highlights its header, copies the row into the edit
     // box of its group (and, with Link Lists, selects the partner's row).
     void List_Click(int listNumber);
-
-    // Colour text ("&H00FFFFFF" white, "&H0000FFFF" yellow) of header
-    // TextN: 5..9 key columns, 12..15 option and display lists.
-    std::string headerColour(int textNumber) const;
-    // The editable ROM masks box with the system names, initial text "*.*"
-    // (shared with the wizard).
-    static QComboBox* makeFileSpecCombo(QWidget* parent, const char* name);
-    // Warns about values that would not read back, then saves the plugin
-    // (App::savePLUG); reports
-    // a failed write. True when the file was written.
-    bool saveCheckedPlugin();
-
-private:
-    EmulatorPlugin& plugin;  // the selection's current plugin
-
-    // The constructor's steps.
-    void createControls();  // in keyboard order: the focus chain follows creation
-    void nameControls();    // accessible names and descriptions
-    void layOutControls();
-    void connectControls();
-    QLabel* makeHeader(const char* name, const char* text);
-
-    QLabel* header(int textNumber) const;
-    void setHeaderColour(QLabel* header, const std::string& colourText);
-    void showHeaderFields();
-    void connectWriteThrough();
-    bool updatingLists_ = false;  // list selections changed by code, not by the user
 };
 
 } // namespace kivalto

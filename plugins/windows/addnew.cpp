@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plugins/windows/addnew.h"
 
+#include "app/windows/App.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
-#include "plugins/windows/Editor.h"
+#include "plugins/plugin.h"
+#include "plugins/windows/pluginform.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <array>
+#include <string>
 
 namespace kivalto {
 
@@ -68,14 +75,13 @@ void addnew::createControls()
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(360);
     Text1 = makeEdit(this, "Text1");
-    Combo1 = Editor::makeFileSpecCombo(this, "Combo1");
+    Combo1 = makeFileSpecCombo(this, "Combo1");
     // Made before its buddy, as it reads before it.
     Label2 = new QLabel("S&witch:", this);
     Label2->setObjectName("Label2");
     Text3 = makeEdit(this, "Text3");
     Label2->setBuddy(Text3);
     Label1->setBuddy(Text1);
-    // Never shown: the step as text, for whoever reads it by its name.
     Command1 = makeButton(this, "Command1", "&Store");
     Command2 = makeButton(this, "Command2", "&Next >>");
     Command2->setDefault(true);
@@ -88,7 +94,6 @@ void addnew::layOutControls()
     page->addLayout(makeRow({Command1, nullptr, Command2, Command3}));
     setLayout(page);
 }
-
 
 int addnew::step() const { return step_; }
 
@@ -163,7 +168,7 @@ void addnew::focusAnswerBox()
 // A plugin that was not written keeps the wizard open to try again.
 void addnew::finish()
 {
-    if (app.Editor->saveCheckedPlugin())
+    if (saveCheckedPlugin(app))
         hide();
 }
 

@@ -1,22 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window `addnew` ("Add New Plugin Wizard"): builds a plugin one field at a
-// time straight into the editor's loaded plugin, then saves it.
+// time straight into the selection's current plugin, the one the editor
+// shows, then saves it.
 #pragma once
 
-#include "app/windows/App.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QWidget>
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace kivalto {
+
+struct App;
 
 class addnew : public QWidget {
     Q_OBJECT
 public:
     explicit addnew(App& app);
+
+    // The menu command: clears the plugin's keys and lists and shows step 0.
+    void start();
+
+private:
     App& app;
 
     QLabel* Label1 = nullptr;     // prompt of the current step; buddy of the box that answers it
@@ -28,20 +35,16 @@ public:
     QPushButton* Command2 = nullptr;  // "Next >>", "Finish" on the last step
     QPushButton* Command3 = nullptr;  // "Cancel"
 
-    // The menu command: clears the plugin's keys and lists and shows step 0.
-    void start();
-    // The step shown, 0 (welcome) to 11 (Finish).
-    int step() const;
-
     void Command1_Click();  // Store: an option (step 7), cheat (8) or display mode (9)
     void Command2_Click();  // Next: takes the answer of the step and shows the next; Finish saves
     void Command3_Click();  // Cancel: hides the wizard; what was taken stays in the plugin
 
-private:
     // The constructor's steps.
     void createControls();  // in keyboard order: the focus chain follows creation
     void layOutControls();
 
+    // The step shown, 0 (welcome) to 11 (Finish).
+    int step() const;
     // Shows step `step`: its prompt and the boxes that answer it.
     void setStep(int step);
     void showBoxesOf(int step);

@@ -6,7 +6,6 @@
 #include "keys/windows/padkeyboxes.h"
 #include "platform/qt/text.h"
 #include "platform/textfield.h"
-#include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
 #include "ui/windows/mesage.h"
 

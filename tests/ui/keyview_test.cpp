@@ -4,7 +4,6 @@
 #include "keys/windows/keyview.h"
 #include "keys/windows/padkeyboxes.h"
 #include "platform/qt/text.h"
-#include "plugins/windows/Editor.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -4,7 +4,6 @@
 
 #include "app/windows/Paths.h"
 #include "launch/windows/chtcodefrm.h"
-#include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
 
 using namespace kivalto;

@@ -2,7 +2,6 @@
 #include "fixture.h"
 
 #include "plugins/pluginfile.h"
-#include "plugins/windows/Editor.h"
 
 using namespace kivalto;
 

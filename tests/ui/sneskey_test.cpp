@@ -4,7 +4,6 @@
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
 #include "platform/qt/text.h"
-#include "plugins/windows/Editor.h"
 #include "ui/windows/errorfrm.h"
 
 #include <QComboBox>

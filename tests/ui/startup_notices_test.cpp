@@ -7,7 +7,6 @@
 #include "app/windows/Splash.h"
 #include "keys/keyreconfig.h"
 #include "platform/textfield.h"
-#include "plugins/windows/Editor.h"
 #include "roms/romcatalogue.h"
 #include "ui/windows/errorfrm.h"
 

@@ -17,23 +17,33 @@ std::string blankKeyLines()
     return s;
 }
 
-// The wizard's buttons, clicked through their wiring like the user's.
-void pressNext(addnew& w) { w.Command2->click(); }  // "Next >>", "Finish" on the last step
+// The wizard's controls by their design names; buttons are clicked through
+// their wiring like the user's.
+QLineEdit* box(addnew& w, const char* name) { return ctl<QLineEdit>(w, name); }
+QPushButton* button(addnew& w, const char* name) { return ctl<QPushButton>(w, name); }
+QLabel* prompt(addnew& w) { return ctl<QLabel>(w, "Label1"); }
+QComboBox* fileSpec(addnew& w) { return ctl<QComboBox>(w, "Combo1"); }
+// The caption of "Next >>", "Finish" on the last step.
+std::string nextCaption(addnew& w) { return button(w, "Command2")->text().remove('&').toStdString(); }
+
+void pressNext(addnew& w) { button(w, "Command2")->click(); }  // "Next >>", "Finish" on the last step
 
 // Answers the current step in the top box and presses "Next >>".
 void answer(addnew& w, const QString& text)
 {
-    w.Text1->setText(text);
+    box(w, "Text1")->setText(text);
     pressNext(w);
 }
 
 // Fills the name and switch boxes and presses "Store" (Command1).
 void store(addnew& w, const QString& name, const QString& switchText)
 {
-    w.Text1->setText(name);
-    w.Text3->setText(switchText);
-    w.Command1->click();  // "Store" the answer
+    box(w, "Text1")->setText(name);
+    box(w, "Text3")->setText(switchText);
+    button(w, "Command1")->click();  // "Store" the answer
 }
+
+std::string editorText(Editor& ed, const char* name) { return ctl<QLineEdit>(ed, name)->text().toStdString(); }
 
 } // namespace
 
@@ -47,7 +57,7 @@ TEST_F(Wizard, TwelveNextPressesWriteAnEmptyPluginNamedDotXpl)
         pressNext(w);
     EXPECT_EQ(readFile("C:\\KIVALTO\\.XPL"), "\r\n*.*\r\n\r\n\\\r\n\r\n\r\nENDOPTS\r\nENDDISP\r\n" + blankKeyLines());
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(app.Editor->Text16->text().toStdString(), "\\");
+    EXPECT_EQ(editorText(*app.Editor, "Text16"), "\\");
 }
 
 TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
@@ -56,16 +66,16 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
     addnew& w = *app.addnew;
     ctl<QAction>(main(), "addnewwiz")->trigger();
     auto boxes = [&w] {
-        return std::string(w.Text1->isHidden() ? "-" : "T") + (w.Text3->isHidden() ? "-" : "S") +
-               (w.Combo1->isHidden() ? "-" : "C") + (w.Command1->isHidden() ? "-" : "B");
+        return std::string(box(w, "Text1")->isHidden() ? "-" : "T") + (box(w, "Text3")->isHidden() ? "-" : "S") +
+               (fileSpec(w)->isHidden() ? "-" : "C") + (button(w, "Command1")->isHidden() ? "-" : "B");
     };
-    EXPECT_EQ(w.Label1->text().toStdString(),
-              "This Wizard will step you through the process of creating a Plugin. Click 'Next' to continue. You may "
-              "like to have the plugin editor open to see what this wizard is doing.");
-    EXPECT_EQ(w.step(), 0);
+    const std::string welcome = "This Wizard will step you through the process of creating a Plugin. Click 'Next' "
+                                "to continue. You may like to have the plugin editor open to see what this wizard "
+                                "is doing.";
+    EXPECT_EQ(prompt(w)->text().toStdString(), welcome);
     EXPECT_EQ(w.findChild<QLineEdit*>("Text2"), nullptr);  // the step is data, not a hidden box
     EXPECT_EQ(boxes(), "----");
-    EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Next >>");
+    EXPECT_EQ(nextCaption(w), "Next >>");
 
     const std::vector<std::pair<std::string, std::string>> after = {
         {"Plugin Filename without extension.", "T---"},
@@ -91,21 +101,20 @@ TEST_F(Wizard, StepsShowTheirPromptsAndBoxes)
     };
     for (std::size_t i = 0; i < after.size(); ++i) {
         pressNext(w);
-        EXPECT_EQ(w.step(), static_cast<int>(i) + 1);
-        EXPECT_EQ(w.Label1->text().toStdString(), after[i].first) << "step " << i + 1;
+        EXPECT_EQ(prompt(w)->text().toStdString(), after[i].first) << "step " << i + 1;
         EXPECT_EQ(boxes(), after[i].second) << "step " << i + 1;
         if (after[i].second != "----") {
-            QWidget* input = after[i].second == "--C-" ? static_cast<QWidget*>(w.Combo1) : w.Text1;
-            EXPECT_EQ(w.Label1->buddy(), input) << "step " << i + 1;
+            QWidget* input = after[i].second == "--C-" ? static_cast<QWidget*>(fileSpec(w)) : box(w, "Text1");
+            EXPECT_EQ(prompt(w)->buddy(), input) << "step " << i + 1;
         }
     }
-    EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Finish");
-    EXPECT_EQ(w.Label2->buddy(), w.Text3);
+    EXPECT_EQ(nextCaption(w), "Finish");
+    EXPECT_EQ(ctl<QLabel>(w, "Label2")->buddy(), box(w, "Text3"));
 
     // Starting again returns to the first step with its boxes hidden.
     ctl<QAction>(main(), "addnewwiz")->trigger();
-    EXPECT_EQ(w.step(), 0);
-    EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Next >>");
+    EXPECT_EQ(prompt(w)->text().toStdString(), welcome);
+    EXPECT_EQ(nextCaption(w), "Next >>");
     EXPECT_EQ(boxes(), "----");
 }
 
@@ -116,7 +125,7 @@ TEST_F(Wizard, EveryPromptShowsInFull)
     ctl<QAction>(main(), "addnewwiz")->trigger();
     for (int step = 0; step <= 10; ++step) {
         QApplication::processEvents();
-        EXPECT_GE(w.Label1->height(), w.Label1->heightForWidth(w.Label1->width())) << "step " << step;
+        EXPECT_GE(prompt(w)->height(), prompt(w)->heightForWidth(prompt(w)->width())) << "step " << step;
         pressNext(w);
     }
 }
@@ -135,23 +144,23 @@ TEST_F(Wizard, AStoredRunWritesOptionsThenCheatsThenDisplayModes)
     answer(w, "GENS.EXE");
     store(w, "O1", "-o1");
     store(w, "O2", "-o2");
-    EXPECT_EQ(w.Text1->text().toStdString(), "");
-    EXPECT_EQ(w.Text3->text().toStdString(), "");
+    EXPECT_EQ(box(w, "Text1")->text().toStdString(), "");
+    EXPECT_EQ(box(w, "Text3")->text().toStdString(), "");
     pressNext(w);
     store(w, "C", "-gg");
     pressNext(w);
     store(w, "D1", "-v1");
     store(w, "D2", "-v2");
     pressNext(w);
-    EXPECT_EQ(app.Editor->List8->count(), 3);  // an open editor shows the plugin growing
-    w.Combo1->setCurrentIndex(w.Combo1->findText("GAME GEAR"));
+    EXPECT_EQ(ctl<QListWidget>(*app.Editor, "List8")->count(), 3);  // an open editor shows the plugin growing
+    fileSpec(w)->setCurrentIndex(fileSpec(w)->findText("GAME GEAR"));
     pressNext(w);
     pressNext(w);
     EXPECT_EQ(readFile("C:\\KIVALTO\\GENS.XPL"),
               "Gens 2.0\r\n*.gg;*.zip;*.GZ\r\n-f n\r\nC:\\GENS\\\r\n-q\r\nGENS.EXE\r\n"
               "O1\r\n-o1\r\nO2\r\n-o2\r\n#C\r\n-gg\r\nENDOPTS\r\nD1\r\n-v1\r\nD2\r\n-v2\r\nENDDISP\r\n" +
                   blankKeyLines());
-    EXPECT_EQ(app.Editor->Combo1->currentText().toStdString(), "*.gg;*.zip;*.GZ");
+    EXPECT_EQ(ctl<QComboBox>(*app.Editor, "Combo1")->currentText().toStdString(), "*.gg;*.zip;*.GZ");
 }
 
 TEST_F(Wizard, StartingOverALoadedPluginDropsItsListsAndKeysOnly)
@@ -164,23 +173,23 @@ TEST_F(Wizard, StartingOverALoadedPluginDropsItsListsAndKeysOnly)
     app.selection.plugin().options = {{"Sound", "-s"}};
     app.selection.plugin().displayModes = {{"320x240", "-v 1"}};
     app.selection.plugin().keys.at(0, KeyColumn::Player1) = "Num8";
-    ed.showPlugin();
+    app.selection.pluginChanged();
     ctl<QAction>(main(), "addnewwiz")->trigger();
     EXPECT_TRUE(app.selection.plugin().options.empty());
     EXPECT_TRUE(app.selection.plugin().displayModes.empty());
     EXPECT_EQ(app.selection.plugin().keys.at(0, KeyColumn::Player1), " ");
-    EXPECT_EQ(ed.List8->count(), 0);
-    EXPECT_EQ(ed.List(1)->item(0)->text().toStdString(), " ");
+    EXPECT_EQ(ctl<QListWidget>(ed, "List8")->count(), 0);
+    EXPECT_EQ(ctl<QListWidget>(ed, "List1")->item(0)->text().toStdString(), " ");
 
     addnew& w = *app.addnew;
     pressNext(w);
     answer(w, "NEWEMU");
-    w.Command3->click();  // "Cancel" early: later header fields stay, nothing is saved
+    button(w, "Command3")->click();  // "Cancel" early: later header fields stay, nothing is saved
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(app.selection.plugin().pluginName, "NEWEMU");
     EXPECT_EQ(app.selection.plugin().emulatorName, "ZSNES 1.36");
     EXPECT_EQ(app.selection.plugin().exeName, "ZSNES.EXE");
-    EXPECT_EQ(ed.Text1->text().toStdString(), "NEWEMU");
+    EXPECT_EQ(editorText(ed, "Text1"), "NEWEMU");
     EXPECT_FALSE(exists("C:\\KIVALTO\\NEWEMU.XPL"));
 }
 
@@ -192,7 +201,7 @@ TEST_F(Wizard, StoreOutsideTheListStepsOnlyEmptiesTheBoxes)
     pressNext(w);
     store(w, "Sound", "-s");  // step 1: the button is hidden there
     EXPECT_TRUE(app.selection.plugin().options.empty());
-    EXPECT_EQ(w.Text1->text().toStdString(), "");
+    EXPECT_EQ(box(w, "Text1")->text().toStdString(), "");
 }
 
 TEST_F(Wizard, FinishThatCannotWriteKeepsTheWizardOpen)
@@ -204,13 +213,13 @@ TEST_F(Wizard, FinishThatCannotWriteKeepsTheWizardOpen)
     answer(w, "BAD");
     for (int i = 0; i < 9; ++i)
         pressNext(w);
-    EXPECT_EQ(w.Command2->text().remove('&').toStdString(), "Finish");
+    EXPECT_EQ(nextCaption(w), "Finish");
     makeFolder("C:\\KIVALTO\\BAD.XPL");
     pressNext(w);
     EXPECT_TRUE(w.isVisible());
     ASSERT_FALSE(dialogs.boxes.empty());
     EXPECT_EQ(dialogs.lastText().rfind("The plugin BAD.XPL could not be saved: ", 0), 0u);
-    EXPECT_EQ(w.step(), 11);
+    EXPECT_EQ(nextCaption(w), "Finish");  // still the last step
 
     std::filesystem::remove(host("C:\\KIVALTO\\BAD.XPL"));
     pressNext(w);  // Finish again once the obstacle is gone
