@@ -23,11 +23,13 @@ constexpr qint64 kEarlyEndMs = 3000;
 // polling where there is none), collects it and deletes itself.
 class ChildWatch final : public QObject {
 public:
-    ChildWatch(int pid, int pidFd, std::function<void(int)> onEarlyFailure, std::function<void(long long)> onEnd)
+    // `since` runs from before the start was asked for: the child may
+    // already have been running a while when the start returns.
+    ChildWatch(int pid, int pidFd, QElapsedTimer since, std::function<void(int)> onEarlyFailure,
+               std::function<void(long long)> onEnd)
         : QObject(QCoreApplication::instance()), pid_(pid), pidFd_(pidFd), onEarlyFailure_(std::move(onEarlyFailure)),
-          onEnd_(std::move(onEnd))
+          onEnd_(std::move(onEnd)), since_(since)
     {
-        since_.start();
         if (pidFd_ >= 0) {
             notifier_ = std::make_unique<QSocketNotifier>(pidFd_, QSocketNotifier::Read);
             connect(notifier_.get(), &QSocketNotifier::activated, this, &ChildWatch::check);
@@ -71,12 +73,14 @@ private:
 
 StartResult HostProcessStarter::startNative(const NativeStart& start)
 {
+    QElapsedTimer since;
+    since.start();
     const DetachedStart started = startDetached(start);
     if (!started.result.ok)
         return started.result;
-    new ChildWatch(started.pid, started.pidFd, start.earlyFailure, start.ended);
+    new ChildWatch(started.pid, started.pidFd, since, start.earlyFailure, start.ended);
     if (started.cleanerPid > 0)
-        new ChildWatch(started.cleanerPid, started.cleanerPidFd, {}, {});
+        new ChildWatch(started.cleanerPid, started.cleanerPidFd, since, {}, {});
     return started.result;
 }
 
