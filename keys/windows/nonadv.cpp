@@ -2,7 +2,6 @@
 #include "keys/windows/nonadv.h"
 
 #include "app/pathsettings.h"
-#include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "keys/sneskey.h"
 #include "keys/windows/sneskeycon.h"
@@ -148,7 +147,7 @@ void nonadv::Command2_Click() { app.dialogs.ok(kHelp, app.title); }
 
 void nonadv::Command5_Click()
 {
-    const std::string name = ChooseFileToOpen(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
+    const std::string name = ChooseFileToOpen(app, kMappingFilter, app.path(PathField::GUIDIr));
     if (name.empty())
         return;
     const auto data = app.fs.readText(name, kMaxTextFileBytes);
@@ -181,7 +180,7 @@ void nonadv::Command5_Click()
 
 void nonadv::Command6_Click()
 {
-    const std::string name = ChooseFileToSave(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
+    const std::string name = ChooseFileToSave(app, kMappingFilter, app.path(PathField::GUIDIr));
     if (name.empty())
         return;
     try {

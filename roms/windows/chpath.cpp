@@ -2,16 +2,19 @@
 #include "roms/windows/chpath.h"
 
 #include "platform/textfield.h"
-#include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "platform/qt/listcontrols.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 #include "roms/presets.h"
-#include "roms/windows/romcataloguemodel.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kivalto {

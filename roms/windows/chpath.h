@@ -5,44 +5,28 @@
 #pragma once
 
 #include "app/windows/App.h"
-#include "platform/qt/listcontrols.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolButton>
 #include <QWidget>
 #include <string>
 #include <vector>
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
 namespace kivalto {
+
+class DirListBox;
+class DriveListBox;
 
 class chpath : public QWidget {
     Q_OBJECT
 public:
     explicit chpath(App& app);
-    App& app;
-
-    DriveListBox* Drive1 = nullptr;   // "Drive"
-    DirListBox* Dir1 = nullptr;       // "Directory": the folder chosen
-    QLabel* DirPath = nullptr;        // the folder Dir1 is on
-    QLabel* Label1 = nullptr;         // "Preset", Text1's label
-    QLineEdit* Text1 = nullptr;       // the preset number n
-    QToolButton* Image1 = nullptr;    // "Previous Preset"
-    QToolButton* Image2 = nullptr;    // "Next Preset"
-    QPushButton* Command3 = nullptr;  // "Save Preset"
-    QPushButton* Command2 = nullptr;  // "OK"
-    QPushButton* Command1 = nullptr;  // "Cancel"
 
     // Runs once when the start-up load creates the window.
     void Form_Load();
-    void Drive1_Change();   // a drive picked: Dir1 goes to its current folder
-    void Text1_Change();    // n typed: kept in range, Dir1 goes to preset n
-    void Image1_Click();    // Previous Preset
-    void Image2_Click();    // Next Preset
-    void Command3_Click();  // Save Preset: Dir1's folder becomes preset n
-    void Command2_Click();  // OK
-    void Command1_Click();  // Cancel
     // Makes Dir1's folder the ROM directory, rescans and hides the window.
     void okay();
     // Opens `folder` as if chosen here and confirmed (the ROM list's
@@ -57,12 +41,33 @@ public:
     const std::vector<std::string>& presets() const { return presets_; }
 
 private:
+    void Drive1_Change();   // a drive picked: Dir1 goes to its current folder
+    void Text1_Change();    // n typed: kept in range, Dir1 goes to preset n
+    void Image1_Click();    // Previous Preset
+    void Image2_Click();    // Next Preset
+    void Command3_Click();  // Save Preset: Dir1's folder becomes preset n
+    void Command2_Click();  // OK
+    void Command1_Click();  // Cancel
+
     void createFolderChoice();    // Drive1, Dir1 and DirPath
     void createPresetControls();  // Label1 to Command1
     void layOut();
     void connectControls();
 
     void setPresetNumber(int n);
+
+    App& app;
+    DriveListBox* Drive1 = nullptr;   // "Drive"
+    DirListBox* Dir1 = nullptr;       // "Directory": the folder chosen
+    QLabel* DirPath = nullptr;        // the folder Dir1 is on
+    QLabel* Label1 = nullptr;         // "Preset", Text1's label
+    QLineEdit* Text1 = nullptr;       // the preset number n
+    QToolButton* Image1 = nullptr;    // "Previous Preset"
+    QToolButton* Image2 = nullptr;    // "Next Preset"
+    QPushButton* Command3 = nullptr;  // "Save Preset"
+    QPushButton* Command2 = nullptr;  // "OK"
+    QPushButton* Command1 = nullptr;  // "Cancel"
+
     bool changing_ = false;
     std::vector<std::string> presets_;  // the ROM folders of presets.dat, preset n at [n - 1]
 };

@@ -27,7 +27,7 @@ protected:
     {
         writeFile("C:\\KIVALTO\\EIGHT.SKP", "BUTS,b0,b1,b2,b3,b4,b5,b6,b7,DONEBUTS");
         startup();
-        app.Paths->field(PathField::GUIDIr)->setText("C:\\KIVALTO\\");
+        ctl<QLineEdit>(*app.Paths, "GUIDIr")->setText("C:\\KIVALTO\\");
         app.sneskeycon->Combo1->setEditText("EIGHT");
         app.sneskeycon->Combo1_Click();
     }

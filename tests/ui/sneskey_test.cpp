@@ -68,7 +68,7 @@ TEST_F(SnesKeyConfig, ListsProfilesAndLoadsTheChosenOneIntoBothWindows)
     EXPECT_EQ(texts(w.List2), (Lines{"x", "y"}));
     EXPECT_EQ(w.List4, (Lines{"0", "1"}));
     EXPECT_EQ(texts(app.nonadv->List1), (Lines{"x", "y"}));
-    EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
+    EXPECT_EQ(app.errorfrm->text().find("SnesKey template"), std::string::npos);
 }
 
 TEST_F(SnesKeyConfig, CorruptProfileKeepsWhatWasReadAndNamesTheFile)
@@ -77,7 +77,7 @@ TEST_F(SnesKeyConfig, CorruptProfileKeepsWhatWasReadAndNamesTheFile)
     startup();
     sneskeycon& w = *app.sneskeycon;
     choose(w, "HALF");
-    EXPECT_EQ(bytes(app.errorfrm->Label1->text()), std::string(kTemplateError) + "HALF.SKP");
+    EXPECT_EQ(app.errorfrm->text(), std::string(kTemplateError) + "HALF.SKP");
     EXPECT_EQ(w.List3, Lines{"Port = 378"});
     EXPECT_EQ(texts(w.List2), Lines{"Fire"});
     EXPECT_EQ(texts(app.nonadv->List2), Lines{"0"});
@@ -130,7 +130,7 @@ TEST_F(SnesKeyConfig, PlayerTwoAndMappingAreRestoredAfterARestart)
     // The manual window is loaded after this one and still gets the buttons.
     EXPECT_EQ(texts(app.nonadv->List1), (Lines{"Fire", "Jump", "Select"}));
     EXPECT_EQ(texts(app.nonadv->List2), (Lines{"0", "1", "2"}));
-    EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
+    EXPECT_EQ(app.errorfrm->text().find("SnesKey template"), std::string::npos);
 }
 
 // The restored setup stays until the user picks another controller: the
@@ -159,8 +159,8 @@ TEST_F(SnesKeyConfig, DoneWithoutAControllerThenRestartShowsTheTemplateError)
     startup();
     EXPECT_FALSE(app.errorfrm->isHidden());
     // Last of what start-up found, after the missing plugins and lookup.dat.
-    EXPECT_TRUE(bytes(app.errorfrm->Label1->text()).ends_with("\n\n" + std::string(kTemplateError) + ".SKP"))
-        << bytes(app.errorfrm->Label1->text());
+    EXPECT_TRUE(app.errorfrm->text().ends_with("\n\n" + std::string(kTemplateError) + ".SKP"))
+        << app.errorfrm->text();
     EXPECT_EQ(app.sneskeycon->List2->count(), 0);
 }
 
@@ -168,8 +168,8 @@ TEST_F(SnesKeyConfig, VanishedProfileRestoresThePlayerButNoMapping)
 {
     writeFile("C:\\KIVALTO\\SnesKey.dat", "GONE\r\nTrue\r\n 1 \r\n4\r\n5\r\n");
     startup();
-    EXPECT_TRUE(bytes(app.errorfrm->Label1->text()).ends_with("\n\n" + std::string(kTemplateError) + "GONE.SKP"))
-        << bytes(app.errorfrm->Label1->text());
+    EXPECT_TRUE(app.errorfrm->text().ends_with("\n\n" + std::string(kTemplateError) + "GONE.SKP"))
+        << app.errorfrm->text();
     EXPECT_TRUE(app.sneskeycon->Option2->isChecked());
     EXPECT_TRUE(app.sneskeycon->List4.empty());
 }
@@ -182,7 +182,7 @@ TEST_F(SnesKeyConfig, MalformedSetupIsIgnoredSilently)
     EXPECT_EQ(app.sneskeycon->Combo1->currentText(), "PAD");
     EXPECT_TRUE(app.sneskeycon->Option1->isChecked());
     EXPECT_EQ(app.sneskeycon->List2->count(), 0);
-    EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
+    EXPECT_EQ(app.errorfrm->text().find("SnesKey template"), std::string::npos);
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -234,7 +234,7 @@ protected:
         writeFile("C:\\KIVALTO\\PAD.SKP", "Port = 378\r\nBUTS\r\nFire\r\nJump\r\nDONEBUTS\r\n");
         makeFolder("C:\\SNESKEY");
         startup();
-        app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY\\");
+        ctl<QLineEdit>(*app.Paths, "skeydir")->setText("C:\\SNESKEY\\");
         setColumn(app.selection.plugin(), KeyColumn::Player1, kPlayer1);
         setColumn(app.selection.plugin(), KeyColumn::Player2, kPlayer2);
         choose(*app.sneskeycon, "PAD");
@@ -260,7 +260,7 @@ TEST_F(SnesKeyDriverFileWithProfile, SlotTwelveAndAboveComeFromARestoredSetup)
     writeFile("C:\\KIVALTO\\SnesKey.dat", "PAD\r\nFalse\r\n 1 \r\n12\r\n13\r\n");
     destroyWindows(app);
     startup();
-    app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY\\");
+    ctl<QLineEdit>(*app.Paths, "skeydir")->setText("C:\\SNESKEY\\");
     setColumn(app.selection.plugin(), KeyColumn::Player1, kPlayer1);
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\sneskey.ini"),
@@ -290,7 +290,7 @@ TEST_F(SnesKeyDriverFile, NoControllerAndUnsetKeysGiveOnlyTheDirections)
 {
     makeFolder("C:\\SNESKEY");
     startup();
-    app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY");
+    ctl<QLineEdit>(*app.Paths, "skeydir")->setText("C:\\SNESKEY");
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\SNESKEY.INI"), "Up =  \r\nDown =  \r\nLeft =  \r\nRight =  \r\n");
 }
@@ -299,13 +299,13 @@ TEST_F(SnesKeyDriverFile, WrongDirectoryIsReportedAndTheCallerContinues)
 {
     startup();
     const char* text = "The Directory you have specified in the paths box for SnesKey is incorrect.";
-    app.Paths->field(PathField::skeydir)->setText("C:\\NOWHERE\\");
+    ctl<QLineEdit>(*app.Paths, "skeydir")->setText("C:\\NOWHERE\\");
     main().sneskmake();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, text);
     EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
 
-    app.Paths->field(PathField::skeydir)->setText("");
+    ctl<QLineEdit>(*app.Paths, "skeydir")->setText("");
     main().sneskmake();
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[1].text, text);
