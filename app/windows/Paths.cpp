@@ -42,6 +42,8 @@ Paths::Paths(App& a) : app(a)
     createControls();
     layOut();
     connectControls();
+    // The settings in force start as the empty fields, until Form_Load.
+    app.pathSettings = PathValues{};
 }
 
 // The fields are the window's first children, so Tab visits them in

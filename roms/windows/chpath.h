@@ -36,11 +36,12 @@ public:
     // The main window's Next button: the next preset, wrapping to 1.
     void stepToNextPreset();
 
+    // The ROM folders of presets.dat, preset n at [n - 1].
     int presetCount() const { return static_cast<int>(presets_.size()); }
-    int presetNumberShown() const;  // n as the box holds it
     const std::vector<std::string>& presets() const { return presets_; }
 
 private:
+    int presetNumberShown() const;  // n as the box holds it
     void Drive1_Change();   // a drive picked: Dir1 goes to its current folder
     void Text1_Change();    // n typed: kept in range, Dir1 goes to preset n
     void Image1_Click();    // Previous Preset

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 using namespace kivalto;
 using PathsWindow = test::KivaltoTest;
@@ -165,4 +166,20 @@ TEST_F(PathsWindow, LabelsAndLayout)
     EXPECT_EQ(ctl<QPushButton>(p, "Command2")->text().remove('&'), "Save");
     EXPECT_EQ(ctl<QPushButton>(p, "Command1")->text().remove('&'), "Back");
     EXPECT_EQ(ctl<QPushButton>(p, "Command3")->text().remove('&'), "Info");
+}
+
+TEST_F(PathsWindow, TypedPathsAreInForceAtOnceAndANewWindowStartsEmpty)
+{
+    writeFile("C:\\KIVALTO\\paths.dat", "C:\\KIVALTO\\\r\nC:\\SPC\\\r\n");
+    startup();
+    auto* skeydir = ctl<QLineEdit>(*app.Paths, "skeydir");
+    QTest::keyClicks(skeydir, "C:\\SK");
+    EXPECT_EQ(app.path(PathField::skeydir), "C:\\SK");
+    EXPECT_EQ(app.path(PathField::snespath), "C:\\SPC\\");
+    EXPECT_EQ(readFile("C:\\KIVALTO\\paths.dat"), "C:\\KIVALTO\\\r\nC:\\SPC\\\r\n");  // nothing written
+
+    destroyWindows(app);
+    std::filesystem::remove(host("C:\\KIVALTO\\paths.dat"));
+    startup();
+    EXPECT_EQ(inForce(app), std::vector<std::string>(PathFieldCount));
 }
