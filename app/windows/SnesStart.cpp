@@ -127,6 +127,7 @@ void StartupLoad(App& app)
     progress(app, 7);
     load(app, app.Paths, 14);
     load(app, app.chpath, 21);
+    app.chpath->openRomFolder = [&app](const std::string& folder) { return app.Snesmain->openRomFolder(folder); };
     progress(app, 28);  // errorfrm
     load(app, app.keyconfig, 35);
     progress(app, 42);  // mesage

@@ -2,7 +2,6 @@
 #include "roms/windows/chpath.h"
 
 #include "platform/textfield.h"
-#include "app/windows/Snesmain.h"
 #include "platform/qt/listcontrols.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
@@ -196,7 +195,7 @@ void chpath::Command1_Click() { hide(); }
 
 void chpath::okay()
 {
-    if (app.Snesmain->openRomFolder(Dir1->Path()))
+    if (openRomFolder && openRomFolder(Dir1->Path()))
         hide();
 }
 

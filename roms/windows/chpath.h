@@ -7,6 +7,7 @@
 #include "app/windows/App.h"
 
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ public:
     void Form_Load();
     // Makes Dir1's folder the ROM directory, rescans and hides the window.
     void okay();
+    // How okay opens a folder as the ROM folder (the main window's
+    // business, set by the start-up); false: it could not, and told why.
+    std::function<bool(const std::string&)> openRomFolder;
     // Opens `folder` as if chosen here and confirmed (the ROM list's
     // folder entries and "UP"); reports a folder that cannot be opened.
     void openFolder(const std::string& folder);
