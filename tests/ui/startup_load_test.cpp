@@ -11,7 +11,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
