@@ -96,7 +96,7 @@ int runStartup(const fs::path& root, const Case& c)
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     std::printf("%-14s %-28s %9.0f ms  presets %5d  titles %5d  tips %5zu  boxes %zu  launched %zu\n", c.file, c.what,
                 ms, app.chpath->presetCount(), ctl<QListView>(*app.Snesmain, "ListView1")->model()->rowCount(),
-                app.frmTip->tipRound.tips().size(), dialogs.boxes.size(), process.calls.size());
+                app.frmTip->tips().size(), dialogs.boxes.size(), process.calls.size());
     std::fflush(stdout);
     return 0;
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows/App.h"
 
+#include "app/windows/Splash.h"
 #include "library/libraryplaces.h"
 #include "library/windows/playrecorder.h"
+#include "platform/qt/widgetkit.h"
 #include "platform/textfield.h"
 #include "ui/windows/errorfrm.h"
 #include "ui/windows/mesage.h"
@@ -28,6 +30,8 @@ void App::notice(const std::string& text)
 void App::noticeOversize(const std::string& file) { notice(oversizeNotice(file)); }
 
 void App::showMessage(const std::string& text) { mesage->showText(text); }
+
+void App::showAbout() { showInFront(Splash); }
 
 void App::saveOption(const std::string& key, bool on)
 {

@@ -2,9 +2,10 @@
 // The running program: the platform services and every window, loaded
 // once at start-up and kept until the program ends. Windows find each
 // other through this object and ask each other for meanings (for example
-// app.Paths->value(PathField::GUIDIr)), not for controls.
+// app.path(PathField::GUIDIr)), not for controls.
 #pragma once
 
+#include "app/pathsettings.h"
 #include "app/selection.h"
 #include "app/startupnotices.h"
 #include "platform/dosfs.h"
@@ -62,6 +63,11 @@ struct App {
     }
     void savePLUG() { selection.savePLUG(fs); }
 
+    // The seven directory settings in force, as bytes: what the Paths
+    // window's fields hold at this moment (it keeps them up to date).
+    PathValues pathSettings;
+    const std::string& path(PathField f) const { return pathSettings[static_cast<std::size_t>(f)]; }
+
     ::kivalto::Snesmain* Snesmain = nullptr;
     ::kivalto::Splash* Splash = nullptr;
     ::kivalto::Paths* Paths = nullptr;
@@ -103,6 +109,8 @@ struct App {
     void noticeOversize(const std::string& file);
     // Sets the message window's text and shows it (not modal).
     void showMessage(const std::string& text);
+    // Shows the splash window again, as the About box.
+    void showAbout();
     // Options store, section "Options", default "1".
     std::string option(const std::string& key) const { return settings.get(settingsApp, "Options", key, "1"); }
     // Reports a value the store could not keep.

@@ -9,7 +9,9 @@
 #include "plugins/pluginchecks.h"
 
 #include <QGridLayout>
-#include <QVBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace kivalto {
 
@@ -40,6 +42,8 @@ Paths::Paths(App& a) : app(a)
     createControls();
     layOut();
     connectControls();
+    // The settings in force start as the empty fields, until Form_Load.
+    app.pathSettings = PathValues{};
 }
 
 // The fields are the window's first children, so Tab visits them in
@@ -84,6 +88,10 @@ void Paths::layOut()
 
 void Paths::connectControls()
 {
+    // The fields are the settings in force: each change counts at once.
+    for (int f = 0; f < PathFieldCount; ++f)
+        connect(field(static_cast<PathField>(f)), &QLineEdit::textChanged, this,
+                [this, f](const QString& text) { app.pathSettings[static_cast<std::size_t>(f)] = bytes(text); });
     connectClicks(this, {{Command2, &Paths::Command2_Click},
                          {Command1, &Paths::Command1_Click},
                          {Command3, &Paths::Command3_Click}});
@@ -97,15 +105,7 @@ QLineEdit* Paths::field(PathField f) const
     return fields[static_cast<int>(f)];
 }
 
-std::string Paths::value(PathField f) const { return bytes(field(f)->text()); }
-
-PathValues Paths::values() const
-{
-    PathValues v;
-    for (int f = 0; f < PathFieldCount; ++f)
-        v[static_cast<std::size_t>(f)] = value(static_cast<PathField>(f));
-    return v;
-}
+PathValues Paths::values() const { return app.pathSettings; }
 
 void Paths::setValues(const PathValues& v)
 {

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Paths window: the seven directory settings, held in its text fields
-// for the whole run.
+// The Paths window: the seven directory settings, edited in its text
+// fields. What the fields hold is in force at once: every change goes to
+// App::pathSettings, where the other windows read it.
 #pragma once
 
 #include "app/pathsettings.h"
 #include "app/windows/App.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace kivalto {
 
@@ -17,6 +19,22 @@ class Paths : public QWidget {
     Q_OBJECT
 public:
     explicit Paths(App& app);
+
+    // Run by the start-up load: reads paths.dat into the fields.
+    void Form_Load();
+
+private:
+    void Command2_Click();  // Save: upper-cased, '\' added, paths.dat written
+    void Command1_Click();  // Back: '\' added, the window hidden
+    void Command3_Click();  // Info: what an empty GPFDir means
+
+    void createControls();
+    void layOut();
+    void connectControls();
+
+    QLineEdit* field(PathField f) const;
+    PathValues values() const;
+    void setValues(const PathValues& v);
 
     App& app;
     QLineEdit* ROMPath = nullptr;   // "ROM Directory"
@@ -30,23 +48,6 @@ public:
     QPushButton* Command2 = nullptr;  // "Save"
     QPushButton* Command1 = nullptr;  // "Back"
     QPushButton* Command3 = nullptr;  // "Info"
-
-    // The value of a field as bytes.
-    std::string value(PathField f) const;
-    QLineEdit* field(PathField f) const;
-
-    void Form_Load();       // reads paths.dat into the fields
-    void Command2_Click();  // Save: upper-cased, '\' added, paths.dat written
-    void Command1_Click();  // Back: '\' added, the window hidden
-    void Command3_Click();  // Info: what an empty GPFDir means
-
-private:
-    void createControls();
-    void layOut();
-    void connectControls();
-
-    PathValues values() const;
-    void setValues(const PathValues& v);
 };
 
 } // namespace kivalto

@@ -127,6 +127,7 @@ void StartupLoad(App& app)
     progress(app, 7);
     load(app, app.Paths, 14);
     load(app, app.chpath, 21);
+    app.chpath->openRomFolder = [&app](const std::string& folder) { return app.Snesmain->openRomFolder(folder); };
     progress(app, 28);  // errorfrm
     load(app, app.keyconfig, 35);
     progress(app, 42);  // mesage
@@ -145,6 +146,7 @@ void StartupLoad(App& app)
     app.Snesmain->CheckCOMMAND();
     app.Snesmain->show();
     app.frmTip = new frmTip(app);
+    QObject::connect(app.frmTip, &frmTip::tipsOnStartupMarked, app.Snesmain, &Snesmain::markTipsOnStartup);
     app.frmTip->Form_Load();
     // The command-line launch is under way by now; what start-up found
     // waits for no one and shows together with the main window.

@@ -6,8 +6,13 @@
 #include "platform/qt/widgetkit.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -17,11 +22,13 @@ Splash::Splash(App& a) : app(a)
     setObjectName("Splash");
     setWindowTitle("Kivalto");
     Frame1 = new QFrame(this);
+    Frame1->setObjectName("Frame1");
     Frame1->setFrameShape(QFrame::StyledPanel);
     createTexts();
     createControls();
     layOut();
     Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
     Timer1->setInterval(10);
     connectControls();
 }
@@ -43,11 +50,20 @@ void Splash::createTexts()
     lblCompanyProduct = new QLabel("The Kivalto team presents");
     lblCopyright = new QLabel("Free software for players of old console games.");
     lblCompany = new QLabel("Comments are welcome through the project's issue tracker.");
+    imgLogo->setObjectName("imgLogo");
+    lblProductName->setObjectName("lblProductName");
+    lblVersion->setObjectName("lblVersion");
+    lblPlatform->setObjectName("lblPlatform");
+    lblWarning->setObjectName("lblWarning");
+    lblCompanyProduct->setObjectName("lblCompanyProduct");
+    lblCopyright->setObjectName("lblCopyright");
+    lblCompany->setObjectName("lblCompany");
 }
 
 void Splash::createControls()
 {
     loadbar = new QProgressBar;
+    loadbar->setObjectName("loadbar");
     loadbar->setRange(0, 100);
     loadbar->setAccessibleName("Start-up progress");
     Command1 = makeButton(nullptr, "Command1", "&Click to Close");

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jukebox/windows/Jukebox.h"
 
+#include "app/pathsettings.h"
 #include "app/windows/App.h"
-#include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
@@ -147,7 +147,7 @@ SpcPlaySettings Jukebox::settings() const
 
 void Jukebox::Picture1_Click()
 {
-    const std::string spcDir = app.Paths->value(PathField::snespath);
+    const std::string spcDir = app.path(PathField::snespath);
     const std::string file = ChooseFileToOpen(app, "Playable Files|*.SPC;*.ZST", spcDir);
     if (file.empty())
         return;

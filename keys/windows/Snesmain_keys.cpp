@@ -2,7 +2,6 @@
 // Main window handlers of this subsystem: the SnesKey menu, the key viewer
 // buttons and the SnesKey driver file.
 #include "app/pathsettings.h"
-#include "app/windows/Paths.h"
 #include "app/windows/Snesmain.h"
 #include "keys/sneskey.h"
 #include "keys/windows/keyview.h"
@@ -53,7 +52,7 @@ void Snesmain::sneskmake()
     for (int row = 0; row < kKeyRows; ++row)
         in.pluginKeys[static_cast<std::size_t>(row)] = app.selection.plugin().keys.at(row, column);
 
-    const std::string dir = app.Paths->value(PathField::skeydir);
+    const std::string dir = app.path(PathField::skeydir);
     try {
         // An empty directory would put the file where the driver never looks.
         if (dir.empty())

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/windows/keyconfig.h"
 
+#include "app/pathsettings.h"
 #include "app/windows/App.h"
-#include "app/windows/Paths.h"
 #include "keys/windows/padkeyboxes.h"
 #include "platform/dospath.h"
 #include "platform/textfield.h"
@@ -234,7 +234,7 @@ bool keyconfig::writeKeyFiles(KeyEmulator emu, const PadKeys& keys, int player, 
 
 bool keyconfig::updatePlugin(KeyEmulator emu, const PadKeys& keys, int player)
 {
-    const std::string path = inFolder(app.Paths->value(PathField::GUIDIr), emulatorPluginFileName(emu));
+    const std::string path = inFolder(app.path(PathField::GUIDIr), emulatorPluginFileName(emu));
     // The plugin is checked here first: a missing or incomplete file would
     // otherwise bring the reader's own message and a half-loaded plugin
     // that must not be saved; one longer than what is read would be saved

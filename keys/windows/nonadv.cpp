@@ -3,7 +3,6 @@
 
 #include "app/pathsettings.h"
 #include "app/windows/App.h"
-#include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "keys/sneskey.h"
 #include "keys/windows/sneskeycon.h"
@@ -161,7 +160,7 @@ void nonadv::Command2_Click() { app.dialogs.ok(kHelp, app.title); }
 
 void nonadv::Command5_Click()
 {
-    const std::string name = ChooseFileToOpen(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
+    const std::string name = ChooseFileToOpen(app, kMappingFilter, app.path(PathField::GUIDIr));
     if (name.empty())
         return;
     const auto data = app.fs.readText(name, kMaxTextFileBytes);
@@ -194,7 +193,7 @@ void nonadv::Command5_Click()
 
 void nonadv::Command6_Click()
 {
-    const std::string name = ChooseFileToSave(app, kMappingFilter, app.Paths->value(PathField::GUIDIr));
+    const std::string name = ChooseFileToSave(app, kMappingFilter, app.path(PathField::GUIDIr));
     if (name.empty())
         return;
     try {

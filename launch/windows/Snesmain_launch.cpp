@@ -2,7 +2,6 @@
 // Main window handlers of the launch: Run, the launch toggles, per-ROM
 // settings and the command-line start.
 #include "app/pathsettings.h"
-#include "app/windows/Paths.h"
 #include "app/windows/Snesmain.h"
 #include "launch/launchscript.h"
 #include "launch/romsettings.h"
@@ -39,9 +38,9 @@ void Snesmain::Run_Click()
 
 void Snesmain::runPLugin()
 {
-    LaunchInputs in = app.selection.launchInputs({app.Paths->value(PathField::skeydir),
-                                                  app.Paths->value(PathField::vesadir),
-                                                  app.Paths->value(PathField::unZipdir)});
+    LaunchInputs in = app.selection.launchInputs({app.path(PathField::skeydir),
+                                                  app.path(PathField::vesadir),
+                                                  app.path(PathField::unZipdir)});
     // A program of this system starts directly; none of the batch file
     // applies to it.
     if (runNativeEmulator(app, in))
@@ -93,7 +92,7 @@ void Snesmain::SaveGPF_Click()
         app.dialogs.ok("No ROM has been selected: select the ROM whose settings you want to save.", app.title);
         return;
     }
-    const std::string gpfDir = app.Paths->value(PathField::GPFDir);
+    const std::string gpfDir = app.path(PathField::GPFDir);
     auto path = settingsFilePath(gpfDir, app.selection.romFolder(), rom);
     if (!path) {
         app.dialogs.ok("The ROM file name \"" + rom + "\" is too short to name a settings file.", app.title);
@@ -167,7 +166,7 @@ std::optional<std::string> openSettingsFile(App& app, const std::optional<std::s
 bool Snesmain::loadGPF()
 {
     const std::string rom = app.selection.rom();
-    const auto path = settingsFilePath(app.Paths->value(PathField::GPFDir), app.selection.romFolder(), rom);
+    const auto path = settingsFilePath(app.path(PathField::GPFDir), app.selection.romFolder(), rom);
     const auto data =
         openSettingsFile(app, path, "There are no saved settings associated with this ROM or they are not valid.");
     if (!data)
@@ -251,7 +250,7 @@ void Snesmain::CheckCOMMAND()
 bool Snesmain::commandGPF()
 {
     const std::string& A = app.commandLine;
-    const auto data = openSettingsFile(app, commandLineSettingsPath(app.Paths->value(PathField::GPFDir), A),
+    const auto data = openSettingsFile(app, commandLineSettingsPath(app.path(PathField::GPFDir), A),
                                        "There are no saved settings associated with this ROM or they are not valid. "
                                        "The ROM being loaded is " + A);
     if (!data)

@@ -5,7 +5,11 @@
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 
+#include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace kivalto {
 
@@ -30,15 +34,18 @@ void chtcodefrm::createSwitchChoice()
     Combo1->setAccessibleName("Switch:");
     Combo1->lineEdit()->setAccessibleName("Switch:");
     Label3 = makeBuddyLabel("&Switch:", Combo1);
+    Label3->setObjectName("Label3");
 }
 
 void chtcodefrm::createControls()
 {
     Label1 = new QLabel("Enter the Cheat Code and the switch below. It will be saved with the ROM settings.");
+    Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     Text1 = makeEdit(nullptr, "Text1");
     Text1->setToolTip("Enter the code to place after the switch.");
     Label2 = makeBuddyLabel("&Cheat Code:", Text1);
+    Label2->setObjectName("Label2");
     Command1 = makeButton(nullptr, "Command1", "&Done");
     Command2 = makeButton(nullptr, "Command2", "&Help");
 }
@@ -85,8 +92,6 @@ void chtcodefrm::setCheatTypes(const std::vector<PluginOption>& cheats)
     Combo1->clearEditText();
 }
 
-std::string chtcodefrm::cheatSwitch() const { return bytes(Combo1->currentText()); }
-std::string chtcodefrm::cheatCode() const { return bytes(Text1->text()); }
 void chtcodefrm::setCheatSwitch(const std::string& switchText) { Combo1->setEditText(qs(switchText)); }
 void chtcodefrm::setCheatCode(const std::string& code) { Text1->setText(qs(code)); }
 

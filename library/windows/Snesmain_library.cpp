@@ -2,7 +2,7 @@
 // Main window handlers of the ROM Library: the menu item that opens it, and
 // taking the main window to a Library ROM with what the window already
 // does (open the folder, select a plugin, click the ROM, load its settings).
-#include "app/windows/Paths.h"
+#include "app/pathsettings.h"
 #include "app/windows/Snesmain.h"
 #include "launch/romsettings.h"
 #include "library/romdestination.h"
@@ -49,7 +49,7 @@ bool goToLibraryRom(App& app, const LibraryRow& rom, const std::string& dataName
         return false;
     }
     const auto settings =
-        settingsFilePath(app.Paths->value(PathField::GPFDir), app.selection.romFolder(), app.selection.rom());
+        settingsFilePath(app.path(PathField::GPFDir), app.selection.romFolder(), app.selection.rom());
     if (settings && app.fs.fileExists(*settings))
         main.loadGPF();
     return true;

@@ -4,6 +4,7 @@
 #include "platform/qt/widgetkit.h"
 
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -16,6 +17,7 @@ QString localPath(const std::string& path) { return QString::fromLocal8Bit(path.
 
 LibraryFoldersWindow::LibraryFoldersWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    setObjectName("LibraryFoldersWindow");
     setWindowTitle("Library Folders");
     auto [heading, list] = makeHeadedList(this, "folderList", "&Folders indexed besides the ROM folder and the presets:",
                                           "Each folder is indexed with its sub-folders.");

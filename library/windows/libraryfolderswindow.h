@@ -26,17 +26,18 @@ public:
     // Picks a folder to add; "" when cancelled.
     std::function<std::string()> chooseFolder;
 
-    QListWidget* folderList = nullptr;
-    QPushButton* addButton = nullptr;
-    QPushButton* removeButton = nullptr;
-    QPushButton* closeButton = nullptr;
-
-    void addFolder();
-    void removeFolder();
-
 signals:
     // The list changed; the Library keeps it and indexes again.
     void foldersChanged(const std::vector<std::string>& folders);
+
+private:
+    void addFolder();     // Add...
+    void removeFolder();  // Remove
+
+    QListWidget* folderList = nullptr;    // the folders
+    QPushButton* addButton = nullptr;     // "Add..."
+    QPushButton* removeButton = nullptr;  // "Remove"
+    QPushButton* closeButton = nullptr;   // "Close"
 };
 
 } // namespace kivalto

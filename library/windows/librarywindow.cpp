@@ -17,12 +17,14 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 
 namespace kivalto {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -191,7 +193,7 @@ void LibraryWindow::startIndexing()
         indexAgain_ = true;
         return;
     }
-    std::vector<fs::path> folders;
+    std::vector<std::filesystem::path> folders;
     try {
         folders = libraryFolders(app_.fs, db_->addedFolders());
     } catch (const LibraryError& e) {
@@ -343,18 +345,18 @@ void LibraryWindow::importDat()
         return;
     const auto source = app_.fs.resolveExisting(chosen);
     std::error_code ec;
-    if (!source || !fs::is_regular_file(*source, ec)) {
+    if (!source || !std::filesystem::is_regular_file(*source, ec)) {
         report("The DAT file " + chosen + " cannot be read.");
         return;
     }
-    if (fs::file_size(*source, ec) > kMaxDatBytes) {
+    if (std::filesystem::file_size(*source, ec) > kMaxDatBytes) {
         report(source->filename().string() + " is larger than 256 MiB, so it was not imported.");
         return;
     }
     std::ifstream in(*source, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     try {
-        fs::create_directories(places_.datFolder);
+        std::filesystem::create_directories(places_.datFolder);
         writeHostFileWhole(places_.datFolder / source->filename(), bytes);
     } catch (const std::exception& e) {
         report(std::string("The DAT file could not be copied to the DAT folder: ") + e.what());

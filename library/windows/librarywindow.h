@@ -58,24 +58,6 @@ public:
     // path, or "" when cancelled.
     std::function<std::string()> chooseFolder;
 
-    QLineEdit* searchBox = nullptr;
-    QComboBox* filterBox = nullptr;
-    QTableView* table = nullptr;
-    QPushButton* playButton = nullptr;
-    QPushButton* foldersButton = nullptr;
-    QPushButton* importButton = nullptr;
-    QPushButton* closeButton = nullptr;
-    QProgressBar* progress = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QLabel* statusLine = nullptr;
-
-    void goToCurrent();      // Enter, double-click
-    void playCurrent();      // Play, Ctrl+Enter
-    void toggleFavourite();  // Space
-    void chooseFolders();    // Folders...
-    void importDat();        // Import DAT...
-    void cancelIndexing();   // Cancel
-
 signals:
     void goToRom(const kivalto::LibraryRow& entry);
     void playRom(const kivalto::LibraryRow& entry);
@@ -87,6 +69,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void goToCurrent();      // Enter, double-click
+    void playCurrent();      // Play, Ctrl+Enter
+    void toggleFavourite();  // Space
+    void chooseFolders();    // Folders...
+    void importDat();        // Import DAT...
+    void cancelIndexing();   // Cancel
+
     void build();
     void reloadRows();
     void applySearch();
@@ -94,6 +83,17 @@ private:
     void showCount();
     void report(const std::string& text);
     void stopIndexing();
+
+    QLineEdit* searchBox = nullptr;       // "Search:" words in any order
+    QComboBox* filterBox = nullptr;       // "Show:" which rows
+    QTableView* table = nullptr;          // "ROMs"
+    QPushButton* playButton = nullptr;    // "Play"
+    QPushButton* foldersButton = nullptr; // "Folders..."
+    QPushButton* importButton = nullptr;  // "Import DAT..."
+    QPushButton* closeButton = nullptr;   // "Close"
+    QProgressBar* progress = nullptr;     // "Indexing", shown while it runs
+    QPushButton* cancelButton = nullptr;  // "Cancel" indexing, shown while it runs
+    QLabel* statusLine = nullptr;         // how many ROMs are shown
 
     App& app_;
     LibraryPlaces places_;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plugins/windows/Editor.h"
 
+#include "app/pathsettings.h"
 #include "app/windows/App.h"
-#include "app/windows/Paths.h"
 #include "app/windows/SnesStart.h"
 #include "keys/sneskey.h"
 #include "platform/qt/text.h"
@@ -344,7 +344,7 @@ void Editor::Command2_Click()
 void Editor::Command3_Click()
 {
     // A cancelled dialog returns no file name, and importPlug does nothing.
-    app.importPlug(ChooseFileToOpen(app, "Plugins (XPL)|*.XPL", app.Paths->value(PathField::GUIDIr)));
+    app.importPlug(ChooseFileToOpen(app, "Plugins (XPL)|*.XPL", app.path(PathField::GUIDIr)));
 }
 
 void Editor::Command4_Click()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of the ROM catalogue: the two ROM lists and their
 // filters, snapshots, the ROM name export and the ROM directory buttons.
-#include "app/windows/Paths.h"
+#include "app/pathsettings.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
@@ -191,7 +191,7 @@ void Snesmain::snapass_Click()
         return;
     }
     try {
-        const std::string chosen = ChooseFileToOpen(app, "BMP or JPG|*.BMP;*.JPG", app.Paths->value(PathField::GUIDIr));
+        const std::string chosen = ChooseFileToOpen(app, "BMP or JPG|*.BMP;*.JPG", app.path(PathField::GUIDIr));
         if (chosen.empty())
             return;
         const std::string ext = chosen.substr(chosen.size() >= 3 ? chosen.size() - 3 : 0);

@@ -2,16 +2,18 @@
 #include "roms/windows/chpath.h"
 
 #include "platform/textfield.h"
-#include "app/windows/SnesStart.h"
-#include "app/windows/Snesmain.h"
+#include "platform/qt/listcontrols.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 #include "roms/presets.h"
-#include "roms/windows/romcataloguemodel.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -193,7 +195,7 @@ void chpath::Command1_Click() { hide(); }
 
 void chpath::okay()
 {
-    if (app.Snesmain->openRomFolder(Dir1->Path()))
+    if (openRomFolder && openRomFolder(Dir1->Path()))
         hide();
 }
 

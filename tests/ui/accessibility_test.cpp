@@ -72,10 +72,11 @@ TEST_F(Accessibility, EnterInAPathsFieldSaves)
 {
     startup();
     Paths& p = *app.Paths;
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(p.Command2)->state().defaultButton);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(ctl<QPushButton>(p, "Command2"))->state().defaultButton);
     p.show();
-    p.ROMPath->setText("c:\\roms");
-    QTest::keyClick(p.ROMPath, Qt::Key_Return);
+    auto* romPath = ctl<QLineEdit>(p, "ROMPath");
+    romPath->setText("c:\\roms");
+    QTest::keyClick(romPath, Qt::Key_Return);
     EXPECT_EQ(readFile("C:\\KIVALTO\\paths.dat").substr(0, 10), "C:\\ROMS\\\r\n");
 }
 

@@ -4,6 +4,9 @@
 #include "roms/windows/chpath.h"
 #include "roms/windows/romcataloguemodel.h"
 
+#include <QLabel>
+#include <QToolButton>
+
 namespace kivalto {
 namespace {
 
@@ -21,14 +24,14 @@ protected:
         makeFolder("C:\\C");
     }
     chpath& window() { return *app.chpath; }
-    std::string box() { return window().Text1->text().toStdString(); }
+    std::string box() { return ctl<QLineEdit>(window(), "Text1")->text().toStdString(); }
     std::string first() { return main().catalogue().text(1); }
     // The buttons, by caption.
-    void previousPreset() { window().Image1->click(); }
-    void nextPreset() { window().Image2->click(); }
-    void savePreset() { window().Command3->click(); }
-    void ok() { window().Command2->click(); }
-    void cancel() { window().Command1->click(); }
+    void previousPreset() { ctl<QToolButton>(window(), "Image1")->click(); }
+    void nextPreset() { ctl<QToolButton>(window(), "Image2")->click(); }
+    void savePreset() { ctl<QPushButton>(window(), "Command3")->click(); }
+    void ok() { ctl<QPushButton>(window(), "Command2")->click(); }
+    void cancel() { ctl<QPushButton>(window(), "Command1")->click(); }
 };
 
 TEST_F(Presets, NextCyclesThroughThePresets)
@@ -36,7 +39,7 @@ TEST_F(Presets, NextCyclesThroughThePresets)
     writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\nC:\\B\r\n");
     startup();
     EXPECT_EQ(window().presets(), (std::vector<std::string>{"C:\\A", "C:\\B"}));
-    EXPECT_EQ(window().Dir1->Path(), "C:\\ROMS");
+    EXPECT_EQ(ctl<DirListBox>(window(), "Dir1")->Path(), "C:\\ROMS");
     EXPECT_EQ(box(), "1");
 
     ctl<QPushButton>(main(), "nextpreset")->click();  // "Next"
@@ -53,7 +56,7 @@ TEST_F(Presets, NextWithOnePresetReturnsToItAfterBrowsing)
 {
     writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\n");
     startup();
-    window().Dir1->setPath("C:\\B");
+    ctl<DirListBox>(window(), "Dir1")->setPath("C:\\B");
     cancel();
     ctl<QPushButton>(main(), "nextpreset")->click();  // "Next"
     EXPECT_EQ(box(), "1");
@@ -64,23 +67,23 @@ TEST_F(Presets, NextWithOnePresetReturnsToItAfterBrowsing)
 TEST_F(Presets, ChoosingADriveShowsItsCurrentDirectory)
 {
     startup();
-    window().Dir1->setPath("C:\\A");
-    emit window().Drive1->Change();  // as a pick in the drive list raises it
-    EXPECT_EQ(window().Drive1->Drive(), "c:");
-    EXPECT_EQ(window().Dir1->Path(), "C:\\KIVALTO");  // the program directory, current on C:
+    ctl<DirListBox>(window(), "Dir1")->setPath("C:\\A");
+    emit ctl<DriveListBox>(window(), "Drive1")->Change();  // as a pick in the drive list raises it
+    EXPECT_EQ(ctl<DriveListBox>(window(), "Drive1")->Drive(), "c:");
+    EXPECT_EQ(ctl<DirListBox>(window(), "Dir1")->Path(), "C:\\KIVALTO");  // the program directory, current on C:
 }
 
 TEST_F(Presets, TheWindowShowsTheFolderItIsOn)
 {
     writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\n");
     startup();
-    EXPECT_EQ(window().DirPath->text(), "C:\\ROMS");
-    window().Text1->setText("2");
-    window().Text1->setText("1");  // preset 1
-    EXPECT_EQ(window().DirPath->text(), "C:\\A");
-    window().Dir1->setPath("C:\\");
-    EXPECT_EQ(window().DirPath->text(), "C:\\");
-    EXPECT_EQ(window().Dir1->accessibleDescription(), "C:\\");
+    EXPECT_EQ(ctl<QLabel>(window(), "DirPath")->text(), "C:\\ROMS");
+    ctl<QLineEdit>(window(), "Text1")->setText("2");
+    ctl<QLineEdit>(window(), "Text1")->setText("1");  // preset 1
+    EXPECT_EQ(ctl<QLabel>(window(), "DirPath")->text(), "C:\\A");
+    ctl<DirListBox>(window(), "Dir1")->setPath("C:\\");
+    EXPECT_EQ(ctl<QLabel>(window(), "DirPath")->text(), "C:\\");
+    EXPECT_EQ(ctl<DirListBox>(window(), "Dir1")->accessibleDescription(), "C:\\");
 }
 
 TEST_F(Presets, WithoutPresetsNextReappliesTheShownFolder)
@@ -102,17 +105,17 @@ TEST_F(Presets, StepsStopAtTheEmptySlotWhereSaveAppends)
     EXPECT_EQ(box(), "1");
     nextPreset();
     EXPECT_EQ(box(), "2");
-    EXPECT_EQ(window().Dir1->Path(), "C:\\B");
+    EXPECT_EQ(ctl<DirListBox>(window(), "Dir1")->Path(), "C:\\B");
     nextPreset();
     nextPreset();
     EXPECT_EQ(box(), "3");
-    EXPECT_EQ(window().Dir1->Path(), "C:\\B");  // no preset 3: unchanged
+    EXPECT_EQ(ctl<DirListBox>(window(), "Dir1")->Path(), "C:\\B");  // no preset 3: unchanged
 
-    window().Dir1->setPath("C:\\C");
+    ctl<DirListBox>(window(), "Dir1")->setPath("C:\\C");
     savePreset();
     EXPECT_EQ(readFile("C:\\KIVALTO\\presets.dat"), "C:\\A\r\nC:\\B\r\nC:\\C\r\n");
-    window().Text1->setText("2");
-    window().Dir1->setPath("C:\\ROMS");
+    ctl<QLineEdit>(window(), "Text1")->setText("2");
+    ctl<DirListBox>(window(), "Dir1")->setPath("C:\\ROMS");
     savePreset();
     EXPECT_EQ(readFile("C:\\KIVALTO\\presets.dat"), "C:\\A\r\nC:\\ROMS\r\nC:\\C\r\n");
     EXPECT_TRUE(dialogs.boxes.empty());
@@ -122,15 +125,15 @@ TEST_F(Presets, TypedNumbersAreKeptInRange)
 {
     writeFile("C:\\KIVALTO\\presets.dat", "C:\\A\r\nC:\\B\r\n");
     startup();
-    window().Text1->setText("0");
+    ctl<QLineEdit>(window(), "Text1")->setText("0");
     EXPECT_EQ(box(), "1");
-    EXPECT_EQ(window().Dir1->Path(), "C:\\A");
-    window().Text1->setText("9");
+    EXPECT_EQ(ctl<DirListBox>(window(), "Dir1")->Path(), "C:\\A");
+    ctl<QLineEdit>(window(), "Text1")->setText("9");
     EXPECT_EQ(box(), "3");
-    window().Text1->setText("abc");
+    ctl<QLineEdit>(window(), "Text1")->setText("abc");
     EXPECT_EQ(box(), "1");
-    window().Text1->setText("2");
-    EXPECT_EQ(window().Dir1->Path(), "C:\\B");
+    ctl<QLineEdit>(window(), "Text1")->setText("2");
+    EXPECT_EQ(ctl<DirListBox>(window(), "Dir1")->Path(), "C:\\B");
 }
 
 TEST_F(Presets, OkKeepsThePatternAndCancelKeepsTheChoice)
@@ -139,11 +142,11 @@ TEST_F(Presets, OkKeepsThePatternAndCancelKeepsTheChoice)
     ctl<FileListBox>(main(), "File1")->setPattern("*.SFC");
     ctl<QPushButton>(main(), "ChangeDir")->click();  // "Change Directory"
     EXPECT_TRUE(window().isVisible());
-    window().Dir1->setPath("C:\\A");
+    ctl<DirListBox>(window(), "Dir1")->setPath("C:\\A");
     cancel();
     EXPECT_FALSE(window().isVisible());
     EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\ROMS");
-    EXPECT_EQ(window().Dir1->Path(), "C:\\A");
+    EXPECT_EQ(ctl<DirListBox>(window(), "Dir1")->Path(), "C:\\A");
 
     ctl<QPushButton>(main(), "ChangeDir")->click();  // "Change Directory"
     ok();
@@ -158,7 +161,7 @@ TEST_F(Presets, FailedSaveIsReportedAndThePresetKept)
 {
     makeFolder("C:\\KIVALTO\\presets.dat");
     startup();
-    window().Dir1->setPath("C:\\B");
+    ctl<DirListBox>(window(), "Dir1")->setPath("C:\\B");
     savePreset();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_NE(dialogs.boxes[0].text.find("presets.dat"), std::string::npos);
@@ -182,15 +185,15 @@ TEST_F(Presets, ControlsAreNamedForKeyboardAndScreenReaders)
 {
     startup();
     EXPECT_EQ(window().windowTitle(), "Change ROM Path");
-    EXPECT_EQ(window().Label1->text().remove('&'), "Preset");
-    EXPECT_EQ(window().Label1->buddy(), window().Text1);
-    EXPECT_EQ(window().Image1->toolTip(), "Previous Preset");
-    EXPECT_EQ(window().Image1->accessibleName(), "Previous Preset");
-    EXPECT_EQ(window().Image2->accessibleName(), "Next Preset");
-    EXPECT_NE(window().Image2->focusPolicy() & Qt::TabFocus, 0);
-    EXPECT_EQ(window().Command3->text().remove('&'), "Save Preset");
-    EXPECT_EQ(window().Command2->text().remove('&'), "OK");
-    EXPECT_EQ(window().Command1->text().remove('&'), "Cancel");
+    EXPECT_EQ(ctl<QLabel>(window(), "Label1")->text().remove('&'), "Preset");
+    EXPECT_EQ(ctl<QLabel>(window(), "Label1")->buddy(), ctl<QLineEdit>(window(), "Text1"));
+    EXPECT_EQ(ctl<QToolButton>(window(), "Image1")->toolTip(), "Previous Preset");
+    EXPECT_EQ(ctl<QToolButton>(window(), "Image1")->accessibleName(), "Previous Preset");
+    EXPECT_EQ(ctl<QToolButton>(window(), "Image2")->accessibleName(), "Next Preset");
+    EXPECT_NE(ctl<QToolButton>(window(), "Image2")->focusPolicy() & Qt::TabFocus, 0);
+    EXPECT_EQ(ctl<QPushButton>(window(), "Command3")->text().remove('&'), "Save Preset");
+    EXPECT_EQ(ctl<QPushButton>(window(), "Command2")->text().remove('&'), "OK");
+    EXPECT_EQ(ctl<QPushButton>(window(), "Command1")->text().remove('&'), "Cancel");
     // The presets are the window's data, not a hidden list.
     EXPECT_EQ(window().findChild<QListWidget*>(), nullptr);
 }

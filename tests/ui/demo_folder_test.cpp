@@ -66,7 +66,7 @@ protected:
     // saved 3x window, ending with the ROM's host path.
     void expectMednafenOn(const std::string& module, const std::string& rom)
     {
-        ASSERT_FALSE(process.nativeCalls.empty()) << app.errorfrm->Label1->text().toStdString();
+        ASSERT_FALSE(process.nativeCalls.empty()) << app.errorfrm->text();
         const auto& call = process.nativeCalls.back();
         EXPECT_EQ(call.program, host("C:\\USR\\GAMES\\mednafen").string());
         const auto& a = call.arguments;

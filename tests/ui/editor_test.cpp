@@ -89,7 +89,7 @@ TEST_F(EditorWindow, ResetThenSaveWithOnlyANameWritesAnEmptyPlugin)
     savePlugin();
     EXPECT_EQ(readFile("C:\\KIVALTO\\NEWEMU.XPL"),
               "\r\n*.*\r\n\r\n\\\r\n\r\n\r\nENDOPTS\r\nENDDISP\r\n" + blankKeyLines());
-    EXPECT_EQ(app.mesage->Label1->text().toStdString(), "Your Plugin has been saved.");
+    EXPECT_EQ(app.mesage->text(), "Your Plugin has been saved.");
     EXPECT_TRUE(app.mesage->isVisible());
     EXPECT_EQ(box("Text16")->text().toStdString(), "\\");
 }
@@ -366,7 +366,7 @@ TEST_F(EditorWindow, ImportShowsTheChosenPlugin)
     importPlugin();
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogs[0].filter, "Plugins (XPL)|*.XPL");
-    EXPECT_EQ(dialogs.fileDialogs[0].startFolder, app.Paths->value(PathField::GUIDIr));
+    EXPECT_EQ(dialogs.fileDialogs[0].startFolder, app.path(PathField::GUIDIr));
     EXPECT_EQ(box("Text1")->text().toStdString(), "ZSNES");
     EXPECT_EQ(box("Text2")->text().toStdString(), "ZSNES 1.36");
     EXPECT_EQ(fileSpec()->currentText().toStdString(), "*.SMC");

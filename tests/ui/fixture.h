@@ -11,6 +11,7 @@
 #include "tests/tempfolder.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -91,6 +92,14 @@ protected:
     {
         StartupLoad(app);
         QApplication::processEvents();
+    }
+    // After EntryRoutine: lets the splash timer run the start-up load.
+    void waitForStartupLoad()
+    {
+        QElapsedTimer t;
+        t.start();
+        while (!app.Snesmain && t.elapsed() < 3000)
+            QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
     }
     Snesmain& main() { return *app.Snesmain; }
 

@@ -27,12 +27,12 @@ TEST_F(HostileFiles, StartUpReadsTheFirstPartOfHugeFilesAndSaysSoOnce)
     writeFile("C:\\KIVALTO\\lookup.dat", codes + emptyLines);
     startup();
     EXPECT_EQ(app.chpath->presetCount(), 32767);
-    ASSERT_EQ(app.frmTip->tipRound.tips().size(), 1u);
-    EXPECT_EQ(app.frmTip->tipRound.tips()[0].size(), kMaxFieldBytes);
+    ASSERT_EQ(app.frmTip->tips().size(), 1u);
+    EXPECT_EQ(app.frmTip->tips()[0].size(), kMaxFieldBytes);
     // Shown together once the main window is up, each file once.
     EXPECT_TRUE(dialogs.boxes.empty());
     std::vector<std::string> notices;
-    const std::string shown = app.errorfrm->Label1->text().toStdString();
+    const std::string shown = app.errorfrm->text();
     for (std::size_t at = shown.find("The file "); at != std::string::npos; at = shown.find("The file ", at + 1))
         notices.push_back(shown.substr(at, shown.find(" is larger", at) - at));
     EXPECT_EQ(notices, (std::vector<std::string>{"The file BIG.XPL", "The file presets.dat", "The file lookup.dat",

@@ -20,7 +20,7 @@ protected:
     {
         startup();
         juke = app.Jukebox;
-        app.Paths->field(PathField::snespath)->setText("C:\\SPC\\");
+        ctl<QLineEdit>(*app.Paths, "snespath")->setText("C:\\SPC\\");
     }
     void play(const std::string& file)
     {

@@ -67,7 +67,7 @@ protected:
         writeFile("C:\\KIVALTO\\ZSNES.XPL", crlf(pluginLines()));
         writeFile("C:\\ZSNES\\zsnes.cfg", kCfg);
         startup();
-        app.Paths->GUIDIr->setText("C:\\KIVALTO\\");
+        ctl<QLineEdit>(*app.Paths, "GUIDIr")->setText("C:\\KIVALTO\\");
         main().zcon_Click();
     }
     keyconfig& win() { return *app.keyconfig; }
@@ -85,11 +85,11 @@ protected:
     std::string box(int i) { return bytes(keyBox(i)->text()); }
     bool errorShown(const std::string& text)
     {
-        return app.errorfrm->isVisible() && bytes(app.errorfrm->Label1->text()) == text;
+        return app.errorfrm->isVisible() && app.errorfrm->text() == text;
     }
     bool messageShown(const std::string& text)
     {
-        return app.mesage->isVisible() && bytes(app.mesage->Label1->text()) == text;
+        return app.mesage->isVisible() && app.mesage->text() == text;
     }
 
     // A, B, R, L, Y, X, Start, Select, Up, Down, Left, Right
@@ -120,7 +120,7 @@ TEST_F(KeyconfigStartup, MissingOrShortLookupFileIsReportedAtStartup)
     startup();
     EXPECT_TRUE(app.errorfrm->isVisible());
     // Shown after the missing plugins, found earlier; neither hides the other.
-    const std::string shown = bytes(app.errorfrm->Label1->text());
+    const std::string shown = app.errorfrm->text();
     EXPECT_EQ(shown.rfind("You have no plugins", 0), 0u) << shown;
     EXPECT_EQ(shown.substr(shown.find("\n\n") + 2),
               "A required file 'LOOKUP.DAT' was not found. Kivalto will not function correctly without it.");
@@ -284,7 +284,7 @@ TEST_F(KeyconfigTest, AnEmptyBoxOrBadCharacterLeavesEmulatorFilesAlone)
         savePlayer2();
         EXPECT_TRUE(errorShown(kError2)) << key;
         EXPECT_EQ(readFile("C:\\ESNES\\esnes.key"), old) << key;
-        app.errorfrm->Command1->click();
+        ctl<QPushButton>(*app.errorfrm, "Command1")->click();
     }
     EXPECT_EQ(readFile("C:\\KIVALTO\\ESNES.XPL"), crlf(pluginLines()));
     EXPECT_FALSE(app.mesage->isVisible());
@@ -297,7 +297,7 @@ TEST_F(KeyconfigTest, ZsnesWithoutAUsableScanKeyLineIsAnError)
     savePlayer1();
     EXPECT_TRUE(errorShown(kError1));
     EXPECT_EQ(readFile("C:\\ZSNES\\zsnes.cfg"), "ScanKey2 = 1,2,3\r\n");
-    app.errorfrm->Command1->click();
+    ctl<QPushButton>(*app.errorfrm, "Command1")->click();
 
     folder()->setText("C:\\NOWHERE\\");
     savePlayer2();
@@ -333,7 +333,7 @@ TEST_F(KeyconfigTest, PluginThatCannotBeSavedIsReportedWithoutConfirmation)
     writeFile("C:\\ELSEWHERE\\ZSNES.XPL", crlf(pluginLines()));
     std::filesystem::remove(host("C:\\KIVALTO\\ZSNES.XPL"));
     makeFolder("C:\\KIVALTO\\ZSNES.XPL");
-    app.Paths->GUIDIr->setText("C:\\ELSEWHERE");
+    ctl<QLineEdit>(*app.Paths, "GUIDIr")->setText("C:\\ELSEWHERE");
     typeKeys(keys);
     savePlayer1();
     EXPECT_NE(readFile("C:\\ZSNES\\zsnes.cfg"), kCfg);

@@ -6,6 +6,9 @@
 #include "launch/windows/chtcodefrm.h"
 #include "ui/windows/errorfrm.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 using namespace kivalto;
 using test::crlf;
 
@@ -49,7 +52,7 @@ protected:
         FAIL() << name << " is not listed";
     }
     std::string script() { return readFile("C:\\KIVALTO\\snesexec.bat"); }
-    std::string errorText() { return app.errorfrm->Label1->text().toStdString(); }
+    std::string errorText() { return app.errorfrm->text(); }
 };
 
 } // namespace
@@ -156,8 +159,8 @@ TEST_F(Launching, SavedSettingsComeBackOnDoubleClick)
     ctl<QScrollBar>(main(), "Play1select")->setValue(4);
     ctl<QAction>(main(), "runsnesk")->setChecked(true);
     ctl<QLineEdit>(main(), "Text2")->setText("3");
-    app.chtcodefrm->Text1->setText("7E0BCF28");
-    app.chtcodefrm->Combo1->setEditText("-gg");
+    ctl<QLineEdit>(*app.chtcodefrm, "Text1")->setText("7E0BCF28");
+    ctl<QComboBox>(*app.chtcodefrm, "Combo1")->setEditText("-gg");
     ctl<QAction>(main(), "chten")->setChecked(true);
     main().SaveGPF_Click();
     EXPECT_EQ(dialogs.lastText(),
@@ -178,7 +181,7 @@ TEST_F(Launching, SavedSettingsComeBackOnDoubleClick)
     EXPECT_EQ(ctl<QScrollBar>(main(), "Play1select")->value(), 4);
     EXPECT_TRUE(ctl<QAction>(main(), "runsnesk")->isChecked());
     EXPECT_EQ(ctl<QLineEdit>(main(), "Text2")->text(), "3");
-    EXPECT_EQ(app.chtcodefrm->Combo1->currentText(), "-gg");
+    EXPECT_EQ(ctl<QComboBox>(*app.chtcodefrm, "Combo1")->currentText(), "-gg");
     EXPECT_TRUE(ctl<QAction>(main(), "chten")->isChecked());
     EXPECT_EQ(ctl<FileListBox>(main(), "File1")->FileName(), "MARIO.SMC");
 }
@@ -218,7 +221,7 @@ TEST_F(Launching, ACommaInTheFrameskipShiftsTheLaterValues)
     main().SaveGPF_Click();
     main().File1_DblClick();
     EXPECT_EQ(ctl<QLineEdit>(main(), "Text2")->text(), "1");
-    EXPECT_EQ(app.chtcodefrm->Text1->text(), "2");
+    EXPECT_EQ(ctl<QLineEdit>(*app.chtcodefrm, "Text1")->text(), "2");
 }
 
 TEST_F(Launching, SavingNeedsARomAndAFolder)
@@ -228,7 +231,7 @@ TEST_F(Launching, SavingNeedsARomAndAFolder)
     main().SaveGPF_Click();
     EXPECT_NE(dialogs.lastText().find("No ROM has been selected"), std::string::npos);
     selectRom("MARIO.SMC");
-    app.Paths->GPFDir->setText("C:\\NOWHERE\\");
+    ctl<QLineEdit>(*app.Paths, "GPFDir")->setText("C:\\NOWHERE\\");
     main().SaveGPF_Click();
     EXPECT_NE(dialogs.lastText().find("C:\\NOWHERE"), std::string::npos);
     EXPECT_FALSE(exists("C:\\NOWHERE\\MARIO.GPF"));
@@ -348,8 +351,8 @@ TEST_F(Launching, EveryChoiceReachesTheSelection)
     ctl<QListWidget>(main(), "optionslist")->item(1)->setSelected(true);
     ctl<QListWidget>(main(), "List2")->item(0)->setSelected(true);
     ctl<QScrollBar>(main(), "Play1select")->setValue(2);
-    app.chtcodefrm->Text1->setText("7E0BCF28");
-    app.chtcodefrm->Combo1->setEditText("-gg");
+    ctl<QLineEdit>(*app.chtcodefrm, "Text1")->setText("7E0BCF28");
+    ctl<QComboBox>(*app.chtcodefrm, "Combo1")->setEditText("-gg");
     EXPECT_EQ(c.emulatorDir, "C:\\OTHER\\");
     EXPECT_EQ(c.frameskip, "4");
     EXPECT_FALSE(c.options[0].chosen);

@@ -54,8 +54,8 @@ protected:
     std::vector<std::string> shownNames() const
     {
         std::vector<std::string> out;
-        for (int r = 0; r < window->table->model()->rowCount(); ++r)
-            out.push_back(window->table->model()->index(r, 1).data().toString().toStdString());
+        for (int r = 0; r < ctl<QTableView>(*window, "table")->model()->rowCount(); ++r)
+            out.push_back(ctl<QTableView>(*window, "table")->model()->index(r, 1).data().toString().toStdString());
         return out;
     }
     std::unique_ptr<LibraryWindow> window;
@@ -69,8 +69,8 @@ TEST_F(LibraryWindowTest, NothingIsWrittenUntilTheLibraryIsOpened)
     EXPECT_TRUE(exists("C:\\KIVALTO\\library.db"));
     EXPECT_EQ(window->windowTitle(), "ROM Library");
     EXPECT_EQ(shownNames(), (std::vector<std::string>{"Mario", "Pokemon Red", "Zelda"}));
-    EXPECT_EQ(window->statusLine->text(), "3 ROMs");
-    EXPECT_FALSE(window->progress->isVisible());
+    EXPECT_EQ(ctl<QLabel>(*window, "statusLine")->text(), "3 ROMs");
+    EXPECT_FALSE(ctl<QProgressBar>(*window, "progress")->isVisible());
 }
 
 TEST_F(LibraryWindowTest, TypingFiltersAndEnterOrPlayHandOnTheRom)
@@ -78,35 +78,35 @@ TEST_F(LibraryWindowTest, TypingFiltersAndEnterOrPlayHandOnTheRom)
     openAndWait();
     QSignalSpy goTo(window.get(), &LibraryWindow::goToRom);
     QSignalSpy play(window.get(), &LibraryWindow::playRom);
-    QTest::keyClicks(window->searchBox, "red GAMEBOY");
+    QTest::keyClicks(ctl<QLineEdit>(*window, "searchBox"), "red GAMEBOY");
     EXPECT_EQ(shownNames(), std::vector<std::string>{"Pokemon Red"});
-    QTest::keyClick(window->searchBox, Qt::Key_Return);
+    QTest::keyClick(ctl<QLineEdit>(*window, "searchBox"), Qt::Key_Return);
     ASSERT_EQ(goTo.count(), 1);
     EXPECT_EQ(window->currentRom()->path, host("C:\\ROMS\\sub\\Pokemon Red.gb").string());
-    QTest::keyClick(window->table, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(ctl<QTableView>(*window, "table"), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(play.count(), 1);
-    QTest::mouseClick(window->playButton, Qt::LeftButton);
+    QTest::mouseClick(ctl<QPushButton>(*window, "playButton"), Qt::LeftButton);
     EXPECT_EQ(play.count(), 2);
-    QTest::keyClick(window->table, Qt::Key_Return);
+    QTest::keyClick(ctl<QTableView>(*window, "table"), Qt::Key_Return);
     EXPECT_EQ(goTo.count(), 2);
 
-    window->searchBox->clear();
-    window->filterBox->setCurrentText("Not Verified");
+    ctl<QLineEdit>(*window, "searchBox")->clear();
+    ctl<QComboBox>(*window, "filterBox")->setCurrentText("Not Verified");
     EXPECT_EQ(shownNames().size(), 3u);
-    window->filterBox->setCurrentText("Favourites");
+    ctl<QComboBox>(*window, "filterBox")->setCurrentText("Favourites");
     EXPECT_TRUE(shownNames().empty());
 }
 
 TEST_F(LibraryWindowTest, SpaceMarksAFavouriteThatIsKept)
 {
     openAndWait();
-    window->table->setFocus();
-    window->table->selectRow(2);
-    QTest::keyClick(window->table, Qt::Key_Space);
-    EXPECT_EQ(window->table->model()->index(2, 0).data(Qt::AccessibleTextRole).toString(), "Favourite");
+    ctl<QTableView>(*window, "table")->setFocus();
+    ctl<QTableView>(*window, "table")->selectRow(2);
+    QTest::keyClick(ctl<QTableView>(*window, "table"), Qt::Key_Space);
+    EXPECT_EQ(ctl<QTableView>(*window, "table")->model()->index(2, 0).data(Qt::AccessibleTextRole).toString(), "Favourite");
     window.reset();
     openAndWait();
-    window->filterBox->setCurrentText("Favourites");
+    ctl<QComboBox>(*window, "filterBox")->setCurrentText("Favourites");
     EXPECT_EQ(shownNames(), std::vector<std::string>{"Zelda"});
 }
 
@@ -121,14 +121,14 @@ TEST_F(LibraryWindowTest, AnImportedDatNamesAndVerifiesTheRoms)
               "size=\"4096\" crc=\"" + std::string(crc) + "\" sha1=\"" + d.sha1 + "\"/></game>\n<game name=\"x\"><oops>\n");
     dialogs.files.push_back("C:\\DOWNLOAD\\snes.dat");
     QSignalSpy done(window.get(), &LibraryWindow::indexed);
-    QTest::mouseClick(window->importButton, Qt::LeftButton);
+    QTest::mouseClick(ctl<QPushButton>(*window, "importButton"), Qt::LeftButton);
     ASSERT_TRUE(done.wait(10000));
     EXPECT_EQ(readFile("C:\\KIVALTO\\DAT\\snes.dat"), readFile("C:\\DOWNLOAD\\snes.dat"));
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_NE(dialogs.lastText().find("A DAT file is damaged: snes.dat: line 5: "), std::string::npos) << dialogs.lastText();
-    QTest::keyClicks(window->searchBox, "zelda");
+    QTest::keyClicks(ctl<QLineEdit>(*window, "searchBox"), "zelda");
     ASSERT_EQ(shownNames(), std::vector<std::string>{"The Legend of Zelda (USA) (Rev 1)"});
-    const QAbstractItemModel* m = window->table->model();
+    const QAbstractItemModel* m = ctl<QTableView>(*window, "table")->model();
     EXPECT_EQ(m->index(0, 2).data().toString(), "SNES");
     EXPECT_EQ(m->index(0, 3).data().toString(), "USA");
     EXPECT_EQ(m->index(0, 4).data().toString(), "Verified");
@@ -141,17 +141,17 @@ TEST_F(LibraryWindowTest, AddedFoldersAreIndexedAndKeptOutOfPresets)
     openAndWait();
     const std::string presetsBefore = readFile("C:\\KIVALTO\\presets.dat");
     window->chooseFolder = [this] { return host("C:\\MORE").string(); };
-    QTest::mouseClick(window->foldersButton, Qt::LeftButton);
+    QTest::mouseClick(ctl<QPushButton>(*window, "foldersButton"), Qt::LeftButton);
     auto* folders = window->findChild<LibraryFoldersWindow*>();
     ASSERT_NE(folders, nullptr);
     QSignalSpy done(window.get(), &LibraryWindow::indexed);
-    QTest::mouseClick(folders->addButton, Qt::LeftButton);
+    QTest::mouseClick(ctl<QPushButton>(*folders, "addButton"), Qt::LeftButton);
     ASSERT_TRUE(done.wait(10000));
     EXPECT_EQ(shownNames().size(), 4u);
     EXPECT_EQ(readFile("C:\\KIVALTO\\presets.dat"), presetsBefore);
 
-    folders->folderList->setCurrentRow(0);
-    QTest::mouseClick(folders->removeButton, Qt::LeftButton);
+    ctl<QListWidget>(*folders, "folderList")->setCurrentRow(0);
+    QTest::mouseClick(ctl<QPushButton>(*folders, "removeButton"), Qt::LeftButton);
     ASSERT_TRUE(done.wait(10000));
     EXPECT_EQ(shownNames().size(), 3u);
 }
@@ -169,24 +169,24 @@ TEST_F(LibraryWindowTest, ADamagedLibraryIsReplacedWithANotice)
 TEST_F(LibraryWindowTest, EveryControlIsNamedAndReachable)
 {
     openAndWait();
-    EXPECT_EQ(window->table->accessibleName(), "ROMs");
+    EXPECT_EQ(ctl<QTableView>(*window, "table")->accessibleName(), "ROMs");
     bool searchLabelled = false;
     for (auto* label : window->findChildren<QLabel*>())
-        searchLabelled = searchLabelled || (label->buddy() == window->searchBox && label->text() == "&Search:");
+        searchLabelled = searchLabelled || (label->buddy() == ctl<QLineEdit>(*window, "searchBox") && label->text() == "&Search:");
     EXPECT_TRUE(searchLabelled);
-    for (QPushButton* b : {window->playButton, window->foldersButton, window->importButton, window->closeButton})
+    for (QPushButton* b : {ctl<QPushButton>(*window, "playButton"), ctl<QPushButton>(*window, "foldersButton"), ctl<QPushButton>(*window, "importButton"), ctl<QPushButton>(*window, "closeButton")})
         EXPECT_NE(b->focusPolicy() & Qt::TabFocus, 0) << b->text().toStdString();
     std::vector<std::string> captions;
-    for (QPushButton* b : {window->playButton, window->foldersButton, window->importButton, window->closeButton})
+    for (QPushButton* b : {ctl<QPushButton>(*window, "playButton"), ctl<QPushButton>(*window, "foldersButton"), ctl<QPushButton>(*window, "importButton"), ctl<QPushButton>(*window, "closeButton")})
         captions.push_back(b->text().remove('&').toStdString());
     EXPECT_EQ(captions, (std::vector<std::string>{"Play", "Folders...", "Import DAT...", "Close"}));
     std::vector<std::string> filters;
-    for (int i = 0; i < window->filterBox->count(); ++i)
-        filters.push_back(window->filterBox->itemText(i).toStdString());
+    for (int i = 0; i < ctl<QComboBox>(*window, "filterBox")->count(); ++i)
+        filters.push_back(ctl<QComboBox>(*window, "filterBox")->itemText(i).toStdString());
     EXPECT_EQ(filters, (std::vector<std::string>{"All", "Favourites", "Recently Played", "Not Verified"}));
     std::vector<std::string> headings;
     for (int c = 0; c < kLibraryColumnCount; ++c)
-        headings.push_back(window->table->model()->headerData(c, Qt::Horizontal, Qt::AccessibleTextRole).toString().toStdString());
+        headings.push_back(ctl<QTableView>(*window, "table")->model()->headerData(c, Qt::Horizontal, Qt::AccessibleTextRole).toString().toStdString());
     EXPECT_EQ(headings, (std::vector<std::string>{"Favourite", "Name", "System", "Region", "Status", "Played",
                                                   "Last Played", "Play Time"}));
 }
@@ -211,9 +211,9 @@ TEST_F(LibraryWindowTest, LaunchesAreRecordedOffTheUiThreadOnceALibraryExists)
     std::filesystem::rename(rom, host("C:\\ROMS\\Renamed.sfc"));
     window.reset();
     openAndWait();
-    window->filterBox->setCurrentText("Recently Played");
+    ctl<QComboBox>(*window, "filterBox")->setCurrentText("Recently Played");
     ASSERT_EQ(shownNames(), std::vector<std::string>{"Renamed"});
-    const QAbstractItemModel* m = window->table->model();
+    const QAbstractItemModel* m = ctl<QTableView>(*window, "table")->model();
     EXPECT_EQ(m->index(0, 5).data().toString(), "2");
     EXPECT_EQ(m->index(0, 7).data().toString(), "0:01:35");
 }

@@ -51,10 +51,10 @@ protected:
     // Types a search that finds one ROM and presses Enter (Ctrl+Enter: Play).
     void goTo(const char* search, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        app.LibraryWindow->searchBox->clear();
-        QTest::keyClicks(app.LibraryWindow->searchBox, search);
+        ctl<QLineEdit>(*app.LibraryWindow, "searchBox")->clear();
+        QTest::keyClicks(ctl<QLineEdit>(*app.LibraryWindow, "searchBox"), search);
         ASSERT_EQ(app.LibraryWindow->list().shown().size(), 1u) << search;
-        QTest::keyClick(app.LibraryWindow->table, Qt::Key_Return, modifiers);
+        QTest::keyClick(ctl<QTableView>(*app.LibraryWindow, "table"), Qt::Key_Return, modifiers);
     }
     LibraryRow historyOf(const std::string& fileName)
     {
@@ -85,15 +85,15 @@ TEST_F(LibraryWiring, TheMenuItemMakesTheLibraryOnlyWhenChosenAndTabFollowsItsRo
     LibraryWindow& library = openLibrary();
     EXPECT_TRUE(exists("C:\\KIVALTO\\library.db"));
     EXPECT_EQ(library.list().rows().size(), 4u);
-    library.cancelButton->show();  // as while indexing runs
+    ctl<QPushButton>(library, "cancelButton")->show();  // as while indexing runs
     std::vector<QWidget*> order;
-    QWidget* w = library.searchBox;
+    QWidget* w = ctl<QLineEdit>(library, "searchBox");
     for (int steps = 0; order.size() < 8 && steps < 100; ++steps, w = w->nextInFocusChain())
         if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden())
             order.push_back(w);
-    EXPECT_EQ(order, (std::vector<QWidget*>{library.searchBox, library.filterBox, library.table, library.cancelButton,
-                                            library.playButton, library.foldersButton, library.importButton,
-                                            library.closeButton}));
+    EXPECT_EQ(order, (std::vector<QWidget*>{ctl<QLineEdit>(library, "searchBox"), ctl<QComboBox>(library, "filterBox"), ctl<QTableView>(library, "table"), ctl<QPushButton>(library, "cancelButton"),
+                                            ctl<QPushButton>(library, "playButton"), ctl<QPushButton>(library, "foldersButton"), ctl<QPushButton>(library, "importButton"),
+                                            ctl<QPushButton>(library, "closeButton")}));
 }
 
 TEST_F(LibraryWiring, EnterTakesTheMainWindowToTheRomWithAPluginThatRunsIt)

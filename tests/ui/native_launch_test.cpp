@@ -54,7 +54,7 @@ protected:
         if (executable)
             std::filesystem::permissions(host(dosPath), std::filesystem::perms::owner_all);
     }
-    std::string errorText() { return app.errorfrm->Label1->text().toStdString(); }
+    std::string errorText() { return app.errorfrm->text(); }
     void expectNothingStarted()
     {
         EXPECT_TRUE(process.nativeCalls.empty());

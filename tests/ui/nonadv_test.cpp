@@ -40,7 +40,7 @@ protected:
     {
         writeFile("C:\\KIVALTO\\EIGHT.SKP", "BUTS,b0,b1,b2,b3,b4,b5,b6,b7,DONEBUTS");
         startup();
-        app.Paths->field(PathField::GUIDIr)->setText("C:\\KIVALTO\\");
+        ctl<QLineEdit>(*app.Paths, "GUIDIr")->setText("C:\\KIVALTO\\");
         chooseController(*app.sneskeycon, "EIGHT");
     }
     nonadv& w() { return *app.nonadv; }

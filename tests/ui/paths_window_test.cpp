@@ -3,22 +3,36 @@
 #include "fixture.h"
 #include "ui/windows/errorfrm.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
 using namespace kivalto;
 using PathsWindow = test::KivaltoTest;
 
 namespace {
+// The fields' design names, in PathField order.
+const char* const kFieldNames[PathFieldCount] = {"ROMPath", "snespath", "GUIDIr", "unZipdir",
+                                                 "vesadir", "skeydir",  "GPFDir"};
+
 void setAll(Paths& p, std::initializer_list<const char*> texts)
 {
     int f = 0;
     for (const char* t : texts)
-        p.field(static_cast<PathField>(f++))->setText(t);
+        ctl<QLineEdit>(p, kFieldNames[f++])->setText(t);
 }
 std::vector<std::string> shown(const Paths& p)
 {
     std::vector<std::string> out;
-    for (int f = 0; f < PathFieldCount; ++f)
-        out.push_back(p.value(static_cast<PathField>(f)));
+    for (const char* name : kFieldNames)
+        out.push_back(ctl<QLineEdit>(p, name)->text().toStdString());
     return out;
+}
+// What the other windows read: the settings in force.
+std::vector<std::string> inForce(const App& app)
+{
+    return {app.pathSettings.begin(), app.pathSettings.end()};
 }
 } // namespace
 
@@ -29,6 +43,7 @@ TEST_F(PathsWindow, LoadFillsTheFieldsAndTheRomDirectory)
     startup();
     EXPECT_EQ(shown(*app.Paths),
               (std::vector<std::string>{"C:\\GAMES\\SNES\\", "C:\\SPC\\", "C:\\KIVALTO\\", "", "", "", ""}));
+    EXPECT_EQ(inForce(app), shown(*app.Paths));
     EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\GAMES\\SNES");
     EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text(), "C:\\GAMES\\SNES\\");
     EXPECT_EQ(app.Paths->windowTitle(), "Paths");
@@ -47,7 +62,7 @@ TEST_F(PathsWindow, AMissingRomFolderIsReportedAndTheOtherFieldsAreRead)
     EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text(), "");
     EXPECT_TRUE(dialogs.boxes.empty());
     // Shown with the other notices of the start (here the missing plugins).
-    EXPECT_NE(app.errorfrm->Label1->text().toStdString().find("The ROM Directory \"Q:\\ROMS\\\" in paths.dat cannot be used"),
+    EXPECT_NE(app.errorfrm->text().find("The ROM Directory \"Q:\\ROMS\\\" in paths.dat cannot be used"),
               std::string::npos);
 }
 
@@ -55,7 +70,7 @@ TEST_F(PathsWindow, SaveWarnsAboutValuesThatWouldNotReadBack)
 {
     startup();
     setAll(*app.Paths, {"c:\\roms", "C:\\SPC,PLAY\\", "", "", " \"V.EXE", "", ""});
-    app.Paths->Command2->click();  // no answer: the default, Cancel
+    ctl<QPushButton>(*app.Paths, "Command2")->click();  // no answer: the default, Cancel
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::OkCancel);
     EXPECT_EQ(dialogs.boxes[0].defaultButton, 2);
@@ -65,7 +80,7 @@ TEST_F(PathsWindow, SaveWarnsAboutValuesThatWouldNotReadBack)
         << dialogs.boxes[0].text;
     EXPECT_FALSE(exists("C:\\KIVALTO\\paths.dat"));
     dialogs.answers.push_back(Answer::Ok);
-    app.Paths->Command2->click();
+    ctl<QPushButton>(*app.Paths, "Command2")->click();
     EXPECT_EQ(readFile("C:\\KIVALTO\\paths.dat").substr(0, 24), "C:\\ROMS\\\r\nC:\\SPC,PLAY\\\r\n");
 }
 
@@ -75,7 +90,7 @@ TEST_F(PathsWindow, SaveUpperCasesAddsBackslashesAndWritesExactBytes)
     startup();
     setAll(*app.Paths, {"c:\\roms", "", "c:\\kivalto\\", "c:\\utils", "c:\\vesa\\vesadrv.exe", "c:\\sk", "c:\\gpf"});
     app.Paths->show();
-    app.Paths->Command2->click();
+    ctl<QPushButton>(*app.Paths, "Command2")->click();
     EXPECT_EQ(shown(*app.Paths), (std::vector<std::string>{"C:\\ROMS\\", "\\", "C:\\KIVALTO\\", "C:\\UTILS\\",
                                                            "C:\\VESA\\VESADRV.EXE", "C:\\SK\\", "C:\\GPF"}));
     EXPECT_EQ(readFile("paths.dat"),
@@ -94,17 +109,18 @@ TEST_F(PathsWindow, BackKeepsTheEditsInForceWithoutWriting)
     startup();
     setAll(*app.Paths, {"c:\\roms", "", "c:\\kiv", "", "c:\\vesa.exe", "", "c:\\gpf"});
     app.Paths->show();
-    app.Paths->Command1->click();
+    ctl<QPushButton>(*app.Paths, "Command1")->click();
     EXPECT_FALSE(app.Paths->isVisible());
     EXPECT_EQ(shown(*app.Paths),
               (std::vector<std::string>{"c:\\roms\\", "\\", "c:\\kiv\\", "\\", "c:\\vesa.exe", "\\", "c:\\gpf"}));
+    EXPECT_EQ(inForce(app), shown(*app.Paths));
     EXPECT_EQ(readFile("paths.dat"), "C:\\KIVALTO\\\r\n");
 }
 
 TEST_F(PathsWindow, InfoExplainsTheSettingsFolder)
 {
     startup();
-    app.Paths->Command3->click();
+    ctl<QPushButton>(*app.Paths, "Command3")->click();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text,
               "If you leave this blank, the settings will be saved to the ROM directory as in previous versions.");
@@ -118,12 +134,12 @@ TEST_F(PathsWindow, AnUnwritablePathsFileIsReportedAndTheValuesStay)
     startup();
     makeFolder("C:\\KIVALTO\\paths.dat");  // a folder where the file should be
     setAll(*app.Paths, {"c:\\roms", "", "", "", "", "", ""});
-    app.Paths->Command2->click();
+    ctl<QPushButton>(*app.Paths, "Command2")->click();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text,
               "The paths could not be saved: C:\\KIVALTO\\paths.dat is a folder. Check that the Kivalto directory "
               "is writable; the paths stay in force until Kivalto ends.");
-    EXPECT_EQ(app.Paths->value(PathField::ROMPath), "C:\\ROMS\\");
+    EXPECT_EQ(app.path(PathField::ROMPath), "C:\\ROMS\\");
 }
 
 TEST_F(PathsWindow, LabelsAndLayout)
@@ -131,13 +147,13 @@ TEST_F(PathsWindow, LabelsAndLayout)
     startup();
     Paths& p = *app.Paths;
     const std::vector<std::pair<QLineEdit*, QString>> labels{
-        {p.ROMPath, "ROM Directory: "},
-        {p.snespath, "SPCPlay Directory (Optional)"},
-        {p.GUIDIr, "Kivalto Directory:"},
-        {p.unZipdir, "ROM Unzip Directory containing PKUNZIP.EXE and/or GZIP.EXE only:"},
-        {p.vesadir, "Full Vesa 2 Path inc. EXE [optional]"},
-        {p.skeydir, "SnesKey Directory: [optional]"},
-        {p.GPFDir, "Save ROM Settings to:"}};
+        {ctl<QLineEdit>(p, "ROMPath"), "ROM Directory: "},
+        {ctl<QLineEdit>(p, "snespath"), "SPCPlay Directory (Optional)"},
+        {ctl<QLineEdit>(p, "GUIDIr"), "Kivalto Directory:"},
+        {ctl<QLineEdit>(p, "unZipdir"), "ROM Unzip Directory containing PKUNZIP.EXE and/or GZIP.EXE only:"},
+        {ctl<QLineEdit>(p, "vesadir"), "Full Vesa 2 Path inc. EXE [optional]"},
+        {ctl<QLineEdit>(p, "skeydir"), "SnesKey Directory: [optional]"},
+        {ctl<QLineEdit>(p, "GPFDir"), "Save ROM Settings to:"}};
     for (auto& [field, caption] : labels) {
         QLabel* found = nullptr;
         for (QLabel* l : p.findChildren<QLabel*>())
@@ -146,8 +162,24 @@ TEST_F(PathsWindow, LabelsAndLayout)
         ASSERT_NE(found, nullptr) << field->objectName().toStdString();
         EXPECT_EQ(found->text().remove('&'), caption);
     }
-    EXPECT_EQ(p.Label2->text(), "All paths must end with '\\'.");
-    EXPECT_EQ(p.Command2->text().remove('&'), "Save");
-    EXPECT_EQ(p.Command1->text().remove('&'), "Back");
-    EXPECT_EQ(p.Command3->text().remove('&'), "Info");
+    EXPECT_EQ(ctl<QLabel>(p, "Label2")->text(), "All paths must end with '\\'.");
+    EXPECT_EQ(ctl<QPushButton>(p, "Command2")->text().remove('&'), "Save");
+    EXPECT_EQ(ctl<QPushButton>(p, "Command1")->text().remove('&'), "Back");
+    EXPECT_EQ(ctl<QPushButton>(p, "Command3")->text().remove('&'), "Info");
+}
+
+TEST_F(PathsWindow, TypedPathsAreInForceAtOnceAndANewWindowStartsEmpty)
+{
+    writeFile("C:\\KIVALTO\\paths.dat", "C:\\KIVALTO\\\r\nC:\\SPC\\\r\n");
+    startup();
+    auto* skeydir = ctl<QLineEdit>(*app.Paths, "skeydir");
+    QTest::keyClicks(skeydir, "C:\\SK");
+    EXPECT_EQ(app.path(PathField::skeydir), "C:\\SK");
+    EXPECT_EQ(app.path(PathField::snespath), "C:\\SPC\\");
+    EXPECT_EQ(readFile("C:\\KIVALTO\\paths.dat"), "C:\\KIVALTO\\\r\nC:\\SPC\\\r\n");  // nothing written
+
+    destroyWindows(app);
+    std::filesystem::remove(host("C:\\KIVALTO\\paths.dat"));
+    startup();
+    EXPECT_EQ(inForce(app), std::vector<std::string>(PathFieldCount));
 }

@@ -8,6 +8,9 @@
 #include "roms/windows/romcataloguemodel.h"
 #include "ui/windows/errorfrm.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 using namespace kivalto;
 
 namespace {
@@ -70,7 +73,7 @@ TEST_F(PluginSelection, NoPluginsShowsErrorAndOnlySystemNodes)
     // build the catalogue again to see its own report.
     app.errorfrm->hide();
     main().buildPluginCatalogue();
-    EXPECT_EQ(app.errorfrm->Label1->text().toStdString(),
+    EXPECT_EQ(app.errorfrm->text(),
               "You have no plugins (XPL files) in the Kivalto directory, you can therefore use no emulators. If you are "
               "running Kivalto from a shortcut ensure that the correct Kivalto path is specified in PROPERTIES>START "
               "IN. The Kivalto directory is currently set to C:\\KIVALTO");
@@ -149,29 +152,29 @@ TEST_F(PluginSelection, SplitsOptionsAndCheatsKeepingEachSwitch)
     p.displayModes = {{"320x240X", "-m1"}, {"640x480", "-m2"}};
     install("NLKE.XPL", p);
     startup();
-    app.chtcodefrm->Text1->setText("7E0BCF28");
-    app.chtcodefrm->Combo1->setEditText("-old");
+    ctl<QLineEdit>(*app.chtcodefrm, "Text1")->setText("7E0BCF28");
+    ctl<QComboBox>(*app.chtcodefrm, "Combo1")->setEditText("-old");
     select("NLKE.XPL");
 
     EXPECT_EQ(texts(ctl<QListWidget>(main(), "optionslist")), (Texts{"Sound", "Stereo", ""}));
     EXPECT_EQ(texts(ctl<QListWidget>(main(), "optionslist"), Qt::UserRole), (Texts{"-s", "-st", "-e"}));
     EXPECT_EQ(texts(ctl<QListWidget>(main(), "List2")), (Texts{"320x240X", "640x480"}));
     EXPECT_EQ(texts(ctl<QListWidget>(main(), "List2"), Qt::UserRole), (Texts{"-m1", "-m2"}));
-    chtcodefrm& cheat = *app.chtcodefrm;
-    ASSERT_EQ(cheat.Combo1->count(), 1);
-    EXPECT_EQ(cheat.Combo1->itemText(0).toStdString(), "Pro Action Replay");
-    EXPECT_EQ(cheat.Combo1->currentText().toStdString(), "");
-    EXPECT_EQ(cheat.Text1->text().toStdString(), "7E0BCF28");
+    auto* cheatTypes = ctl<QComboBox>(*app.chtcodefrm, "Combo1");
+    ASSERT_EQ(cheatTypes->count(), 1);
+    EXPECT_EQ(cheatTypes->itemText(0).toStdString(), "Pro Action Replay");
+    EXPECT_EQ(cheatTypes->currentText().toStdString(), "");
+    EXPECT_EQ(ctl<QLineEdit>(*app.chtcodefrm, "Text1")->text().toStdString(), "7E0BCF28");
 
     // Another selection replaces the lists rather than adding to them.
     select("NLKE.XPL");
     EXPECT_EQ(ctl<QListWidget>(main(), "optionslist")->count(), 3);
-    ASSERT_EQ(cheat.Combo1->count(), 1);
+    ASSERT_EQ(cheatTypes->count(), 1);
     // The picked type's switch is the one the plugin gave it.
-    cheat.Combo1->setCurrentIndex(0);
-    cheat.Combo1_Click();
-    cheat.Command1_Click();
-    EXPECT_EQ(cheat.Combo1->currentText().toStdString(), "-par");
+    cheatTypes->setCurrentIndex(0);
+    emit cheatTypes->activated(0);
+    ctl<QPushButton>(*app.chtcodefrm, "Command1")->click();  // "Done"
+    EXPECT_EQ(cheatTypes->currentText().toStdString(), "-par");
 }
 
 TEST_F(PluginSelection, RescansOnlyWhenThePatternChanges)

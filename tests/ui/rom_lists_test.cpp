@@ -156,7 +156,7 @@ TEST_F(RomLists, MissingStaticListGivesAnEmptyListAndSaysSo)
     startup();
     EXPECT_TRUE(shown().empty());
     EXPECT_TRUE(app.errorfrm->isVisible());
-    EXPECT_NE(app.errorfrm->Label1->text().toStdString().find("static.dat"), std::string::npos);
+    EXPECT_NE(app.errorfrm->text().find("static.dat"), std::string::npos);
 }
 
 TEST_F(RomLists, ShowFilenamesAndShowAllFiles)

@@ -63,7 +63,7 @@ TEST_F(RomSnapshots, AssociateCopiesThePictureUnderTheRomsName)
     picture("C:\\PICS\\Shot.jpg", Qt::green, "JPG");
     startup();
     main().snapass_Click();
-    EXPECT_EQ(app.errorfrm->Label1->text().toStdString(), "No ROM has been selected to run.");
+    EXPECT_EQ(app.errorfrm->text(), "No ROM has been selected to run.");
     EXPECT_TRUE(dialogs.fileDialogs.empty());
 
     main().ListView1_Click(1);
@@ -76,7 +76,7 @@ TEST_F(RomSnapshots, AssociateCopiesThePictureUnderTheRomsName)
     EXPECT_TRUE(std::filesystem::exists(host("C:\\ROMS") / "Game.jpg"));  // the case as typed
     EXPECT_GE(shownColour().green(), 250);
     EXPECT_EQ(ctl<QLineEdit>(main(), "ROMNAME")->text().toStdString(), "Game.smc (SUPER MARIOWORLD)");
-    EXPECT_EQ(app.mesage->Label1->text().toStdString(),
+    EXPECT_EQ(app.mesage->text(),
               "The selected picture has been copied to the ROM directory and associated with the ROM. It should "
               "now be displayed in the ROM snapshot box.");
 
@@ -96,7 +96,7 @@ TEST_F(RomSnapshots, WriteRomNamesPairsFilesAndEntries)
     main().writerom_Click();
     EXPECT_EQ(readFile("C:\\KIVALTO\\longrom.txt"),
               "Game.smc = SUPER MARIOWORLD\r\nOther.zip = OTHER*\r\n = SNES\r\n = UP\r\n");
-    EXPECT_EQ(app.mesage->Label1->text().toStdString(),
+    EXPECT_EQ(app.mesage->text(),
               "Your ROM headers and filenames have been written to 'LONGROM.TXT' in the Kivalto directory.");
     EXPECT_TRUE(dialogs.boxes.empty());
 }

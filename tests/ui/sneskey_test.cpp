@@ -86,7 +86,7 @@ TEST_F(SnesKeyConfig, ListsProfilesAndLoadsTheChosenOneIntoBothWindows)
     EXPECT_EQ(texts(buttonList(w)), (Lines{"x", "y"}));
     EXPECT_EQ(w.profileInput().buttonSlots, (Lines{"0", "1"}));
     EXPECT_EQ(manualButtons(*app.nonadv), (Lines{"x", "y"}));
-    EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
+    EXPECT_EQ(app.errorfrm->text().find("SnesKey template"), std::string::npos);
 }
 
 TEST_F(SnesKeyConfig, CorruptProfileKeepsWhatWasReadAndNamesTheFile)
@@ -95,7 +95,7 @@ TEST_F(SnesKeyConfig, CorruptProfileKeepsWhatWasReadAndNamesTheFile)
     startup();
     sneskeycon& w = *app.sneskeycon;
     choose(w, "HALF");
-    EXPECT_EQ(bytes(app.errorfrm->Label1->text()), std::string(kTemplateError) + "HALF.SKP");
+    EXPECT_EQ(app.errorfrm->text(), std::string(kTemplateError) + "HALF.SKP");
     EXPECT_EQ(w.profileInput().driverLines, Lines{"Port = 378"});
     EXPECT_EQ(texts(buttonList(w)), Lines{"Fire"});
     EXPECT_EQ(manualKeys(*app.nonadv), Lines{"0"});
@@ -147,7 +147,7 @@ TEST_F(SnesKeyConfig, PlayerTwoAndMappingAreRestoredAfterARestart)
     // The manual window is loaded after this one and still gets the buttons.
     EXPECT_EQ(manualButtons(*app.nonadv), (Lines{"Fire", "Jump", "Select"}));
     EXPECT_EQ(manualKeys(*app.nonadv), (Lines{"0", "1", "2"}));
-    EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
+    EXPECT_EQ(app.errorfrm->text().find("SnesKey template"), std::string::npos);
 }
 
 // The restored setup stays until the user picks another controller: the
@@ -176,8 +176,8 @@ TEST_F(SnesKeyConfig, DoneWithoutAControllerThenRestartShowsTheTemplateError)
     startup();
     EXPECT_FALSE(app.errorfrm->isHidden());
     // Last of what start-up found, after the missing plugins and lookup.dat.
-    EXPECT_TRUE(bytes(app.errorfrm->Label1->text()).ends_with("\n\n" + std::string(kTemplateError) + ".SKP"))
-        << bytes(app.errorfrm->Label1->text());
+    EXPECT_TRUE(app.errorfrm->text().ends_with("\n\n" + std::string(kTemplateError) + ".SKP"))
+        << app.errorfrm->text();
     EXPECT_EQ(buttonList(*app.sneskeycon)->count(), 0);
 }
 
@@ -185,8 +185,8 @@ TEST_F(SnesKeyConfig, VanishedProfileRestoresThePlayerButNoMapping)
 {
     writeFile("C:\\KIVALTO\\SnesKey.dat", "GONE\r\nTrue\r\n 1 \r\n4\r\n5\r\n");
     startup();
-    EXPECT_TRUE(bytes(app.errorfrm->Label1->text()).ends_with("\n\n" + std::string(kTemplateError) + "GONE.SKP"))
-        << bytes(app.errorfrm->Label1->text());
+    EXPECT_TRUE(app.errorfrm->text().ends_with("\n\n" + std::string(kTemplateError) + "GONE.SKP"))
+        << app.errorfrm->text();
     EXPECT_TRUE(playerTwoOption(*app.sneskeycon)->isChecked());
     EXPECT_TRUE(app.sneskeycon->profileInput().buttonSlots.empty());
 }
@@ -199,7 +199,7 @@ TEST_F(SnesKeyConfig, MalformedSetupIsIgnoredSilently)
     EXPECT_EQ(controllerBox(*app.sneskeycon)->currentText(), "PAD");
     EXPECT_TRUE(ctl<QRadioButton>(*app.sneskeycon, "Option1")->isChecked());
     EXPECT_EQ(buttonList(*app.sneskeycon)->count(), 0);
-    EXPECT_EQ(bytes(app.errorfrm->Label1->text()).find("SnesKey template"), std::string::npos);
+    EXPECT_EQ(app.errorfrm->text().find("SnesKey template"), std::string::npos);
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -251,7 +251,7 @@ protected:
         writeFile("C:\\KIVALTO\\PAD.SKP", "Port = 378\r\nBUTS\r\nFire\r\nJump\r\nDONEBUTS\r\n");
         makeFolder("C:\\SNESKEY");
         startup();
-        app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY\\");
+        ctl<QLineEdit>(*app.Paths, "skeydir")->setText("C:\\SNESKEY\\");
         setColumn(app.selection.plugin(), KeyColumn::Player1, kPlayer1);
         setColumn(app.selection.plugin(), KeyColumn::Player2, kPlayer2);
         choose(*app.sneskeycon, "PAD");
@@ -277,7 +277,7 @@ TEST_F(SnesKeyDriverFileWithProfile, SlotTwelveAndAboveComeFromARestoredSetup)
     writeFile("C:\\KIVALTO\\SnesKey.dat", "PAD\r\nFalse\r\n 1 \r\n12\r\n13\r\n");
     destroyWindows(app);
     startup();
-    app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY\\");
+    ctl<QLineEdit>(*app.Paths, "skeydir")->setText("C:\\SNESKEY\\");
     setColumn(app.selection.plugin(), KeyColumn::Player1, kPlayer1);
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\sneskey.ini"),
@@ -307,7 +307,7 @@ TEST_F(SnesKeyDriverFile, NoControllerAndUnsetKeysGiveOnlyTheDirections)
 {
     makeFolder("C:\\SNESKEY");
     startup();
-    app.Paths->field(PathField::skeydir)->setText("C:\\SNESKEY");
+    ctl<QLineEdit>(*app.Paths, "skeydir")->setText("C:\\SNESKEY");
     main().sneskmake();
     EXPECT_EQ(readFile("C:\\SNESKEY\\SNESKEY.INI"), "Up =  \r\nDown =  \r\nLeft =  \r\nRight =  \r\n");
 }
@@ -316,13 +316,13 @@ TEST_F(SnesKeyDriverFile, WrongDirectoryIsReportedAndTheCallerContinues)
 {
     startup();
     const char* text = "The Directory you have specified in the paths box for SnesKey is incorrect.";
-    app.Paths->field(PathField::skeydir)->setText("C:\\NOWHERE\\");
+    ctl<QLineEdit>(*app.Paths, "skeydir")->setText("C:\\NOWHERE\\");
     main().sneskmake();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, text);
     EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
 
-    app.Paths->field(PathField::skeydir)->setText("");
+    ctl<QLineEdit>(*app.Paths, "skeydir")->setText("");
     main().sneskmake();
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[1].text, text);

@@ -6,7 +6,11 @@
 #include "ui/windows/mesage.h"
 
 #include <QCloseEvent>
-#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -35,7 +39,7 @@ TEST_F(KivaltoStartup, LoadsTheWindowsInOrderWhileTheProgressBarStepsBySeven)
     app.Splash = new Splash(app);
     app.Splash->Form_Load();
     std::vector<Step> steps;
-    QObject::connect(app.Splash->loadbar, &QProgressBar::valueChanged,
+    QObject::connect(ctl<QProgressBar>(*app.Splash, "loadbar"), &QProgressBar::valueChanged,
                      [&](int v) { steps.push_back({v, loadedWindows(app)}); });
     app.Splash->setProgress(0);
     startup();
@@ -48,8 +52,8 @@ TEST_F(KivaltoStartup, LoadsTheWindowsInOrderWhileTheProgressBarStepsBySeven)
         EXPECT_EQ(steps[i].value, expected[i].value) << i;
         EXPECT_EQ(steps[i].windows, expected[i].windows) << "at " << steps[i].value;
     }
-    EXPECT_EQ(app.Splash->lblVersion->text(), "Version 3.4.0");
-    EXPECT_EQ(app.Splash->lblProductName->text(), "Kivalto");
+    EXPECT_EQ(ctl<QLabel>(*app.Splash, "lblVersion")->text(), "Version 3.4.0");
+    EXPECT_EQ(ctl<QLabel>(*app.Splash, "lblProductName")->text(), "Kivalto");
     EXPECT_TRUE(main().isVisible());
     EXPECT_FALSE(app.Splash->isVisible());
     EXPECT_NE(app.frmTip, nullptr);
@@ -89,7 +93,7 @@ TEST_F(KivaltoStartup, PathsDatSetsTheRomDirectoryBeforeTheScan)
     startup();
     EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\ROMS");
     EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text(), "C:\\ROMS\\");
-    EXPECT_EQ(app.Paths->value(PathField::GUIDIr), "C:\\KIVALTO\\");
+    EXPECT_EQ(app.path(PathField::GUIDIr), "C:\\KIVALTO\\");
 }
 
 TEST_F(KivaltoStartup, EveryStartRenewsThePifCopies)
@@ -99,19 +103,16 @@ TEST_F(KivaltoStartup, EveryStartRenewsThePifCopies)
     writeFile("C:\\KIVALTO\\SNESWIN.PIF", "changed by the user");
     EntryRoutine(app);
     EXPECT_TRUE(app.Splash->isVisible());
-    EXPECT_EQ(app.Splash->loadbar->value(), 0);
+    EXPECT_EQ(ctl<QProgressBar>(*app.Splash, "loadbar")->value(), 0);
     EXPECT_EQ(readFile("sneswin.pif"), "program=snesexec.bat\r\nmode=window\r\n");
     EXPECT_EQ(readFile("snesdos.pif"), "program=snesexec.bat\r\nmode=fullscreen\r\n");
     EXPECT_TRUE(std::filesystem::exists(host("C:\\KIVALTO\\SNESWIN.PIF")));  // the existing file, whatever its case
     EXPECT_TRUE(std::filesystem::exists(host("C:\\KIVALTO\\snesdos.pif")));   // a new one gets the given case
     EXPECT_TRUE(dialogs.boxes.empty());
     // The splash timer runs the start-up load once.
-    QElapsedTimer t;
-    t.start();
-    while (!app.Snesmain && t.elapsed() < 3000)
-        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    waitForStartupLoad();
     ASSERT_NE(app.Snesmain, nullptr);
-    EXPECT_FALSE(app.Splash->Timer1->isActive());
+    EXPECT_FALSE(ctl<QTimer>(*app.Splash, "Timer1")->isActive());
     EXPECT_TRUE(main().isVisible());
 }
 
@@ -123,12 +124,12 @@ TEST_F(KivaltoStartup, AMissingTemplateIsReportedAndStartUpGoesOn)
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(readFile("snesdos.pif"), "mode=fullscreen\r\n");
     EXPECT_FALSE(exists("sneswin.pif"));
-    app.Splash->Timer1_Timer();
+    waitForStartupLoad();
     EXPECT_TRUE(main().isVisible());
     EXPECT_FALSE(app.quitRequested);
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_TRUE(app.errorfrm->isVisible());
-    EXPECT_NE(app.errorfrm->Label1->text().toStdString().find(
+    EXPECT_NE(app.errorfrm->text().find(
                   "The launch template sneswin.pit could not be copied to sneswin.pif: Cannot read "
                   "C:\\KIVALTO\\sneswin.pit. Games cannot be started until it is restored in the Kivalto directory."),
               std::string::npos);
@@ -139,7 +140,7 @@ TEST_F(KivaltoStartup, SplashEventsHideIt)
     startup();
     Splash& s = *app.Splash;
     s.show();
-    s.Command1->click();  // "Click to Close"
+    ctl<QPushButton>(s, "Command1")->click();  // "Click to Close"
     EXPECT_FALSE(s.isVisible());
     s.show();
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
@@ -148,7 +149,7 @@ TEST_F(KivaltoStartup, SplashEventsHideIt)
     s.show();
     QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
-    QApplication::sendEvent(s.Frame1, &click);
+    QApplication::sendEvent(ctl<QFrame>(s, "Frame1"), &click);
     EXPECT_FALSE(s.isVisible());
 }
 

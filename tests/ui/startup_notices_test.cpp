@@ -56,7 +56,7 @@ protected:
     {
         PrepareProgramFolder(app, folder, programDos);
         EntryRoutine(app);
-        app.Splash->Timer1_Timer();
+        waitForStartupLoad();
     }
     void reset()
     {
@@ -65,7 +65,7 @@ protected:
         process.calls.clear();
         settings = MemorySettingsStore();
     }
-    std::string errorText() const { return app.errorfrm->Label1->text().toStdString(); }
+    std::string errorText() const { return app.errorfrm->text(); }
 
     const std::string paths =
         crlf({"C:\\ROMS\\", "", "C:\\KIVALTO\\", "C:\\UNZIP\\", "", "C:\\SNESKEY\\", "C:\\GPF\\"});

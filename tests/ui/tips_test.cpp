@@ -6,6 +6,10 @@
 #include "ui/windows/frmTip.h"
 
 #include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 
@@ -14,7 +18,7 @@ using namespace kivalto;
 class TipsWindow : public test::KivaltoTest {
 protected:
     frmTip& tip() { return *app.frmTip; }
-    std::string tipText() { return tip().lblTipText->text().toStdString(); }
+    std::string tipText() { return ctl<QLabel>(tip(), "lblTipText")->text().toStdString(); }
     std::string stored() { return settings.get("Kivalto", "Options", "Show Tips at Startup", "<absent>"); }
 };
 
@@ -24,16 +28,16 @@ TEST_F(TipsWindow, ThreeTipsCycleInFileOrder)
     startup();
     EXPECT_TRUE(tip().isVisible());
     EXPECT_EQ(tip().windowTitle().toStdString(), "Tip of the Day");
-    EXPECT_EQ(tip().Label1->text().toStdString(), "Did you know...");
-    EXPECT_TRUE(tip().chkLoadTipsAtStartup->isChecked());
+    EXPECT_EQ(ctl<QLabel>(tip(), "Label1")->text().toStdString(), "Did you know...");
+    EXPECT_TRUE(ctl<QCheckBox>(tip(), "chkLoadTipsAtStartup")->isChecked());
     EXPECT_TRUE(ctl<QAction>(main(), "tipstrt")->isChecked());
     std::string seen = tipText();
     for (int i = 0; i < 4; ++i) {
-        tip().cmdNextTip->click();
+        ctl<QPushButton>(tip(), "cmdNextTip")->click();
         seen += "," + tipText();
     }
     EXPECT_EQ(seen, "first,second,third,first,second");
-    tip().cmdOK->click();
+    ctl<QPushButton>(tip(), "cmdOK")->click();
     EXPECT_FALSE(tip().isVisible());
 }
 
@@ -42,7 +46,7 @@ TEST_F(TipsWindow, ThreeTipsCycleInFileOrder)
 TEST_F(TipsWindow, EveryToggleOfTheBoxStoresTheOption)
 {
     startup();
-    QCheckBox* box = tip().chkLoadTipsAtStartup;
+    QCheckBox* box = ctl<QCheckBox>(tip(), "chkLoadTipsAtStartup");
     QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(box)->actionInterface();
     ASSERT_NE(actions, nullptr);
     const std::function<void()> toggles[] = {
@@ -65,9 +69,9 @@ TEST_F(TipsWindow, EmptyLinesAreTipsToo)
     writeFile("C:\\KIVALTO\\tipofday.txt", "a\r\n\r\nc\r\n");
     startup();
     EXPECT_EQ(tipText(), "a");
-    tip().cmdNextTip->click();
+    ctl<QPushButton>(tip(), "cmdNextTip")->click();
     EXPECT_EQ(tipText(), "");
-    tip().cmdNextTip->click();
+    ctl<QPushButton>(tip(), "cmdNextTip")->click();
     EXPECT_EQ(tipText(), "c");
 }
 
@@ -77,7 +81,7 @@ TEST_F(TipsWindow, EmptyFileShowsNoTipAndNoError)
     startup();
     EXPECT_TRUE(tip().isVisible());
     EXPECT_EQ(tipText(), "");
-    tip().cmdNextTip->click();
+    ctl<QPushButton>(tip(), "cmdNextTip")->click();
     EXPECT_EQ(tipText(), "");
 }
 
@@ -85,7 +89,7 @@ TEST_F(TipsWindow, MissingFileExplainsWhatToDo)
 {
     startup();
     EXPECT_EQ(tipText(), missingTipsText());
-    tip().cmdNextTip->click();
+    ctl<QPushButton>(tip(), "cmdNextTip")->click();
     EXPECT_EQ(tipText(), missingTipsText());
     EXPECT_TRUE(ctl<QAction>(main(), "tipstrt")->isChecked());
 }
@@ -105,21 +109,21 @@ TEST_F(TipsWindow, CheckBoxStoresItsStateButOnlyClearsTheMenu)
 {
     writeFile("C:\\KIVALTO\\TIPOFDAY.TXT", "first\r\n");
     startup();
-    tip().chkLoadTipsAtStartup->click();
+    ctl<QCheckBox>(tip(), "chkLoadTipsAtStartup")->click();
     EXPECT_EQ(stored(), "0");
     EXPECT_FALSE(ctl<QAction>(main(), "tipstrt")->isChecked());
-    tip().chkLoadTipsAtStartup->click();
+    ctl<QCheckBox>(tip(), "chkLoadTipsAtStartup")->click();
     EXPECT_EQ(stored(), "1");
     EXPECT_FALSE(ctl<QAction>(main(), "tipstrt")->isChecked());
-    tip().cmdOK->click();
+    ctl<QPushButton>(tip(), "cmdOK")->click();
 }
 
 TEST_F(TipsWindow, UncheckedBoxMeansNoTipsNextStart)
 {
     writeFile("C:\\KIVALTO\\TIPOFDAY.TXT", "first\r\n");
     startup();
-    tip().chkLoadTipsAtStartup->click();
-    tip().cmdOK->click();
+    ctl<QCheckBox>(tip(), "chkLoadTipsAtStartup")->click();
+    ctl<QPushButton>(tip(), "cmdOK")->click();
     destroyWindows(app);
     startup();
     EXPECT_FALSE(tip().isVisible());
@@ -133,7 +137,7 @@ TEST_F(TipsWindow, MenuTogglesTheOptionWithoutTouchingTheWindow)
     EXPECT_FALSE(ctl<QAction>(main(), "tipstrt")->isChecked());
     EXPECT_EQ(stored(), "0");
     EXPECT_TRUE(tip().isVisible());
-    EXPECT_TRUE(tip().chkLoadTipsAtStartup->isChecked());
+    EXPECT_TRUE(ctl<QCheckBox>(tip(), "chkLoadTipsAtStartup")->isChecked());
     ctl<QAction>(main(), "tipstrt")->trigger();
     EXPECT_TRUE(ctl<QAction>(main(), "tipstrt")->isChecked());
     EXPECT_EQ(stored(), "1");
@@ -180,5 +184,5 @@ TEST_F(HelpMenu, AboutShowsTheSplashAgain)
     EXPECT_FALSE(app.Splash->isVisible());
     ctl<QAction>(main(), "Aboutbox")->trigger();
     EXPECT_TRUE(app.Splash->isVisible());
-    EXPECT_TRUE(app.Splash->loadbar->isHidden());  // start-up is over
+    EXPECT_TRUE(ctl<QProgressBar>(*app.Splash, "loadbar")->isHidden());  // start-up is over
 }

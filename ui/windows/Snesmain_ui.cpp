@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of this subsystem: the Help menu.
 #include "app/windows/Snesmain.h"
-#include "app/windows/Splash.h"
-#include "platform/qt/widgetkit.h"
 
 namespace kivalto {
 
@@ -17,10 +15,7 @@ void Snesmain::connectHelp()
     connect(viewhelp, &QAction::triggered, this, &Snesmain::viewhelp_Click);
 }
 
-void Snesmain::Aboutbox_Click()
-{
-    showInFront(app.Splash);
-}
+void Snesmain::Aboutbox_Click() { app.showAbout(); }
 
 void Snesmain::tipstrt_Click() { app.saveOption("Show Tips at Startup", tipstrt->isChecked()); }
 

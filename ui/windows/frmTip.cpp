@@ -2,11 +2,13 @@
 #include "ui/windows/frmTip.h"
 
 #include "platform/textfield.h"
-#include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -32,14 +34,17 @@ frmTip::frmTip(App& a) : app(a)
 void frmTip::createTexts()
 {
     Picture1 = new QLabel;
+    Picture1->setObjectName("Picture1");
     Picture1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
     Picture1->setAccessibleName("Tip");
     Label1 = new QLabel("Did you know...");
+    Label1->setObjectName("Label1");
     QFont heading = Label1->font();
     heading.setBold(true);
     heading.setPointSize(heading.pointSize() + 2);
     Label1->setFont(heading);
     lblTipText = new QLabel;
+    lblTipText->setObjectName("lblTipText");
     lblTipText->setWordWrap(true);
     lblTipText->setMinimumSize(360, 90);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -90,7 +95,7 @@ void frmTip::Form_Load()
     }
     if (!loadTips())
         lblTipText->setText(qs(missingTipsText()));
-    app.Snesmain->markTipsOnStartup(true);
+    emit tipsOnStartupMarked(true);
 }
 
 bool frmTip::loadTips()
@@ -120,7 +125,7 @@ void frmTip::cmdOK_Click() { hide(); }
 void frmTip::chkLoadTipsAtStartup_Click()
 {
     app.saveOption(kShowTipsKey, chkLoadTipsAtStartup->isChecked());
-    app.Snesmain->markTipsOnStartup(false);
+    emit tipsOnStartupMarked(false);
 }
 
 } // namespace kivalto

@@ -4,6 +4,8 @@
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -13,6 +15,7 @@ mesage::mesage(App& a) : app(a)
     setObjectName("mesage");
     setWindowTitle("Operation Completed Successfully");
     Label1 = makeMessageLabel({});
+    Label1->setObjectName("Label1");
     Command1 = makeButton(this, "Command1", "&OK");
     Command1->setDefault(true);
     auto* lay = new QVBoxLayout(this);
@@ -26,6 +29,8 @@ void mesage::showText(const std::string& text)
     Label1->setText(qs(text));
     showInFront(this);
 }
+
+std::string mesage::text() const { return bytes(Label1->text()); }
 
 void mesage::Command1_Click() { hide(); }
 

@@ -4,9 +4,11 @@
 
 #include "app/windows/App.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QWidget>
+#include <string>
+
+class QLabel;
+class QPushButton;
 
 namespace kivalto {
 
@@ -14,12 +16,18 @@ class mesage : public QWidget {
     Q_OBJECT
 public:
     explicit mesage(App& app);
+
+    // Shows `text` in front of the other windows (not modal).
+    void showText(const std::string& text);
+    // The message shown, as bytes.
+    std::string text() const;
+
+private:
+    void Command1_Click();  // OK: hides the window
+
     App& app;
     QLabel* Label1 = nullptr;         // the message text
     QPushButton* Command1 = nullptr;  // "OK"
-    // Shows `text` in front of the other windows (not modal).
-    void showText(const std::string& text);
-    void Command1_Click();  // OK: hides the window
 };
 
 } // namespace kivalto
