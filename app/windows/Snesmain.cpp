@@ -371,8 +371,6 @@ bool Snesmain::openRomFolder(const std::string& folder)
 
 bool Snesmain::emulatorActive() const { return Run->isEnabled(); }
 
-void Snesmain::pressRun() { Run->click(); }
-
 void Snesmain::showReadyToRun()
 {
     showInFront(this);

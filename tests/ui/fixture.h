@@ -94,6 +94,41 @@ protected:
     }
     Snesmain& main() { return *app.Snesmain; }
 
+    // The main window used as a user uses it, its controls found by design
+    // name. A button press does nothing while the button is disabled.
+    void clickButton(const char* name) { ctl<QPushButton>(main(), name)->click(); }
+    void chooseMenuItem(const char* name) { ctl<QAction>(main(), name)->trigger(); }
+    // A click on title entry `position` (from 1): the press makes it the
+    // current entry, then the view reports the click.
+    void clickTitleEntry(int position)
+    {
+        QListView* titles = ctl<QListView>(main(), "ListView1");
+        const QModelIndex entry = titles->model()->index(position - 1, 0);
+        titles->setCurrentIndex(entry);
+        emit titles->clicked(entry);
+    }
+    // A double-click on title entry `position`: its first click, then the
+    // double-click.
+    void doubleClickTitleEntry(int position)
+    {
+        clickTitleEntry(position);
+        QListView* titles = ctl<QListView>(main(), "ListView1");
+        emit titles->doubleClicked(titles->model()->index(position - 1, 0));
+    }
+    // A double-click on the file list's selected ROM.
+    void doubleClickSelectedRom()
+    {
+        FileListBox* files = ctl<FileListBox>(main(), "File1");
+        emit files->doubleClicked(files->model()->index(files->ListIndex(), 0));
+    }
+    // A click on a node of the system tree.
+    void clickTreeNode(QTreeWidgetItem* node)
+    {
+        QTreeWidget* tree = ctl<QTreeWidget>(main(), "TreeView1");
+        tree->setCurrentItem(node);
+        emit tree->itemClicked(node, 0);
+    }
+
     TempFolder temp;
     std::filesystem::path root;
     DosFs fs;
