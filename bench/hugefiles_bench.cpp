@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListView>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

@@ -7,11 +7,13 @@
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "bench/controls.h"
+#include "platform/qt/listcontrols.h"
 #include "platform/qt/qtplatform.h"
 #include "tests/archivefile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>

@@ -145,6 +145,7 @@ void StartupLoad(App& app)
     app.Snesmain->CheckCOMMAND();
     app.Snesmain->show();
     app.frmTip = new frmTip(app);
+    QObject::connect(app.frmTip, &frmTip::tipsOnStartupMarked, app.Snesmain, &Snesmain::markTipsOnStartup);
     app.frmTip->Form_Load();
     // The command-line launch is under way by now; what start-up found
     // waits for no one and shows together with the main window.

@@ -7,29 +7,32 @@
 // library/windows (the ROM Library menu item and going to a Library ROM).
 #pragma once
 
-#include "app/windows/App.h"
-#include "launch/launchscript.h"
-#include "launch/romsettings.h"
-#include "platform/qt/listcontrols.h"
-
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QIcon>
 #include <QMainWindow>
 #include <QPixmap>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTabWidget>
-#include <QTreeWidget>
 #include <string>
 #include <vector>
 
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
 namespace kivalto {
 
-class RomCatalogueModel;
+struct App;
+class FileListBox;
+struct LaunchScript;
 struct LibraryRow;
+struct ParsedRomSettings;
+class RomCatalogueModel;
 
 class Snesmain : public QMainWindow {
     Q_OBJECT

@@ -2,21 +2,19 @@
 // Main window handlers of this subsystem: the SnesKey menu, the key viewer
 // buttons and the SnesKey driver file.
 #include "app/pathsettings.h"
+#include "app/windows/App.h"
 #include "app/windows/Paths.h"
 #include "app/windows/Snesmain.h"
 #include "keys/sneskey.h"
 #include "keys/windows/keyview.h"
 #include "keys/windows/nonadv.h"
 #include "keys/windows/sneskeycon.h"
-#include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 
+#include <QAction>
+#include <QPushButton>
+
 namespace kivalto {
-
-namespace {
-
-
-} // namespace
 
 void Snesmain::connectKeys()
 {

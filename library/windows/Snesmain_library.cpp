@@ -2,12 +2,15 @@
 // Main window handlers of the ROM Library: the menu item that opens it, and
 // taking the main window to a Library ROM with what the window already
 // does (open the folder, select a plugin, click the ROM, load its settings).
+#include "app/windows/App.h"
 #include "app/windows/Paths.h"
 #include "app/windows/Snesmain.h"
 #include "launch/romsettings.h"
 #include "library/romdestination.h"
 #include "library/windows/librarywindow.h"
 
+#include <QAction>
+#include <QPushButton>
 #include <cstdlib>
 
 namespace kivalto {

@@ -7,10 +7,22 @@
 #include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "platform/qt/listcontrols.h"
 
 #include "tests/tempfolder.h"
 
+// The control kinds the tests find by design name.
+#include <QAction>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>

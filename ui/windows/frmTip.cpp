@@ -2,7 +2,6 @@
 #include "ui/windows/frmTip.h"
 
 #include "platform/textfield.h"
-#include "app/windows/Snesmain.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 
@@ -90,7 +89,7 @@ void frmTip::Form_Load()
     }
     if (!loadTips())
         lblTipText->setText(qs(missingTipsText()));
-    app.Snesmain->markTipsOnStartup(true);
+    emit tipsOnStartupMarked(true);
 }
 
 bool frmTip::loadTips()
@@ -120,7 +119,7 @@ void frmTip::cmdOK_Click() { hide(); }
 void frmTip::chkLoadTipsAtStartup_Click()
 {
     app.saveOption(kShowTipsKey, chkLoadTipsAtStartup->isChecked());
-    app.Snesmain->markTipsOnStartup(false);
+    emit tipsOnStartupMarked(false);
 }
 
 } // namespace kivalto

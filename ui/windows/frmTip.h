@@ -34,6 +34,10 @@ public:
     void cmdOK_Click();                 // OK: hides the window
     void chkLoadTipsAtStartup_Click();  // stores the option
 
+signals:
+    // The main window's "Tips on Startup" mark is to show `on`.
+    void tipsOnStartupMarked(bool on);
+
 private:
     void createTexts();     // Picture1, Label1 and lblTipText
     void createControls();  // the check box and the buttons
