@@ -80,7 +80,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    App& app;
+    App& app;  // the running program: services, the selection and the other windows
 
     // Handlers, named after the control and its event; the window's own
     // connections call them. The menu items' design names and captions are
@@ -260,6 +260,7 @@ private:
 
     int selectedItem = 0;  // position (from 1) of the last clicked ListView1 entry
 
+    // The window's make-up, built once by the constructor in keyboard order.
     void buildControls();
     QLayout* buildRomDirectoryRow();
     QLayout* buildRomLists();
@@ -269,7 +270,7 @@ private:
     QLayout* buildControllerRow();
     QLayout* buildActions();
     void buildMenus();
-    void nameControls();
+    void nameControls();  // every control's object name is its design name
     // Each subsystem wires its own controls' signals to its handlers.
     void connectRoms();
     void connectPlugins();
