@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListView>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -91,7 +92,7 @@ int runStartup(const fs::path& root, const Case& c)
     app.commandLine = "C:\\ROMS\\MARIO.SMC";
     QElapsedTimer t;
     t.start();
-    PrepareProgramFolder(app, ProgramFolder{root / "KIVALTO", {}}, std::string("C:\\KIVALTO"));
+    prepareProgramFolder(app, ProgramFolder{root / "KIVALTO", {}}, std::string("C:\\KIVALTO"));
     StartupLoad(app);
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     std::printf("%-14s %-28s %9.0f ms  presets %5d  titles %5d  tips %5zu  boxes %zu  launched %zu\n", c.file, c.what,

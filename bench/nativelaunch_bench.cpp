@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Times Run with a native emulator: from the button's handler to the
+// Times Run with a native emulator: from the press of the button to the
 // emulator's process running (its program executed), for a plain ROM and
 // for a zipped one that is unpacked first.
 //   nativelaunch_bench [runs]   (default 30)
@@ -7,11 +7,13 @@
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "bench/controls.h"
+#include "platform/qt/listcontrols.h"
 #include "platform/qt/qtplatform.h"
 #include "tests/archivefile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -50,7 +52,7 @@ Times timeRuns(Snesmain& m, const std::string& rom, int runs)
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        m.Run_Click();
+        ctl<QPushButton>(m, "Run")->click();
         ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
         // Let the emulator end and its watcher report before the next run.
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -6,6 +6,7 @@
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
 #include "bench/controls.h"
+#include "platform/qt/listcontrols.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/romcataloguemodel.h"
 #include "roms/windows/romscan.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListView>
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>

@@ -75,7 +75,7 @@ void preparePathsFile(App& app, const std::string& dosDir)
 
 } // namespace
 
-void PrepareProgramFolder(App& app, const ProgramFolder& folder, const std::optional<std::string>& programDos)
+void prepareProgramFolder(App& app, const ProgramFolder& folder, const std::optional<std::string>& programDos)
 {
     app.startupNotices.open();
     const std::string programDir = folder.dir.string();
@@ -89,7 +89,7 @@ void PrepareProgramFolder(App& app, const ProgramFolder& folder, const std::opti
                    "section \"Drives\" of the settings file.");
 }
 
-void EntryRoutine(App& app)
+void entryRoutine(App& app)
 {
     app.startupNotices.open();
     reportPlainWindowsAsWindows();

@@ -15,11 +15,11 @@ namespace kivalto {
 // (programDos: its DOS form, nullopt when no drive holds it) and gives a
 // folder without its own paths.dat one that opens its ROMS folder. What
 // it finds waits for the end of start-up.
-void PrepareProgramFolder(App& app, const ProgramFolder& folder, const std::optional<std::string>& programDos);
+void prepareProgramFolder(App& app, const ProgramFolder& folder, const std::optional<std::string>& programDos);
 // Entry routine after the program directory was made current: shows the
 // splash window and copies the two launch templates over the PIF files.
 // The splash timer then runs StartupLoad.
-void EntryRoutine(App& app);
+void entryRoutine(App& app);
 // Creates every window in its fixed order, applies the options, fills the
 // ROM list, runs the command-line check and shows the main window.
 void StartupLoad(App& app);

@@ -1,17 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows/Snesmain.h"
 
+#include "app/windows/App.h"
 #include "app/windows/Paths.h"
 #include "app/windows/pictures.h"
+#include "platform/qt/listcontrols.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
 #include "roms/windows/romcataloguemodel.h"
 #include "roms/windows/romscan.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace kivalto {
@@ -370,8 +382,6 @@ bool Snesmain::openRomFolder(const std::string& folder)
 }
 
 bool Snesmain::emulatorActive() const { return Run->isEnabled(); }
-
-void Snesmain::pressRun() { Run->click(); }
 
 void Snesmain::showReadyToRun()
 {

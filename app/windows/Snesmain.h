@@ -7,27 +7,31 @@
 // library/windows (the ROM Library menu item and going to a Library ROM).
 #pragma once
 
-#include "app/windows/App.h"
-#include "launch/launchscript.h"
-#include "launch/romsettings.h"
-#include "platform/qt/listcontrols.h"
-
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QIcon>
 #include <QMainWindow>
 #include <QPixmap>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTabWidget>
-#include <QTreeWidget>
 #include <string>
 #include <vector>
 
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
 namespace kivalto {
 
+struct App;
+class FileListBox;
+struct LaunchScript;
+struct LibraryRow;
+struct ParsedRomSettings;
 class RomCatalogueModel;
 
 class Snesmain : public QMainWindow {
@@ -35,9 +39,8 @@ class Snesmain : public QMainWindow {
 public:
     explicit Snesmain(App& app);
 
-    App& app;
-
-    // What other windows and the start-up ask of the main window.
+    // What the start-up, other windows and the ROM scan ask of the main
+    // window. Everything else happens through its own controls.
     QIcon image2(int index) const;  // tree and list icons by their 1-based index
     // The title list's entries: the RomCatalogue as shown.
     RomCatalogueModel& catalogue() const { return *romCatalogue; }
@@ -51,8 +54,6 @@ public:
     bool openRomFolder(const std::string& folder);
     // Position (from 1) of the title entry clicked last; 0 for none.
     int clickedTitle() const { return selectedItem; }
-    // Shows the file list (true) or the title list, with the menu mark to match.
-    void showFileNames(bool files);
     // Marks "Tips on Startup" in the Help menu.
     void markTipsOnStartup(bool on);
     // Puts the saved options into the menus and fills the ROM list.
@@ -60,41 +61,52 @@ public:
     // Whether a plugin has been selected as the current emulator (Run is
     // enabled).
     bool emulatorActive() const;
-    // The plugin files the tree files under a system, given as its index into
-    // kSystemKinds, in the tree's order.
-    std::vector<std::string> pluginsFiledUnder(std::size_t systemKind) const;
-    // Selects a ROM of the ROM folder as a click on it in the list shown
-    // does; false when the file list does not list it.
-    bool selectRomFile(const std::string& file);
-    // Presses Run; nothing happens while Run is disabled.
-    void pressRun();
-    // Brings the window to the front with Run focused, one press away.
-    void showReadyToRun();
 
     // Run by the start-up once the window is made: the caption with the
     // version, the controller picture, the ROM file pattern and the plugin
     // catalogue.
     void Form_Load();
+    // The command-line start, run by the start-up: a ROM path on the command
+    // line whose settings load is launched at once.
+    void CheckCOMMAND();
+    // Loads the selected ROM's saved settings, as a double-click on it does;
+    // true when every value was read.
+    bool loadGPF();
+    // Writes the SnesKey driver file sneskey.ini, as a launch with Run
+    // SnesKey checked does.
+    void sneskmake();
 
-    // Handlers, named after the control and its event. The menu items'
-    // design names and captions are listed with the items below.
-    void QUIT_Click();
-    void SetPths_Click();
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    App& app;  // the running program: services, the selection and the other windows
+
+    // Handlers, named after the control and its event; the window's own
+    // connections call them. The menu items' design names and captions are
+    // listed with the items below.
+    void QUIT_Click();     // "Quit": ends the program at once
+    void SetPths_Click();  // "Set Paths": shows the Paths window
 
     // roms/windows
-    void dynROMs_Click();
-    void menshowfile_Click();
-    void showall_Click();
-    void MenuShorten_Click();
+    void dynROMs_Click();      // saves the option; switched off, first writes the list to static.dat
+    void menshowfile_Click();  // saves the option and shows the file list or the title list
+    void showall_Click();      // the file list with the pattern *.*
+    void MenuShorten_Click();  // saves the option
     void ListView1_Click(int position);  // a title clicked: selects its file, shows name and snapshot
     void ListView1_DblClick();           // a title: its settings; a folder or "UP": opens it
     void File1_Click();                  // a file clicked: its name, title and snapshot
-    void refreshSnapshot();
-    void snapass_Click();
-    void writerom_Click();
-    void nextpreset_Click();
+    void refreshSnapshot();              // the selected file's BMP or JPG picture, or none
+    void snapass_Click();                // copies a chosen picture beside the ROM as its snapshot
+    void writerom_Click();               // file names and titles into LONGROM.TXT
+    void nextpreset_Click();             // "Next": opens the next preset ROM folder
     void Command2_Click();               // "?": explains the ROM directory row
-    void ChangeDir_Click();
+    void ChangeDir_Click();              // "Change Directory": shows chpath
+    // Shows the file list (true) or the title list, with the menu mark to match.
+    void showFileNames(bool files);
+    // Selects a ROM of the ROM folder as a click on it in the list shown
+    // does; false when the file list does not list it.
+    bool selectRomFile(const std::string& file);
 
     // plugins/windows
     // Selects the first plugin (or reports that there is none) and files
@@ -106,63 +118,61 @@ public:
     // selected and lists all plugins again.
     void selectPluginByName(const std::string& name);
     void TreeView1_NodeClick(QTreeWidgetItem* node);  // a system opens, an emulator is selected
-    void refplug_Click();
-    void emuplugedit_Click();
+    void refplug_Click();       // lists the plugin files again
+    void emuplugedit_Click();   // shows the plugin editor; the emulator becomes inactive
     void Command1_Click();      // "Save": the emulator directory into the plugin file
     void Play1select_Change();  // the controller picture follows the choice
-    void addnewwiz_Click();
+    void addnewwiz_Click();     // starts the Add New Emulator wizard
     // "Current Emulator" with Run, Save ROM Settings and Save enabled, or
     // "(Inactive)" without them.
     void setEmulatorActive(bool active);
+    // The plugin files the tree files under a system, given as its index into
+    // kSystemKinds, in the tree's order.
+    std::vector<std::string> pluginsFiledUnder(std::size_t systemKind) const;
 
     // launch/windows
-    void Run_Click();
+    void Run_Click();  // "Run": reports a missing ROM, else launches it
     // Launches the selected ROM with the selection's plugin and choices.
     void runPLugin();
     // Writes the batch file and starts it; false after reporting a failure.
     bool startLaunchScript(const LaunchScript& script);
-    void SaveGPF_Click();
+    void SaveGPF_Click();   // "Save ROM Settings": the choices into the ROM's settings file
     void File1_DblClick();  // loads the ROM's saved settings
-    // Loads the selected ROM's settings; true when every value was read.
-    bool loadGPF();
     // Puts loaded settings into the controls; true when every value was read.
     bool applyRomSettings(const ParsedRomSettings& parsed, const std::string& file);
-    // The command-line start: a ROM path on the command line whose settings
-    // load is launched at once.
-    void CheckCOMMAND();
     // Selects the plugin that the command line's settings file names; true
     // when it did.
     bool commandGPF();
-    void chtcode_Click();
+    void chtcode_Click();  // "Enter a Cheat Code": shows the cheat window
 
     // keys/windows
-    void zcon_Click();
-    void EScon_Click();
-    void nlkcon_Click();
-    void sneskconf_Click();
-    void sneskadv_Click();
-    void nonadvcon_Click();
-    void nostest_Click();
+    void zcon_Click();       // Reconfigure Keys > "ZSNES"
+    void EScon_Click();      // Reconfigure Keys > "ESNES"
+    void nlkcon_Click();     // Reconfigure Keys > "NLKE"
+    void sneskconf_Click();  // "Configure": shows the SnesKey window
+    void sneskadv_Click();   // "Advanced Support" off: the manual mapping, and its menu item enabled
+    void nonadvcon_Click();  // "Non-advanced Config": shows the manual mapping
+    void nostest_Click();    // "Test After Running": saves the option NOtest
     void Play1keys_Click();  // "View Keys/Buttons": player 1's chosen controller
     void PLAY2Keys_Click();  // "View Player 2 Keys"
-    // Writes the SnesKey driver file sneskey.ini for the launch.
-    void sneskmake();
 
     // jukebox/windows
-    void SPCJuke_Click();
+    void SPCJuke_Click();  // "SPC Jukebox": shows the jukebox
 
     // library/windows
     void romLibrary_Click();  // "ROM Library...": opens the Library window, made on first use
+    // Takes the window to a Library ROM with what it already does (open the
+    // folder, select a plugin, click the ROM, load its settings); false
+    // after reporting why it cannot.
+    bool goToLibraryRom(const LibraryRow& rom, const std::string& dataName);
+    // Brings the window to the front with Run focused, one press away.
+    void showReadyToRun();
 
     // ui/windows
-    void Aboutbox_Click();
-    void tipstrt_Click();
-    void viewhelp_Click();
+    void Aboutbox_Click();  // "About": shows the splash window
+    void tipstrt_Click();   // "Tips on Startup": saves the option
+    void viewhelp_Click();  // "View Help File": opens Kivalto.chm
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     // Controls keep their design names, which are also their object names.
     // ROM directory
     QLineEdit* Dirtext = nullptr;       // the current ROM folder (read-only)
@@ -250,6 +260,7 @@ private:
 
     int selectedItem = 0;  // position (from 1) of the last clicked ListView1 entry
 
+    // The window's make-up, built once by the constructor in keyboard order.
     void buildControls();
     QLayout* buildRomDirectoryRow();
     QLayout* buildRomLists();
@@ -259,7 +270,7 @@ private:
     QLayout* buildControllerRow();
     QLayout* buildActions();
     void buildMenus();
-    void nameControls();
+    void nameControls();  // every control's object name is its design name
     // Each subsystem wires its own controls' signals to its handlers.
     void connectRoms();
     void connectPlugins();

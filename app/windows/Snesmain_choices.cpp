@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the selection: the controls show its choices,
 // and each change the user makes goes to it at once.
+#include "app/windows/App.h"
 #include "app/windows/Snesmain.h"
 #include "launch/windows/chtcodefrm.h"
+#include "platform/qt/listcontrols.h"
 #include "platform/qt/text.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
 
 namespace kivalto {
 

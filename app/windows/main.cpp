@@ -54,8 +54,8 @@ int runKivalto(int argc, char** argv)
     app.title = "Kivalto";
     app.settingsApp = appName;
     app.commandLine = commandLineArgument(fs, argc, argv);
-    PrepareProgramFolder(app, folder, programDos);
-    EntryRoutine(app);
+    prepareProgramFolder(app, folder, programDos);
+    entryRoutine(app);
     int rc = 0;
     if (!app.quitRequested)
         rc = qapp.exec();

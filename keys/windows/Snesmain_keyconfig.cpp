@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of this subsystem: the Reconfigure Keys submenu.
+#include "app/windows/App.h"
 #include "app/windows/Snesmain.h"
 #include "keys/windows/keyconfig.h"
+
+#include <QAction>
 
 namespace kivalto {
 

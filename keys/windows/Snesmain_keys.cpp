@@ -2,6 +2,7 @@
 // Main window handlers of this subsystem: the SnesKey menu, the key viewer
 // buttons and the SnesKey driver file.
 #include "app/pathsettings.h"
+#include "app/windows/App.h"
 #include "app/windows/Snesmain.h"
 #include "keys/sneskey.h"
 #include "keys/windows/keyview.h"
@@ -9,6 +10,9 @@
 #include "keys/windows/sneskeycon.h"
 #include "platform/dospath.h"
 #include "platform/qt/widgetkit.h"
+
+#include <QAction>
+#include <QPushButton>
 
 namespace kivalto {
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of the cheat menu.
+#include "app/windows/App.h"
 #include "app/windows/Snesmain.h"
 #include "launch/windows/chtcodefrm.h"
 #include "platform/qt/widgetkit.h"
+
+#include <QAction>
 
 namespace kivalto {
 

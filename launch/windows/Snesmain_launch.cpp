@@ -2,14 +2,21 @@
 // Main window handlers of the launch: Run, the launch toggles, per-ROM
 // settings and the command-line start.
 #include "app/pathsettings.h"
+#include "app/windows/App.h"
 #include "app/windows/Snesmain.h"
 #include "launch/launchscript.h"
 #include "launch/romsettings.h"
 #include "launch/windows/chtcodefrm.h"
 #include "launch/windows/nativerun.h"
+#include "platform/qt/listcontrols.h"
 #include "platform/qt/text.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
 
 namespace kivalto {
 

@@ -14,7 +14,8 @@
 
 namespace kivalto {
 
-namespace fs = std::filesystem;
+// The host's file system; app.fs is the DOS view of it.
+namespace stdfs = std::filesystem;
 
 namespace {
 
@@ -29,7 +30,7 @@ std::string joined(const std::vector<std::string>& items)
 }
 
 // The last lines a program wrote, for the error window.
-std::string lastLines(const fs::path& log)
+std::string lastLines(const stdfs::path& log)
 {
     std::ifstream in(log, std::ios::binary);
     in.seekg(0, std::ios::end);
@@ -45,10 +46,10 @@ std::string lastLines(const fs::path& log)
     return tail.substr(start);
 }
 
-fs::path folderOr(const std::optional<fs::path>& folder, const fs::path& fallback)
+stdfs::path folderOr(const std::optional<stdfs::path>& folder, const stdfs::path& fallback)
 {
     std::error_code ec;
-    return folder && fs::is_directory(*folder, ec) ? *folder : fallback;
+    return folder && stdfs::is_directory(*folder, ec) ? *folder : fallback;
 }
 
 } // namespace
@@ -94,14 +95,14 @@ Road chooseRoad(App& app, const LaunchInputs& in)
 
 // Unpacks an archived ROM into a private folder that goes when the
 // emulator ends, and points the ROM argument at it. False after reporting.
-bool unpackForLaunch(App& app, const fs::path& romHost, const std::string& romDos, NativeLaunch& launch,
+bool unpackForLaunch(App& app, const stdfs::path& romHost, const std::string& romDos, NativeLaunch& launch,
                      NativeStart& start)
 {
     if (launch.unpack == UnpackKind::None || !launch.romArgument)
         return true;
     std::error_code ec;
     const UnpackedRom unpacked =
-        unpackRom(romHost, launch.unpack, app.selection.plugin().fileSpec, fs::temp_directory_path(ec));
+        unpackRom(romHost, launch.unpack, app.selection.plugin().fileSpec, stdfs::temp_directory_path(ec));
     if (!unpacked.error.empty()) {
         app.showError("The archive " + romDos + " could not be unpacked (" + unpacked.error +
                       "); it may be damaged. Nothing was started.");
@@ -121,7 +122,7 @@ bool dropCopierHeader(App& app, const std::string& program, const std::string& r
         return true;
     std::error_code ec;
     const HeaderlessRom rom =
-        withoutCopierHeader(launch.arguments[*launch.romArgument], start.removeAfterwards, fs::temp_directory_path(ec));
+        withoutCopierHeader(launch.arguments[*launch.romArgument], start.removeAfterwards, stdfs::temp_directory_path(ec));
     if (!rom.error.empty()) {
         removeFolderTree(start.removeAfterwards);
         app.showError("The ROM " + romDos + " could not be copied without its copier header (" + rom.error +
@@ -137,7 +138,7 @@ bool dropCopierHeader(App& app, const std::string& program, const std::string& r
 // Starts the program with its output in `log`; an early failure shows the
 // log's last lines. A started run counts as a play of the ROM, and its end
 // adds the time played.
-void startLogged(App& app, NativeStart& start, const fs::path& log, const std::string& romDos)
+void startLogged(App& app, NativeStart& start, const stdfs::path& log, const std::string& romDos)
 {
     auto run = std::make_shared<int>(0);
     start.ended = [&app, run](long long seconds) { app.playEnded(*run, seconds); };
@@ -176,7 +177,7 @@ bool runNativeEmulator(App& app, LaunchInputs& in)
     }
     if (isGzipLaunch(in))
         in.unpackGzip = askUnpackGzip(app);
-    const fs::path kivaltoFolder = folderOr(app.fs.resolveExisting(app.fs.currentDir()), "/");
+    const stdfs::path kivaltoFolder = folderOr(app.fs.resolveExisting(app.fs.currentDir()), "/");
     NativeLaunch launch =
         buildNativeLaunch(in, *romHost, folderOr(app.fs.resolveExisting(in.emulatorDir), kivaltoFolder));
     NativeStart start;

@@ -2,19 +2,27 @@
 // Main window handlers of the plugin catalogue: the plugin list and its
 // preview, the system tree, selecting the current emulator, the directory
 // Save button, opening the editor and the player 1 controller picture.
-#include "app/windows/SnesStart.h"
+#include "app/windows/App.h"
 #include "app/windows/Snesmain.h"
 #include "launch/windows/chtcodefrm.h"
+#include "platform/qt/listcontrols.h"
+#include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 #include "platform/textfield.h"
 #include "plugins/catalogue.h"
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
 #include "plugins/windows/addnew.h"
-#include "platform/qt/text.h"
-#include "platform/qt/widgetkit.h"
 #include "roms/windows/romscan.h"
 
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTreeWidget>
 #include <functional>
 
 namespace kivalto {

@@ -2,18 +2,25 @@
 // Main window handlers of the ROM catalogue: the two ROM lists and their
 // filters, snapshots, the ROM name export and the ROM directory buttons.
 #include "app/pathsettings.h"
+#include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "platform/qt/listcontrols.h"
 #include "platform/qt/text.h"
+#include "platform/qt/widgetkit.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/chpath.h"
 #include "roms/windows/romcataloguemodel.h"
-#include "platform/qt/widgetkit.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPixmap>
+#include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <cctype>
-#include <QShortcut>
 
 namespace kivalto {
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "roms/windows/romscan.h"
 
+#include "app/windows/App.h"
 #include "app/windows/Snesmain.h"
 #include "platform/dospath.h"
 #include "platform/textfield.h"

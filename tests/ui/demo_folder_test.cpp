@@ -39,8 +39,7 @@ protected:
             return e.text.substr(0, e.text.find_last_not_of(' ') + 1) == title;  // header titles keep their blanks
         });
         ASSERT_NE(it, entries.end()) << title << " is not listed";
-        main().ListView1_Click(static_cast<int>(it - entries.begin()) + 1);
-        main().ListView1_DblClick();
+        doubleClickTitleEntry(static_cast<int>(it - entries.begin()) + 1);
     }
     void pickEmulator(const std::string& systemKey, const std::string& caption)
     {
@@ -50,7 +49,7 @@ protected:
                 continue;
             for (int k = 0; k < system->childCount(); ++k)
                 if (system->child(k)->text(0).toStdString() == caption)
-                    return main().TreeView1_NodeClick(system->child(k));
+                    return clickTreeNode(system->child(k));
         }
         FAIL() << caption << " is not under " << systemKey;
     }
@@ -59,7 +58,7 @@ protected:
     {
         for (int i = 0; i < ctl<FileListBox>(main(), "File1")->ListCount(); ++i)
             if (ctl<FileListBox>(main(), "File1")->List(i) == fileName)
-                return main().ListView1_Click(i + 1);
+                return clickTitleEntry(i + 1);
         FAIL() << fileName << " is not in the file list";
     }
     // The words of the last start, checked for the forced module and the
@@ -88,19 +87,19 @@ TEST_F(DemoFolder, ADoubleClickOnATitleAndRunStartMednafen)
 {
     startup();
     doubleClickTitle("STARLIGHT COURIER");
-    main().Run_Click();
+    clickButton("Run");
     expectMednafenOn("snes", "C:\\KIVALTO\\ROMS\\STARCOUR.SMC");
 
     // The NES and Mega Drive games are listed once an emulator of their
     // system is chosen in the tree.
     pickEmulator("NES", "MEDNES");
     doubleClickTitle("LANTERN'");
-    main().Run_Click();
+    clickButton("Run");
     expectMednafenOn("nes", "C:\\KIVALTO\\ROMS\\LANTERN.NES");
 
     pickEmulator("MEGA", "MEDMD");
     doubleClickTitle("PIXELRUN'");
-    main().Run_Click();
+    clickButton("Run");
     expectMednafenOn("md", "C:\\KIVALTO\\ROMS\\PIXELRUN.SMD");
 }
 

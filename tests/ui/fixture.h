@@ -7,11 +7,23 @@
 #include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "platform/qt/listcontrols.h"
 
 #include "tests/tempfolder.h"
 
+// The control kinds the tests find by design name.
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -93,7 +105,7 @@ protected:
         StartupLoad(app);
         QApplication::processEvents();
     }
-    // After EntryRoutine: lets the splash timer run the start-up load.
+    // After entryRoutine: lets the splash timer run the start-up load.
     void waitForStartupLoad()
     {
         QElapsedTimer t;
@@ -102,6 +114,41 @@ protected:
             QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
     }
     Snesmain& main() { return *app.Snesmain; }
+
+    // The main window used as a user uses it, its controls found by design
+    // name. A button press does nothing while the button is disabled.
+    void clickButton(const char* name) { ctl<QPushButton>(main(), name)->click(); }
+    void chooseMenuItem(const char* name) { ctl<QAction>(main(), name)->trigger(); }
+    // A click on title entry `position` (from 1): the press makes it the
+    // current entry, then the view reports the click.
+    void clickTitleEntry(int position)
+    {
+        QListView* titles = ctl<QListView>(main(), "ListView1");
+        const QModelIndex entry = titles->model()->index(position - 1, 0);
+        titles->setCurrentIndex(entry);
+        emit titles->clicked(entry);
+    }
+    // A double-click on title entry `position`: its first click, then the
+    // double-click.
+    void doubleClickTitleEntry(int position)
+    {
+        clickTitleEntry(position);
+        QListView* titles = ctl<QListView>(main(), "ListView1");
+        emit titles->doubleClicked(titles->model()->index(position - 1, 0));
+    }
+    // A double-click on the file list's selected ROM.
+    void doubleClickSelectedRom()
+    {
+        FileListBox* files = ctl<FileListBox>(main(), "File1");
+        emit files->doubleClicked(files->model()->index(files->ListIndex(), 0));
+    }
+    // A click on a node of the system tree.
+    void clickTreeNode(QTreeWidgetItem* node)
+    {
+        QTreeWidget* tree = ctl<QTreeWidget>(main(), "TreeView1");
+        tree->setCurrentItem(node);
+        emit tree->itemClicked(node, 0);
+    }
 
     TempFolder temp;
     std::filesystem::path root;

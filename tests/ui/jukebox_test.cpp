@@ -174,7 +174,7 @@ TEST_F(JukeboxWindow, StopTheClockAndCloseLeaveThePlayerAlone)
     EXPECT_FALSE(juke->isVisible());
     EXPECT_FALSE(timer()->isActive());
     // Reopened, it keeps the last clock text.
-    main().SPCJuke_Click();
+    chooseMenuItem("SPCJuke");
     EXPECT_EQ(clock(), "  0:1");
     EXPECT_EQ(process.calls.size(), 2u);
 }

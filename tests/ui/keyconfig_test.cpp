@@ -68,7 +68,7 @@ protected:
         writeFile("C:\\ZSNES\\zsnes.cfg", kCfg);
         startup();
         ctl<QLineEdit>(*app.Paths, "GUIDIr")->setText("C:\\KIVALTO\\");
-        main().zcon_Click();
+        chooseMenuItem("zcon");
     }
     keyconfig& win() { return *app.keyconfig; }
     QPushButton* button(const char* name) { return ctl<QPushButton>(win(), name); }
@@ -149,7 +149,7 @@ TEST_F(KeyconfigTest, WindowShowsTheSelectedEmulatorsDefaults)
     EXPECT_EQ(folder()->toolTip(), "Enter the Path to the Selected Emulator");
 
     folder()->setText("D:\\EMU\\");
-    main().nlkcon_Click();
+    chooseMenuItem("nlkcon");
     EXPECT_EQ(slider()->value(), 3);
     EXPECT_EQ(caption->text(), "NLKE Path:");
     EXPECT_EQ(folder()->text(), "C:\\NLKE\\");
@@ -231,7 +231,7 @@ TEST_F(KeyconfigTest, EsnesTailAndHeadRulesOverA31CharacterLine)
     writeFile("C:\\KIVALTO\\ESNES.XPL", crlf(pluginLines()));
     const std::string old = "ESNES  abcdefghijklmnopqrstuvwx";  // 31 characters
     writeFile("C:\\ESNES\\esnes.key", old + "\r\nsecond\r\n");
-    main().EScon_Click();
+    chooseMenuItem("EScon");
     typeKeys(keys);
     savePlayer1();
     EXPECT_EQ(readFile("C:\\ESNES\\esnes.key"), "ESNES  " + esnesKeys + "mnopqrstuvwx\r\n");
@@ -249,7 +249,7 @@ TEST_F(KeyconfigTest, NlkePlayer2SaveOnAMissingFileWrites12Characters)
 {
     writeFile("C:\\KIVALTO\\NLKE.XPL", crlf(pluginLines()));
     makeFolder("C:\\NLKE");
-    main().nlkcon_Click();
+    chooseMenuItem("nlkcon");
     typeKeys(keys);
     savePlayer2();
     EXPECT_EQ(readFile("C:\\NLKE\\nlke.key"), esnesKeys + "\r\n");
@@ -276,7 +276,7 @@ TEST_F(KeyconfigTest, AnEmptyBoxOrBadCharacterLeavesEmulatorFilesAlone)
     const std::string old = "ESNES  abcdefghijklmnopqrstuvwx\r\n";
     writeFile("C:\\ESNES\\esnes.key", old);
     writeFile("C:\\KIVALTO\\ESNES.XPL", crlf(pluginLines()));
-    main().EScon_Click();
+    chooseMenuItem("EScon");
     auto bad = keys;
     for (const char* key : {"", "-", "A,B", "\xC3\xA9"}) {
         bad[11] = key;

@@ -59,7 +59,7 @@ TEST_F(KeyViewer, PadHidesTheDirections)
 TEST_F(KeyViewer, KeyboardShowsAllKeysAndTheNote)
 {
     ctl<QScrollBar>(main(), "Play1select")->setValue(1);
-    main().Play1keys_Click();
+    clickButton("Play1keys");
     expectColumn(0, 12);
     EXPECT_FALSE(note()->isHidden());
     EXPECT_EQ(note()->text(), "If the keys shown here are not the correct ones for the emulator, you must change "
@@ -69,7 +69,7 @@ TEST_F(KeyViewer, KeyboardShowsAllKeysAndTheNote)
 TEST_F(KeyViewer, PlayerTwoAlwaysShowsAllTwelve)
 {
     ctl<QScrollBar>(main(), "Play1select")->setValue(3);
-    main().Play1keys_Click();
+    clickButton("Play1keys");
     ctl<QPushButton>(main(), "PLAY2Keys")->click();
     EXPECT_EQ(v().windowTitle(), "Player 2 Keys");
     expectColumn(1, 12);

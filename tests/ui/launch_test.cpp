@@ -61,7 +61,7 @@ TEST_F(Launching, RunWithoutARomReportsAndWritesNothing)
 {
     startup();
     selectPlugin();
-    main().Run_Click();
+    clickButton("Run");
     EXPECT_EQ(errorText(), "No ROM has been selected to run.");
     EXPECT_TRUE(app.errorfrm->isVisible());
     EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat"));
@@ -77,7 +77,7 @@ TEST_F(Launching, RunWritesTheScriptAndStartsTheWindowsPif)
     ctl<QListWidget>(main(), "List2")->item(1)->setSelected(true);
     ctl<QLineEdit>(main(), "Text2")->setText("2");
     ctl<QScrollBar>(main(), "Play1select")->setValue(1);
-    main().Run_Click();
+    clickButton("Run");
     EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST",
                               "TEST.EXE -f 2 -j2 -j1 -st -r 3 -fixed C:\\ROMS\\MARIO.SMC"}));
     ASSERT_EQ(process.calls.size(), 1u);
@@ -86,7 +86,7 @@ TEST_F(Launching, RunWritesTheScriptAndStartsTheWindowsPif)
     EXPECT_EQ(process.calls[0].mode, ShowMode::Maximized);
 
     ctl<QAction>(main(), "rundos")->trigger();
-    main().Run_Click();
+    clickButton("Run");
     EXPECT_EQ(process.calls.back().commandLine, "SNESDOS.PIF");
 }
 
@@ -97,7 +97,7 @@ TEST_F(Launching, GzipRomAsksWhetherToUnpack)
     selectRom("MARIO.GZ");
     ctl<QScrollBar>(main(), "Play1select")->setValue(2);  // a pad without a controller switch
     dialogs.answers = {Answer::Yes};
-    main().Run_Click();
+    clickButton("Run");
     ASSERT_FALSE(dialogs.boxes.empty());
     const MessageBoxCall& q = dialogs.boxes.back();
     EXPECT_EQ(q.text, "You have selected a GZip file. Do you wish to unzip this file before running it.");
@@ -108,7 +108,7 @@ TEST_F(Launching, GzipRomAsksWhetherToUnpack)
                               "C:\\UNZIP\\gzip -d C:\\UNZIP\\MARIO.GZ", "ren C:\\UNZIP\\MARIO.* MARIO.1",
                               "TEST.EXE -j2 -fixed C:\\UNZIP\\MARIO.1", "del C:\\UNZIP\\MARIO.*"}));
 
-    main().Run_Click();  // no answer queued: the default, No
+    clickButton("Run");  // no answer queued: the default, No
     EXPECT_EQ(script(), crlf({"echo off", "cls", "C:", "cd\\EMU\\TEST", "TEST.EXE -j2 -fixed C:\\ROMS\\MARIO.GZ"}));
 }
 
@@ -120,7 +120,7 @@ TEST_F(Launching, AWrongSnesKeyDirectoryIsReportedBeforeTheGzipQuestion)
     ctl<QScrollBar>(main(), "Play1select")->setValue(1);
     ctl<QAction>(main(), "runsnesk")->setChecked(true);  // C:\SNESKEY\ does not exist; Test After Running is on
     dialogs.answers = {Answer::Ok, Answer::Yes};
-    main().Run_Click();
+    clickButton("Run");
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[0].text, "The Directory you have specified in the paths box for SnesKey is incorrect.");
     EXPECT_EQ(dialogs.boxes[1].text,
@@ -137,14 +137,14 @@ TEST_F(Launching, ProblemsAreReportedBeforeAnythingIsWritten)
     selectPlugin();
     selectRom("MARIO.SMC");
     ctl<QLineEdit>(main(), "Text1")->setText("C:");
-    main().Run_Click();
+    clickButton("Run");
     EXPECT_NE(dialogs.lastText().find("emulator directory"), std::string::npos);
     EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat"));
     EXPECT_TRUE(process.calls.empty());
 
     ctl<QLineEdit>(main(), "Text1")->setText("C:\\EMU\\TEST\\");
     process.result = {false, "DOSBox was not found."};
-    main().Run_Click();
+    clickButton("Run");
     EXPECT_TRUE(exists("C:\\KIVALTO\\snesexec.bat"));
     EXPECT_EQ(dialogs.lastText(), "The emulator could not be started through SNESWIN.PIF. DOSBox was not found.");
 }
@@ -162,7 +162,7 @@ TEST_F(Launching, SavedSettingsComeBackOnDoubleClick)
     ctl<QLineEdit>(*app.chtcodefrm, "Text1")->setText("7E0BCF28");
     ctl<QComboBox>(*app.chtcodefrm, "Combo1")->setEditText("-gg");
     ctl<QAction>(main(), "chten")->setChecked(true);
-    main().SaveGPF_Click();
+    clickButton("SaveGPF");
     EXPECT_EQ(dialogs.lastText(),
               "The settings for this ROM have been saved. Double-click on the ROM name to load them up again.");
     EXPECT_EQ(readFile("C:\\ROMS\\MARIO.GPF"), crlf({"TEST.XPL", "False", "True", "True", "False", " 4 ", "False",
@@ -190,11 +190,11 @@ TEST_F(Launching, SettingsFileFailuresHaveThreeStages)
 {
     startup();
     selectRom("MARIO.SMC");
-    main().File1_DblClick();
+    doubleClickSelectedRom();
     EXPECT_EQ(dialogs.lastText(), "There are no saved settings associated with this ROM or they are not valid.");
 
     writeFile("C:\\ROMS\\MARIO.GPF", crlf({"1", "True"}));
-    main().File1_DblClick();
+    doubleClickSelectedRom();
     EXPECT_EQ(errorText(), "The settings associated with this ROM are for a previous version of Kivalto.");
 
     writeFile("C:\\ROMS\\MARIO.GPF", crlf({"GONE.XPL"}));
@@ -218,8 +218,8 @@ TEST_F(Launching, ACommaInTheFrameskipShiftsTheLaterValues)
     selectPlugin();
     selectRom("MARIO.SMC");
     ctl<QLineEdit>(main(), "Text2")->setText("1,2");
-    main().SaveGPF_Click();
-    main().File1_DblClick();
+    clickButton("SaveGPF");
+    doubleClickSelectedRom();
     EXPECT_EQ(ctl<QLineEdit>(main(), "Text2")->text(), "1");
     EXPECT_EQ(ctl<QLineEdit>(*app.chtcodefrm, "Text1")->text(), "2");
 }
@@ -228,11 +228,11 @@ TEST_F(Launching, SavingNeedsARomAndAFolder)
 {
     startup();
     selectPlugin();
-    main().SaveGPF_Click();
+    clickButton("SaveGPF");
     EXPECT_NE(dialogs.lastText().find("No ROM has been selected"), std::string::npos);
     selectRom("MARIO.SMC");
     ctl<QLineEdit>(*app.Paths, "GPFDir")->setText("C:\\NOWHERE\\");
-    main().SaveGPF_Click();
+    clickButton("SaveGPF");
     EXPECT_NE(dialogs.lastText().find("C:\\NOWHERE"), std::string::npos);
     EXPECT_FALSE(exists("C:\\NOWHERE\\MARIO.GPF"));
 }
@@ -297,7 +297,7 @@ TEST_F(Launching, HostileSettingsFilesRunNothing)
         EXPECT_TRUE(process.calls.empty());
         // Typed over, the value is named as the box's.
         ctl<QLineEdit>(main(), "Text2")->setText("1>X");
-        main().Run_Click();
+        clickButton("Run");
         EXPECT_EQ(dialogs.lastText().rfind("The frameskip box", 0), 0u) << dialogs.lastText();
         destroyWindows(app);
         dialogs.boxes.clear();
@@ -314,7 +314,7 @@ TEST_F(Launching, ARomFolderTooDeepForDosIsRefused)
     selectPlugin();
     ctl<FileListBox>(main(), "File1")->setPath(deep);
     selectRom("MARIO.SMC");
-    main().Run_Click();
+    clickButton("Run");
     EXPECT_NE(dialogs.lastText().find("DOS passes at most 126"), std::string::npos) << dialogs.lastText();
     EXPECT_FALSE(exists("C:\\KIVALTO\\snesexec.bat"));
     EXPECT_TRUE(process.calls.empty());

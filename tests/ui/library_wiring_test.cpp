@@ -157,7 +157,7 @@ TEST_F(LibraryWiring, DosAndCommandLineLaunchesRecordTheirStartOnlyAndNothingWit
     EXPECT_FALSE(exists("C:\\KIVALTO\\library.db"));
 
     LibraryDatabase::open(host("C:\\KIVALTO\\library.db"));  // a library, still empty
-    main().Run_Click();  // the DOS road: Mario.smc is hashed after the start
+    clickButton("Run");  // the DOS road: Mario.smc is hashed after the start
     ASSERT_EQ(process.calls.size(), 2u);
     const LibraryRow played = historyOf("Mario.smc");
     EXPECT_EQ(played.timesPlayed, 1);

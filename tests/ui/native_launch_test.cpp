@@ -46,7 +46,7 @@ protected:
             if (ctl<FileListBox>(main(), "File1")->List(i) == rom)
                 ctl<FileListBox>(main(), "File1")->setListIndex(i);
         ASSERT_EQ(ctl<FileListBox>(main(), "File1")->FileName(), rom);
-        main().Run_Click();
+        clickButton("Run");
     }
     void makeScript(const std::string& dosPath, bool executable = true)
     {

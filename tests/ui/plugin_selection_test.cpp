@@ -70,9 +70,9 @@ TEST_F(PluginSelection, NoPluginsShowsErrorAndOnlySystemNodes)
     startup();
     ASSERT_EQ(ctl<QTreeWidget>(main(), "TreeView1")->topLevelItemCount(), 8);
     // Windows loaded later in the start-up may report into the same window:
-    // build the catalogue again to see its own report.
+    // run the main window's load step again to see its own report.
     app.errorfrm->hide();
-    main().buildPluginCatalogue();
+    main().Form_Load();
     EXPECT_EQ(app.errorfrm->text(),
               "You have no plugins (XPL files) in the Kivalto directory, you can therefore use no emulators. If you are "
               "running Kivalto from a shortcut ensure that the correct Kivalto path is specified in PROPERTIES>START "
@@ -120,12 +120,12 @@ TEST_F(PluginSelection, TreeClickSelectsThePluginAndListsAllAgain)
     install("ZSNES.XPL", plugin("ZSNES", "*.SMC;*.SFC"));
     install("GENS.XPL", plugin("GENS", "*.smd"));
     startup();
-    main().TreeView1_NodeClick(root("SNES"));  // a system node does nothing
+    clickTreeNode(root("SNES"));  // a system node does nothing
     EXPECT_FALSE(ctl<QPushButton>(main(), "Run")->isEnabled());
 
     QTreeWidgetItem* node = root("SNES")->child(0);
     EXPECT_EQ(node->data(0, Qt::AccessibleTextRole).toString().toStdString(), "ZSNES");
-    main().TreeView1_NodeClick(node);
+    clickTreeNode(node);
     EXPECT_EQ(loaded().pluginName, "ZSNES");
     EXPECT_EQ(ctl<QLabel>(main(), "EMUName")->text().toStdString(), "ZSNES v1");
     EXPECT_EQ(ctl<QLineEdit>(main(), "Text1")->text().toStdString(), "C:\\ZSNES\\");
@@ -140,7 +140,7 @@ TEST_F(PluginSelection, TreeClickSelectsThePluginAndListsAllAgain)
 
     // A plugin deleted after the tree was built is ignored.
     std::filesystem::remove(host("C:\\KIVALTO\\GENS.XPL"));
-    main().TreeView1_NodeClick(root("MEGA")->child(0));
+    clickTreeNode(root("MEGA")->child(0));
     EXPECT_EQ(loaded().pluginName, "ZSNES");
     EXPECT_TRUE(dialogs.boxes.empty());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The title list, the file list and their menu commands.
 #include "fixture.h"
+#include "plugins/pluginfile.h"
 #include "roms/romcatalogue.h"
 #include "roms/windows/chpath.h"
 #include "roms/windows/romcataloguemodel.h"
@@ -48,11 +49,11 @@ TEST_F(RomLists, StartupScanFillsTheListAndClicksFollowThePositionRule)
                                               {"UP", kUpIcon}}));
     EXPECT_FALSE(main().catalogue().index(3).data(Qt::DecorationRole).value<QIcon>().isNull());
 
-    main().ListView1_Click(2);
+    clickTitleEntry(2);
     EXPECT_EQ(main().clickedTitle(), 2);
     EXPECT_EQ(ctl<FileListBox>(main(), "File1")->ListIndex(), 1);
     EXPECT_EQ(romName(), "Mario.smc (SUPER MARIOWORLD)");
-    main().ListView1_Click(3);
+    clickTitleEntry(3);
     EXPECT_EQ(romName(), "SNES");
     EXPECT_TRUE(ctl<QLabel>(main(), "romimage")->pixmap().isNull());
 
@@ -94,8 +95,21 @@ TEST_F(RomLists, OpeningAFolderSelectsNoRom)
     for (const char* name : {"a.zip", "b.zip", "c.zip"})
         writeFile(std::string("C:\\ROMS\\Snes\\") + name, "PK");
     settings.save("Kivalto", "Options", "Show Filenames", "0");
+    // An emulator for the file list's masks, so that Run can be pressed.
+    EmulatorPlugin snes;
+    snes.emulatorName = "SNES v1";
+    snes.exeName = "SNES.EXE";
+    snes.defaultDir = "C:\\SNES\\";
+    snes.fileSpec = "*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP;*.ZIP;*.GZ";
+    writeFile("C:\\KIVALTO\\SNES.XPL", writePluginFile(snes));
     startup();
+    ctl<FileListBox>(main(), "Plugins")->setFileName("SNES.XPL");
+    ASSERT_TRUE(main().emulatorActive());
+    app.errorfrm->hide();  // what the start-up reported (no LOOKUP.DAT)
     QListView* view = ctl<QListView>(main(), "ListView1");
+    // Keys go to the focused control of the active window.
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
     const auto row = [&](const std::string& text) {
         for (int p = 1; p <= main().catalogue().count(); ++p)
             if (main().catalogue().text(p) == text)
@@ -108,8 +122,9 @@ TEST_F(RomLists, OpeningAFolderSelectsNoRom)
         EXPECT_FALSE(view->currentIndex().isValid());
         EXPECT_EQ(romName(), "");
         EXPECT_TRUE(ctl<QLabel>(main(), "romimage")->pixmap().isNull());
-        main().ListView1_DblClick();  // Enter on the list opens nothing now
-        main().Run_Click();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Return);  // Enter on the list opens nothing now
+        clickButton("Run");
         EXPECT_TRUE(app.errorfrm->isVisible());
         EXPECT_TRUE(process.calls.empty());
         app.errorfrm->hide();
@@ -174,7 +189,7 @@ TEST_F(RomLists, ShowFilenamesAndShowAllFiles)
 
     writeFile("C:\\ROMS\\x1.txt", "");
     writeFile("C:\\ROMS\\x2.txt", "");
-    main().showall_Click();
+    chooseMenuItem("showall");
     EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Pattern(), "*.*");
     EXPECT_TRUE(ctl<QAction>(main(), "menshowfile")->isChecked());
     EXPECT_EQ(app.option("Show Filenames"), "0");
@@ -202,15 +217,13 @@ TEST_F(RomLists, LaunchTogglesFlipAndOnlyShortenIsSaved)
 TEST_F(RomLists, FolderEntriesOpenTheFolderAndUpGoesBack)
 {
     startup();
-    main().ListView1_Click(3);  // SNES, the folder Snes
-    main().ListView1_DblClick();
+    doubleClickTitleEntry(3);  // SNES, the folder Snes
     EXPECT_EQ(fs.absolute(ctl<FileListBox>(main(), "File1")->Path()), "C:\\ROMS\\SNES");
     EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text().toStdString(), "C:\\ROMS\\SNES");
     EXPECT_EQ(shown(), (std::vector<RomEntry>{{"ZELDA NO DENSETSU", kRomIcon}, {"UP", kUpIcon}}));
     EXPECT_FALSE(app.chpath->isVisible());
 
-    main().ListView1_Click(2);
-    main().ListView1_DblClick();
+    doubleClickTitleEntry(2);
     EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\ROMS");
     EXPECT_EQ(shown().size(), 4u);
 }
@@ -218,12 +231,10 @@ TEST_F(RomLists, FolderEntriesOpenTheFolderAndUpGoesBack)
 TEST_F(RomLists, UpAtADriveRootStaysAndRescans)
 {
     startup();
-    main().ListView1_Click(4);
-    main().ListView1_DblClick();
+    doubleClickTitleEntry(4);
     EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\");
     writeFile("C:\\Aladdin.zip", "PK");
-    main().ListView1_Click(main().catalogue().count());
-    main().ListView1_DblClick();
+    doubleClickTitleEntry(main().catalogue().count());
     EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\");
     EXPECT_EQ(ctl<QLineEdit>(main(), "Dirtext")->text().toStdString(), "C:\\");
     EXPECT_EQ(shown().front(), (RomEntry{"ALADDIN*", kRomIcon}));

@@ -40,19 +40,24 @@ TEST_F(RomSnapshots, BmpBeforeJpgFoundWithoutRegardToCase)
     picture("C:\\ROMS\\Game.BMP", Qt::red, "BMP");
     picture("C:\\ROMS\\game.jpg", Qt::blue, "JPG");
     startup();
-    main().ListView1_Click(1);  // Game.smc
+    // Game.smc's title, clicked after another one, looks its picture up again.
+    const auto clickGame = [this] {
+        clickTitleEntry(2);
+        clickTitleEntry(1);
+    };
+    clickGame();
     EXPECT_EQ(shownColour(), QColor(Qt::red));
 
     std::filesystem::remove(host("C:\\ROMS\\Game.BMP"));
-    main().ListView1_Click(1);
+    clickGame();
     EXPECT_GE(shownColour().blue(), 250);
 
     // A corrupt picture is passed over; nothing at all clears the picture.
     writeFile("C:\\ROMS\\Game.BMP", "not a picture");
-    main().ListView1_Click(1);
+    clickGame();
     EXPECT_GE(shownColour().blue(), 250);
     writeFile("C:\\ROMS\\game.jpg", "not a picture either");
-    main().ListView1_Click(1);
+    clickGame();
     EXPECT_TRUE(ctl<QLabel>(main(), "romimage")->pixmap().isNull());
 }
 
@@ -62,13 +67,13 @@ TEST_F(RomSnapshots, AssociateCopiesThePictureUnderTheRomsName)
         GTEST_SKIP() << "no JPEG image plugin";
     picture("C:\\PICS\\Shot.jpg", Qt::green, "JPG");
     startup();
-    main().snapass_Click();
+    chooseMenuItem("snapass");
     EXPECT_EQ(app.errorfrm->text(), "No ROM has been selected to run.");
     EXPECT_TRUE(dialogs.fileDialogs.empty());
 
-    main().ListView1_Click(1);
+    clickTitleEntry(1);
     dialogs.files.push_back("C:\\PICS\\Shot.jpg");
-    main().snapass_Click();
+    chooseMenuItem("snapass");
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogs[0].filter, "BMP or JPG|*.BMP;*.JPG");
     EXPECT_EQ(dialogs.fileDialogs[0].startFolder, "C:\\KIVALTO\\");
@@ -81,10 +86,10 @@ TEST_F(RomSnapshots, AssociateCopiesThePictureUnderTheRomsName)
               "now be displayed in the ROM snapshot box.");
 
     // Cancelled: nothing happens; a failed copy: the unknown error box.
-    main().snapass_Click();
+    chooseMenuItem("snapass");
     EXPECT_TRUE(dialogs.boxes.empty());
     dialogs.files.push_back("C:\\PICS\\Gone.BMP");
-    main().snapass_Click();
+    chooseMenuItem("snapass");
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, "An unknown error has occurred.");
     EXPECT_EQ(dialogs.boxes[0].title, "Kivalto");
@@ -93,7 +98,7 @@ TEST_F(RomSnapshots, AssociateCopiesThePictureUnderTheRomsName)
 TEST_F(RomSnapshots, WriteRomNamesPairsFilesAndEntries)
 {
     startup();
-    main().writerom_Click();
+    chooseMenuItem("writerom");
     EXPECT_EQ(readFile("C:\\KIVALTO\\longrom.txt"),
               "Game.smc = SUPER MARIOWORLD\r\nOther.zip = OTHER*\r\n = SNES\r\n = UP\r\n");
     EXPECT_EQ(app.mesage->text(),
@@ -105,7 +110,7 @@ TEST_F(RomSnapshots, UnwritableRomNamesFileIsReported)
 {
     makeFolder("C:\\KIVALTO\\LONGROM.TXT");
     startup();
-    main().writerom_Click();
+    chooseMenuItem("writerom");
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text.rfind("The ROM names could not be written to LONGROM.TXT in the Kivalto directory", 0),
               0u);

@@ -101,7 +101,7 @@ TEST_F(KivaltoStartup, EveryStartRenewsThePifCopies)
     writeFile("C:\\KIVALTO\\sneswin.pit", "program=snesexec.bat\r\nmode=window\r\n");
     writeFile("C:\\KIVALTO\\SNESDOS.PIT", "program=snesexec.bat\r\nmode=fullscreen\r\n");
     writeFile("C:\\KIVALTO\\SNESWIN.PIF", "changed by the user");
-    EntryRoutine(app);
+    entryRoutine(app);
     EXPECT_TRUE(app.Splash->isVisible());
     EXPECT_EQ(ctl<QProgressBar>(*app.Splash, "loadbar")->value(), 0);
     EXPECT_EQ(readFile("sneswin.pif"), "program=snesexec.bat\r\nmode=window\r\n");
@@ -119,7 +119,7 @@ TEST_F(KivaltoStartup, EveryStartRenewsThePifCopies)
 TEST_F(KivaltoStartup, AMissingTemplateIsReportedAndStartUpGoesOn)
 {
     writeFile("C:\\KIVALTO\\snesdos.pit", "mode=fullscreen\r\n");
-    EntryRoutine(app);
+    entryRoutine(app);
     // No box holds up the start: the notice waits for the main window.
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(readFile("snesdos.pif"), "mode=fullscreen\r\n");

@@ -54,8 +54,8 @@ protected:
     // The executable's start: program folder, entry routine, splash timer.
     void start(const ProgramFolder& folder, const std::optional<std::string>& programDos)
     {
-        PrepareProgramFolder(app, folder, programDos);
-        EntryRoutine(app);
+        prepareProgramFolder(app, folder, programDos);
+        entryRoutine(app);
         waitForStartupLoad();
     }
     void reset()

@@ -162,16 +162,16 @@ TEST_F(HelpMenu, MissingViewerNamesTheFixAndMissingFileItsPlace)
     writeFile("C:\\KIVALTO\\Kivalto.chm", "ITSF");
     startup();
     process.result = {false, "No viewer was found."};
-    main().viewhelp_Click();
+    chooseMenuItem("viewhelp");
     process.result = {false, ""};
-    main().viewhelp_Click();
+    chooseMenuItem("viewhelp");
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[0].text, "The help file Kivalto.chm could not be opened. No viewer was found.");
     EXPECT_EQ(dialogs.boxes[1].text, "The help file Kivalto.chm could not be opened. Install a viewer for CHM "
                                      "help files (on Debian: sudo apt-get install xchm) and try again.");
 
     std::filesystem::remove(host("C:\\KIVALTO\\Kivalto.chm"));
-    main().viewhelp_Click();
+    chooseMenuItem("viewhelp");
     ASSERT_EQ(dialogs.boxes.size(), 3u);
     EXPECT_EQ(dialogs.boxes[2].text, "The help file Kivalto.chm is missing from the Kivalto directory C:\\KIVALTO. "
                                      "Copy it there from the Kivalto distribution and try again.");

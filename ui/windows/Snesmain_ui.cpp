@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main window handlers of this subsystem: the Help menu.
+#include "app/windows/App.h"
 #include "app/windows/Snesmain.h"
+
+#include <QAction>
 
 namespace kivalto {
 
