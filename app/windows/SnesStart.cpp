@@ -138,6 +138,7 @@ void StartupLoad(App& app)
     load(app, app.sneskeycon, 77);
     load(app, app.nonadv, 84);
     load(app, app.chtcodefrm, 91);
+    QObject::connect(app.Snesmain, &Snesmain::cheatTypesChosen, app.chtcodefrm, &chtcodefrm::setCheatTypes);
     progress(app, 98);  // the icon holder is not kept
 
     app.Snesmain->applySavedOptions();

@@ -7,6 +7,8 @@
 // library/windows (the ROM Library menu item and going to a Library ROM).
 #pragma once
 
+#include "plugins/plugin.h"
+
 #include <QIcon>
 #include <QMainWindow>
 #include <QPixmap>
@@ -75,6 +77,11 @@ public:
     // Writes the SnesKey driver file sneskey.ini, as a launch with Run
     // SnesKey checked does.
     void sneskmake();
+
+signals:
+    // A plugin became the current emulator; `cheats` are its cheat types
+    // (options whose name starts with "#"), for the cheat window.
+    void cheatTypesChosen(const std::vector<PluginOption>& cheats);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -4,7 +4,6 @@
 // Save button, opening the editor and the player 1 controller picture.
 #include "app/windows/App.h"
 #include "app/windows/Snesmain.h"
-#include "launch/windows/chtcodefrm.h"
 #include "platform/qt/listcontrols.h"
 #include "platform/qt/text.h"
 #include "platform/qt/widgetkit.h"
@@ -135,8 +134,7 @@ void Snesmain::Plugins_DblClick()
 
     app.selection.takeChoicesFromPlugin();
     showChoiceLists();
-    if (app.chtcodefrm)
-        app.chtcodefrm->setCheatTypes(splitOptions(plugin.options).cheats);
+    emit cheatTypesChosen(splitOptions(plugin.options).cheats);
     EMUName->setText(qs(plugin.emulatorName));
     Text2->setVisible(!plugin.frameskipSwitch.empty());
     Label6->setVisible(!plugin.frameskipSwitch.empty());
