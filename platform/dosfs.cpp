@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dosfs.h"
 
+#include "platform/folderreader.h"
 #include "platform/hostwrite.h"
 #include "platform/textfield.h"
 
@@ -123,11 +124,10 @@ std::optional<fs::path> matchEntry(const fs::path& dir, const std::string& name)
     if (fs::exists(fs::symlink_status(exact, ec)))
         return exact;
     std::optional<std::string> best;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string entry = it->path().filename().string();
-        if (equalsIgnoreCase(entry, name) && (!best || lessIgnoreCase(entry, *best)))
-            best = entry;
-    }
+    FolderReader folder(dir);
+    for (std::string_view entry; folder.next(entry);)
+        if (equalsIgnoreCase(entry, name) && (!best || lessIgnoreCase(std::string(entry), *best)))
+            best = std::string(entry);
     if (!best)
         return std::nullopt;
     return dir / *best;
@@ -401,19 +401,13 @@ std::vector<std::string> DosFs::listFiles(std::string_view dosFolder, std::strin
     if (!dir)
         return names;
     const auto masks = splitPatternList(patternList);
-    std::error_code ec;
-    for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code ec2;
-        if (!it->is_regular_file(ec2))
+    FolderReader folder(*dir);
+    for (std::string_view name; folder.next(name);) {
+        if (name.rfind(".kivalto-tmp") != std::string_view::npos)
             continue;
-        std::string name = it->path().filename().string();
-        if (name.rfind(".kivalto-tmp") != std::string::npos)
-            continue;
-        for (auto& m : masks)
-            if (matchesMask(name, m)) {
-                names.push_back(std::move(name));
-                break;
-            }
+        const bool matches = std::any_of(masks.begin(), masks.end(), [name](const auto& m) { return matchesMask(name, m); });
+        if (matches && folder.isRegularFile())
+            names.emplace_back(name);
     }
     sortIgnoringCase(names);
     return names;
@@ -425,12 +419,10 @@ std::vector<std::string> DosFs::listFolders(std::string_view dosFolder) const
     auto dir = resolveExisting(dosFolder);
     if (!dir)
         return names;
-    std::error_code ec;
-    for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code ec2;
-        if (it->is_directory(ec2))
-            names.push_back(it->path().filename().string());
-    }
+    FolderReader folder(*dir);
+    for (std::string_view name; folder.next(name);)
+        if (folder.isFolder())
+            names.emplace_back(name);
     sortIgnoringCase(names);
     return names;
 }
