@@ -322,11 +322,20 @@ std::optional<DosFs::Text> DosFs::readText(std::string_view dosPath, std::size_t
     if (!in)
         return std::nullopt;
     Text text;
-    text.bytes.resize(limit + 1);
-    in->read(text.bytes.data(), static_cast<std::streamsize>(limit + 1));
-    if (in->bad())
-        return std::nullopt;
-    text.bytes.resize(static_cast<std::size_t>(in->gcount()));
+    // Read in pieces up to one byte past the limit: most of these files are
+    // small, and a buffer of the whole limit would be cleared for each.
+    constexpr std::size_t kPiece = 64 * 1024;
+    while (text.bytes.size() <= limit) {
+        const std::size_t at = text.bytes.size();
+        const std::size_t want = std::min(kPiece, limit + 1 - at);
+        text.bytes.resize(at + want);
+        in->read(text.bytes.data() + at, static_cast<std::streamsize>(want));
+        if (in->bad())
+            return std::nullopt;
+        text.bytes.resize(at + static_cast<std::size_t>(in->gcount()));
+        if (text.bytes.size() < at + want)
+            break;
+    }
     if (text.bytes.size() > limit) {
         text.bytes.resize(limit);
         text.cut = true;
