@@ -47,13 +47,23 @@ std::vector<std::string> splitComponents(std::string_view p)
 // is stable whatever the directory returns. The folded keys are made once.
 void sortIgnoringCase(std::vector<std::string>& names)
 {
-    std::vector<std::pair<std::string, std::string>> keyed;
-    keyed.reserve(names.size());
-    for (auto& n : names)
-        keyed.emplace_back(toLower(n), std::move(n));
-    std::sort(keyed.begin(), keyed.end());
-    for (std::size_t i = 0; i < keyed.size(); ++i)
-        names[i] = std::move(keyed[i].second);
+    std::vector<std::string> keys;
+    keys.reserve(names.size());
+    for (const auto& n : names)
+        keys.push_back(toLower(n));
+    // Positions are sorted, not the strings: a swap moves two numbers.
+    std::vector<std::size_t> order(names.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int byKey = keys[a].compare(keys[b]);
+        return byKey != 0 ? byKey < 0 : names[a] < names[b];
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (std::size_t i : order)
+        sorted.push_back(std::move(names[i]));
+    names = std::move(sorted);
 }
 
 bool lessIgnoreCase(const std::string& a, const std::string& b)

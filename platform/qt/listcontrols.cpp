@@ -103,7 +103,9 @@ void FileListBox::setPattern(const std::string& pattern)
 
 void FileListBox::Refresh()
 {
-    model_.setEntries(fs_.listFiles(path_, pattern_));
+    // Listed when first looked at: a folder or pattern replaced before
+    // anyone looks (as the command-line start does) costs no listing.
+    model_.setEntriesLater([this, path = path_, pattern = pattern_] { return fs_.listFiles(path, pattern); });
     index_ = -1;
     fileName_.clear();
     emit Changed();

@@ -46,6 +46,7 @@ public:
     void setPath(const std::string& dosFolder);
     const std::string& Pattern() const { return pattern_; }
     void setPattern(const std::string& pattern);
+    // Lists the folder again, when the list is first looked at.
     void Refresh();
 
     int ListCount() const { return static_cast<int>(model_.entries().size()); }
