@@ -84,3 +84,18 @@ TEST(FolderReader, ListingsTakeLinksAsWhatTheyLeadTo)
     EXPECT_EQ(dos.resolveExisting("C:\\roms\\a.smc"), roms / "A.SMC");
     EXPECT_EQ(dos.resolveExisting("C:\\ROMS\\A.BMP"), std::nullopt);
 }
+
+// Names are sorted without regard to case; names that differ only in case
+// keep one order, the byte order, whatever order the folder gives.
+TEST(FolderReader, ListingsSortIgnoringCaseThenByBytes)
+{
+    test::TempFolder temp;
+    fs::create_directories(temp / "c" / "ROMS");
+    for (const char* name : {"b.smc", "B.SMC", "a.SMC", "C.smc", "A.smc", "b.SMC"})
+        std::ofstream(temp / "c" / "ROMS" / name) << "x";
+    DriveTable drives;
+    drives.set('C', temp / "c");
+    DosFs dos(drives, "C:\\");
+    EXPECT_EQ(dos.listFiles("C:\\ROMS", "*.SMC"),
+              (std::vector<std::string>{"A.smc", "a.SMC", "B.SMC", "b.SMC", "b.smc", "C.smc"}));
+}
