@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dosfs.h"
 
+#include "platform/folderreader.h"
 #include "platform/hostwrite.h"
 #include "platform/textfield.h"
 
@@ -46,13 +47,23 @@ std::vector<std::string> splitComponents(std::string_view p)
 // is stable whatever the directory returns. The folded keys are made once.
 void sortIgnoringCase(std::vector<std::string>& names)
 {
-    std::vector<std::pair<std::string, std::string>> keyed;
-    keyed.reserve(names.size());
-    for (auto& n : names)
-        keyed.emplace_back(toLower(n), std::move(n));
-    std::sort(keyed.begin(), keyed.end());
-    for (std::size_t i = 0; i < keyed.size(); ++i)
-        names[i] = std::move(keyed[i].second);
+    std::vector<std::string> keys;
+    keys.reserve(names.size());
+    for (const auto& n : names)
+        keys.push_back(toLower(n));
+    // Positions are sorted, not the strings: a swap moves two numbers.
+    std::vector<std::size_t> order(names.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int byKey = keys[a].compare(keys[b]);
+        return byKey != 0 ? byKey < 0 : names[a] < names[b];
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (std::size_t i : order)
+        sorted.push_back(std::move(names[i]));
+    names = std::move(sorted);
 }
 
 bool lessIgnoreCase(const std::string& a, const std::string& b)
@@ -123,11 +134,10 @@ std::optional<fs::path> matchEntry(const fs::path& dir, const std::string& name)
     if (fs::exists(fs::symlink_status(exact, ec)))
         return exact;
     std::optional<std::string> best;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string entry = it->path().filename().string();
-        if (equalsIgnoreCase(entry, name) && (!best || lessIgnoreCase(entry, *best)))
-            best = entry;
-    }
+    FolderReader folder(dir);
+    for (std::string_view entry; folder.next(entry);)
+        if (equalsIgnoreCase(entry, name) && (!best || lessIgnoreCase(std::string(entry), *best)))
+            best = std::string(entry);
     if (!best)
         return std::nullopt;
     return dir / *best;
@@ -322,11 +332,20 @@ std::optional<DosFs::Text> DosFs::readText(std::string_view dosPath, std::size_t
     if (!in)
         return std::nullopt;
     Text text;
-    text.bytes.resize(limit + 1);
-    in->read(text.bytes.data(), static_cast<std::streamsize>(limit + 1));
-    if (in->bad())
-        return std::nullopt;
-    text.bytes.resize(static_cast<std::size_t>(in->gcount()));
+    // Read in pieces up to one byte past the limit: most of these files are
+    // small, and a buffer of the whole limit would be cleared for each.
+    constexpr std::size_t kPiece = 64 * 1024;
+    while (text.bytes.size() <= limit) {
+        const std::size_t at = text.bytes.size();
+        const std::size_t want = std::min(kPiece, limit + 1 - at);
+        text.bytes.resize(at + want);
+        in->read(text.bytes.data() + at, static_cast<std::streamsize>(want));
+        if (in->bad())
+            return std::nullopt;
+        text.bytes.resize(at + static_cast<std::size_t>(in->gcount()));
+        if (text.bytes.size() < at + want)
+            break;
+    }
     if (text.bytes.size() > limit) {
         text.bytes.resize(limit);
         text.cut = true;
@@ -401,19 +420,13 @@ std::vector<std::string> DosFs::listFiles(std::string_view dosFolder, std::strin
     if (!dir)
         return names;
     const auto masks = splitPatternList(patternList);
-    std::error_code ec;
-    for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code ec2;
-        if (!it->is_regular_file(ec2))
+    FolderReader folder(*dir);
+    for (std::string_view name; folder.next(name);) {
+        if (name.rfind(".kivalto-tmp") != std::string_view::npos)
             continue;
-        std::string name = it->path().filename().string();
-        if (name.rfind(".kivalto-tmp") != std::string::npos)
-            continue;
-        for (auto& m : masks)
-            if (matchesMask(name, m)) {
-                names.push_back(std::move(name));
-                break;
-            }
+        const bool matches = std::any_of(masks.begin(), masks.end(), [name](const auto& m) { return matchesMask(name, m); });
+        if (matches && folder.isRegularFile())
+            names.emplace_back(name);
     }
     sortIgnoringCase(names);
     return names;
@@ -425,12 +438,10 @@ std::vector<std::string> DosFs::listFolders(std::string_view dosFolder) const
     auto dir = resolveExisting(dosFolder);
     if (!dir)
         return names;
-    std::error_code ec;
-    for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code ec2;
-        if (it->is_directory(ec2))
-            names.push_back(it->path().filename().string());
-    }
+    FolderReader folder(*dir);
+    for (std::string_view name; folder.next(name);)
+        if (folder.isFolder())
+            names.emplace_back(name);
     sortIgnoringCase(names);
     return names;
 }

@@ -12,6 +12,7 @@
 #include "platform/services.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace kivalto {
@@ -33,6 +34,7 @@ class chtcodefrm;
 class frmTip;
 class LibraryWindow;
 class PlayRecorder;
+struct WindowsBuiltAhead;
 
 struct App {
     App(DosFs& fs, SettingsStore& settings, Dialogs& dialogs, ProcessStarter& process)
@@ -95,6 +97,10 @@ struct App {
     void playEnded(int run, long long seconds);
     // Made at the first launch once library.db exists; deleted with the windows.
     PlayRecorder* plays = nullptr;
+
+    // Windows built while the splash waits for its timer; StartupLoad takes
+    // them (SnesStart.cpp).
+    std::shared_ptr<WindowsBuiltAhead> builtAhead;
 
     // Notices found while starting wait here for the main window.
     StartupNotices startupNotices;

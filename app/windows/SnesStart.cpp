@@ -23,6 +23,9 @@
 #include "ui/windows/frmTip.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <tuple>
+#include <utility>
 
 namespace kivalto {
 
@@ -43,10 +46,70 @@ void progress(App& app, int value)
     app.Splash->setProgress(value);
 }
 
-template <typename W>
-W* load(App& app, W*& slot, int progressAfter)
+} // namespace
+
+// The splash waits about 10 ms for its timer before the load begins. The
+// widgets of the windows the load steps create are built in that wait, one
+// window per turn of the event loop so that the timer is not held up, in
+// the order of the steps. Building widgets reads no file: every load step
+// still runs in StartupLoad, in its place. StartupLoad builds itself what
+// the wait left.
+struct WindowsBuiltAhead {
+    std::tuple<errorfrm*, mesage*, Snesmain*, Paths*, chpath*, keyconfig*, Jukebox*, Editor*, keyview*, addnew*,
+               sneskeycon*, nonadv*, chtcodefrm*>
+        windows{};
+
+    WindowsBuiltAhead() = default;
+    WindowsBuiltAhead(const WindowsBuiltAhead&) = delete;
+    WindowsBuiltAhead& operator=(const WindowsBuiltAhead&) = delete;
+    ~WindowsBuiltAhead()
+    {
+        std::apply([](auto*... w) { (delete w, ...); }, windows);
+    }
+    // Builds the next window not built yet; false when there is none.
+    bool buildNext(App& app)
+    {
+        return std::apply([&app](auto*&... w) { return (buildIfMissing(app, w) || ...); }, windows);
+    }
+    template <typename W>
+    W* take()
+    {
+        return std::exchange(std::get<W*>(windows), nullptr);
+    }
+
+private:
+    template <typename W>
+    static bool buildIfMissing(App& app, W*& w)
+    {
+        if (w)
+            return false;
+        w = new W(app);
+        return true;
+    }
+};
+
+namespace {
+
+void buildWindowsAhead(App& app)
 {
-    slot = new W(app);
+    QTimer::singleShot(0, app.Splash, [&app] {
+        if (app.builtAhead && app.builtAhead->buildNext(app))
+            buildWindowsAhead(app);
+    });
+}
+
+// The window built ahead, or a new one.
+template <typename W>
+W* build(App& app, WindowsBuiltAhead* ahead)
+{
+    W* built = ahead ? ahead->take<W>() : nullptr;
+    return built ? built : new W(app);
+}
+
+template <typename W>
+W* load(App& app, WindowsBuiltAhead* ahead, W*& slot, int progressAfter)
+{
+    slot = build<W>(app, ahead);
     // A window with nothing to do when it loads has no Form_Load.
     if constexpr (requires { slot->Form_Load(); })
         slot->Form_Load();
@@ -105,6 +168,8 @@ void entryRoutine(App& app)
     copyTemplate(app, "sneswin.pit", "sneswin.pif");
     copyTemplate(app, "snesdos.pit", "snesdos.pif");
     app.Splash->startLoad();
+    app.builtAhead = std::make_shared<WindowsBuiltAhead>();
+    buildWindowsAhead(app);
 }
 
 void StartupLoad(App& app)
@@ -117,27 +182,30 @@ void StartupLoad(App& app)
     if (!app.quit)
         app.quit = [&app] { app.quitRequested = true; };
     app.startupNotices.open();
+    // Taking the windows built ahead ends the building in the wait.
+    const std::shared_ptr<WindowsBuiltAhead> ahead = std::exchange(app.builtAhead, nullptr);
+    WindowsBuiltAhead* const built = ahead.get();
     // mesage and errorfrm are created before anything can report; the
     // progress bar still counts them at their places in the order below.
-    app.errorfrm = new errorfrm(app);
-    app.mesage = new mesage(app);
+    app.errorfrm = build<errorfrm>(app, built);
+    app.mesage = build<mesage>(app, built);
 
-    app.Snesmain = new Snesmain(app);
+    app.Snesmain = build<Snesmain>(app, built);
     app.Snesmain->Form_Load();
     progress(app, 7);
-    load(app, app.Paths, 14);
-    load(app, app.chpath, 21);
+    load(app, built, app.Paths, 14);
+    load(app, built, app.chpath, 21);
     app.chpath->openRomFolder = [&app](const std::string& folder) { return app.Snesmain->openRomFolder(folder); };
     progress(app, 28);  // errorfrm
-    load(app, app.keyconfig, 35);
+    load(app, built, app.keyconfig, 35);
     progress(app, 42);  // mesage
-    load(app, app.Jukebox, 49);
-    load(app, app.Editor, 56);
-    load(app, app.keyview, 63);
-    load(app, app.addnew, 70);
-    load(app, app.sneskeycon, 77);
-    load(app, app.nonadv, 84);
-    load(app, app.chtcodefrm, 91);
+    load(app, built, app.Jukebox, 49);
+    load(app, built, app.Editor, 56);
+    load(app, built, app.keyview, 63);
+    load(app, built, app.addnew, 70);
+    load(app, built, app.sneskeycon, 77);
+    load(app, built, app.nonadv, 84);
+    load(app, built, app.chtcodefrm, 91);
     QObject::connect(app.Snesmain, &Snesmain::cheatTypesChosen, app.chtcodefrm, &chtcodefrm::setCheatTypes);
     progress(app, 98);  // the icon holder is not kept
 
@@ -158,6 +226,7 @@ void StartupLoad(App& app)
 
 void destroyWindows(App& app)
 {
+    app.builtAhead = nullptr;
     // The Library first: it waits for its indexing to stop.
     delete app.LibraryWindow;
     app.LibraryWindow = nullptr;

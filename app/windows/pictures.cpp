@@ -1,12 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows/pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <functional>
+#include <memory>
 
 namespace kivalto {
 
 namespace {
+
+// An icon whose picture is painted the first time anyone asks for it, then
+// answered as a plain pixmap icon. The badges need a font of their own,
+// and start-up shows none of them before the main window appears.
+class DeferredIconEngine final : public QIconEngine {
+public:
+    explicit DeferredIconEngine(std::function<QPixmap()> paint)
+        : shared_(std::make_shared<Shared>(Shared{std::move(paint), {}}))
+    {
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
+
+private:
+    struct Shared {
+        std::function<QPixmap()> paint;
+        QIcon icon;
+    };
+    QIcon& icon()
+    {
+        if (shared_->paint) {
+            shared_->icon = QIcon(shared_->paint());
+            shared_->paint = nullptr;
+        }
+        return shared_->icon;
+    }
+    std::shared_ptr<Shared> shared_;
+};
+
+QIcon deferred(std::function<QPixmap()> paint) { return QIcon(new DeferredIconEngine(std::move(paint))); }
 
 QPixmap badge(const QColor& fill, const QString& text, int size = 16)
 {
@@ -79,19 +133,23 @@ QPixmap pad(int buttons, bool keyboard)
 
 std::vector<QIcon> makeListIcons()
 {
+    const auto badgeIcon = [](QColor fill, const char* text) {
+        return deferred([fill, text] { return badge(fill, text); });
+    };
+    const auto folderIcon = [](QColor fill, bool up) { return deferred([fill, up] { return folder(fill, up); }); };
     return {
-        QIcon(badge(QColor(90, 60, 160), "S")),   // 1 SNES
-        QIcon(badge(QColor(110, 110, 110), "?")), // 2 OTHER
-        QIcon(badge(QColor(30, 120, 60), "E")),   // 3 emulator
-        QIcon(badge(QColor(120, 140, 40), "G")),  // 4 GAMEBOY
-        QIcon(badge(QColor(180, 30, 30), "N")),   // 5 NES
-        QIcon(badge(QColor(20, 20, 20), "M")),    // 6 MEGA DRIVE
-        QIcon(badge(QColor(30, 60, 150), "MS")),  // 7 MASTER SYSTEM
-        QIcon(badge(QColor(40, 90, 120), "GG")),  // 8 GAME GEAR
-        QIcon(badge(QColor(200, 110, 20), "PC")), // 9 PC ENGINE
-        QIcon(badge(QColor(70, 70, 170), "R")),   // 10 ROM
-        QIcon(folder(QColor(230, 190, 80), false)), // 11 folder
-        QIcon(folder(QColor(200, 200, 200), true)), // 12 UP
+        badgeIcon(QColor(90, 60, 160), "S"),    // 1 SNES
+        badgeIcon(QColor(110, 110, 110), "?"),  // 2 OTHER
+        badgeIcon(QColor(30, 120, 60), "E"),    // 3 emulator
+        badgeIcon(QColor(120, 140, 40), "G"),   // 4 GAMEBOY
+        badgeIcon(QColor(180, 30, 30), "N"),    // 5 NES
+        badgeIcon(QColor(20, 20, 20), "M"),     // 6 MEGA DRIVE
+        badgeIcon(QColor(30, 60, 150), "MS"),   // 7 MASTER SYSTEM
+        badgeIcon(QColor(40, 90, 120), "GG"),   // 8 GAME GEAR
+        badgeIcon(QColor(200, 110, 20), "PC"),  // 9 PC ENGINE
+        badgeIcon(QColor(70, 70, 170), "R"),    // 10 ROM
+        folderIcon(QColor(230, 190, 80), false), // 11 folder
+        folderIcon(QColor(200, 200, 200), true), // 12 UP
     };
 }
 
@@ -133,12 +191,12 @@ QPixmap makeLogo()
     p.setBrush(g);
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(4, 4, 88, 88, 18, 18);
-    QFont f = p.font();
-    f.setPixelSize(60);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(pm.rect(), Qt::AlignCenter, "K");
+    // The letter is drawn as strokes: a font for it alone would cost the
+    // splash a font load before it can show.
+    p.setPen(QPen(Qt::white, 12, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.drawLine(QPointF(32, 20), QPointF(32, 76));
+    p.drawLine(QPointF(37, 54), QPointF(66, 20));
+    p.drawLine(QPointF(47, 44), QPointF(70, 76));
     return pm;
 }
 

@@ -11,7 +11,7 @@ namespace kivalto {
 
 int ByteListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+    return parent.isValid() ? 0 : static_cast<int>(entries().size());
 }
 
 QVariant ByteListModel::data(const QModelIndex& index, int role) const
@@ -26,8 +26,29 @@ QVariant ByteListModel::data(const QModelIndex& index, int role) const
 void ByteListModel::setEntries(std::vector<std::string> entries)
 {
     beginResetModel();
+    pending_ = nullptr;
     entries_ = std::move(entries);
     endResetModel();
+}
+
+void ByteListModel::setEntriesLater(std::function<std::vector<std::string>()> make)
+{
+    beginResetModel();
+    entries_.clear();
+    pending_ = std::move(make);
+    endResetModel();
+}
+
+const std::vector<std::string>& ByteListModel::entries() const
+{
+    // Filling in place is no change a view could see: the reset that
+    // announced these entries has already been sent.
+    if (pending_) {
+        auto make = std::move(pending_);
+        pending_ = nullptr;
+        entries_ = make();
+    }
+    return entries_;
 }
 
 FileListBox::FileListBox(DosFs& fs, QWidget* parent) : QListView(parent), fs_(fs)
@@ -82,7 +103,9 @@ void FileListBox::setPattern(const std::string& pattern)
 
 void FileListBox::Refresh()
 {
-    model_.setEntries(fs_.listFiles(path_, pattern_));
+    // Listed when first looked at: a folder or pattern replaced before
+    // anyone looks (as the command-line start does) costs no listing.
+    model_.setEntriesLater([this, path = path_, pattern = pattern_] { return fs_.listFiles(path, pattern); });
     index_ = -1;
     fileName_.clear();
     emit Changed();
@@ -167,23 +190,32 @@ void DirListBox::setPath(const std::string& dosFolder)
     if (!fs_.folderExists(abs))
         throw FileError("Path not found: " + abs);
     path_ = abs;
-    folders_ = fs_.listFolders(abs);
+    folders_.reset();
     hasParent_ = abs.size() > 3;
-    std::vector<std::string> shown;
-    if (hasParent_)
-        shown.push_back("..");
-    for (auto& f : folders_)
-        shown.push_back(f);
-    model_.setEntries(std::move(shown));
+    model_.setEntriesLater([this] {
+        std::vector<std::string> shown;
+        if (hasParent_)
+            shown.push_back("..");
+        for (const auto& f : folders())
+            shown.push_back(f);
+        return shown;
+    });
     setToolTip(qs(path_));
     emit Change();
+}
+
+const std::vector<std::string>& DirListBox::folders() const
+{
+    if (!folders_)
+        folders_ = fs_.listFolders(path_);
+    return *folders_;
 }
 
 std::string DirListBox::List(int i) const
 {
     if (i < 0 || i >= ListCount())
         return {};
-    return joinDos(path_, folders_[static_cast<std::size_t>(i)]);
+    return joinDos(path_, (*folders_)[static_cast<std::size_t>(i)]);
 }
 
 DriveListBox::DriveListBox(DosFs& fs, QWidget* parent) : QComboBox(parent)

@@ -9,6 +9,8 @@
 #include <QAbstractListModel>
 #include <QComboBox>
 #include <QListView>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,10 +24,14 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     void setEntries(std::vector<std::string> entries);
-    const std::vector<std::string>& entries() const { return entries_; }
+    // Entries made only when someone first asks for them (the view, when it
+    // is shown): a list that is never looked at costs no listing.
+    void setEntriesLater(std::function<std::vector<std::string>()> make);
+    const std::vector<std::string>& entries() const;
 
 private:
-    std::vector<std::string> entries_;
+    mutable std::vector<std::string> entries_;
+    mutable std::function<std::vector<std::string>()> pending_;
 };
 
 // File list: Path (a DOS folder), Pattern (masks), entries numbered from 0,
@@ -40,6 +46,7 @@ public:
     void setPath(const std::string& dosFolder);
     const std::string& Pattern() const { return pattern_; }
     void setPattern(const std::string& pattern);
+    // Lists the folder again, when the list is first looked at.
     void Refresh();
 
     int ListCount() const { return static_cast<int>(model_.entries().size()); }
@@ -84,18 +91,22 @@ public:
     DirListBox(DosFs& fs, QWidget* parent = nullptr);
 
     const std::string& Path() const { return path_; }
+    // The folder is checked at once; its sub-folders are listed when first
+    // needed (ListCount, List, or the list being shown).
     void setPath(const std::string& dosFolder);  // throws FileError
-    int ListCount() const { return static_cast<int>(folders_.size()); }
+    int ListCount() const { return static_cast<int>(folders().size()); }
     std::string List(int i) const;
 
 signals:
     void Change();
 
 private:
+    const std::vector<std::string>& folders() const;
+
     DosFs& fs_;
     ByteListModel model_;
     std::string path_;
-    std::vector<std::string> folders_;
+    mutable std::optional<std::vector<std::string>> folders_;
     bool hasParent_ = false;
 };
 

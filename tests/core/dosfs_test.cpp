@@ -182,3 +182,31 @@ TEST_F(DosFsTest, HostPathsTurnIntoTheirDosForm)
     EXPECT_EQ(dosFormOfHostPath(both, "c:\\roms\\a.smc", "/"), "c:\\roms\\a.smc");
     EXPECT_EQ(dosFormOfHostPath(dos, "/elsewhere/a.smc", "/"), "");
 }
+
+// A text file is read whole up to the limit, whatever the size against the
+// pieces it is read in; one byte more is cut and said to be.
+TEST(DosFsReadText, ReadsUpToTheLimitAndTellsACut)
+{
+    kivalto::test::TempFolder temp;
+    DriveTable drives;
+    drives.set('C', temp.path());
+    DosFs dos(drives, "C:\\");
+    struct Case {
+        std::size_t size, limit, kept;
+        bool cut;
+    };
+    const Case cases[] = {{0, 10, 0, false},           {10, 10, 10, false},         {11, 10, 10, true},
+                          {65536, 200000, 65536, false}, {65537, 200000, 65537, false}, {200000, 200000, 200000, false},
+                          {200001, 200000, 200000, true}, {500000, 200000, 200000, true}, {131072, 131071, 131071, true}};
+    for (const Case& c : cases) {
+        std::string bytes(c.size, '\0');
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>('a' + i % 26);
+        std::ofstream(temp / "F.TXT", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        const auto text = dos.readText("F.TXT", c.limit);
+        ASSERT_TRUE(text) << c.size;
+        EXPECT_EQ(text->bytes, bytes.substr(0, c.kept)) << c.size << " of " << c.limit;
+        EXPECT_EQ(text->cut, c.cut) << c.size << " of " << c.limit;
+    }
+    EXPECT_FALSE(dos.readText("MISSING.TXT"));
+}

@@ -163,3 +163,37 @@ TEST_F(KivaltoStartup, QuitAndClosingTheMainWindowEndTheProgram)
     main().close();
     EXPECT_TRUE(app.quitRequested);
 }
+
+// The windows are built while the splash waits for its timer; the load
+// steps still come with the timer, in order, and give the same start.
+TEST_F(KivaltoStartup, WindowsBuiltInTheSplashWaitLoadOnlyWithTheTimer)
+{
+    makeFolder("C:\\ROMS");
+    writeFile("C:\\ROMS\\MARIO.SMC", "x");
+    writeFile("C:\\KIVALTO\\PATHS.DAT", "C:\\ROMS\\\r\nC:\\SPC\\\r\nC:\\KIVALTO\\\r\n");
+    EntryRoutine(app);
+    app.Splash->Timer1->stop();  // a long wait: every window is built in it
+    const auto before = QApplication::topLevelWidgets().size();
+    for (int i = 0; i < 40; ++i)
+        QApplication::processEvents();
+    EXPECT_GE(QApplication::topLevelWidgets().size(), before + 13);
+    EXPECT_EQ(loadedWindows(app), 0);
+    EXPECT_EQ(app.errorfrm, nullptr);
+    EXPECT_EQ(app.mesage, nullptr);
+
+    std::vector<Step> steps;
+    QObject::connect(app.Splash->loadbar, &QProgressBar::valueChanged,
+                     [&](int v) { steps.push_back({v, loadedWindows(app)}); });
+    app.Splash->Timer1_Timer();
+    ASSERT_EQ(steps.size(), 15u);
+    for (int i = 1; i <= 14; ++i)
+        EXPECT_EQ(steps[static_cast<std::size_t>(i - 1)].windows, i - (i >= 4) - (i >= 6) - (i >= 14)) << i;
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->Path(), "C:\\ROMS");
+    EXPECT_EQ(ctl<FileListBox>(main(), "File1")->List(0), "MARIO.SMC");
+    EXPECT_TRUE(main().isVisible());
+    // The building stopped with the load: nothing more is built.
+    const auto loaded = QApplication::topLevelWidgets().size();
+    for (int i = 0; i < 40; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), loaded);
+}
