@@ -109,6 +109,7 @@ private:
     void nextpreset_Click();             // "Next": opens the next preset ROM folder
     void Command2_Click();               // "?": explains the ROM directory row
     void ChangeDir_Click();              // "Change Directory": shows chpath
+    void rescanTitles();                 // the title list built again from the ROM folder
     // Shows the file list (true) or the title list, with the menu mark to match.
     void showFileNames(bool files);
     // Selects a ROM of the ROM folder as a click on it in the list shown

@@ -12,7 +12,6 @@
 #include "plugins/pluginfile.h"
 #include "plugins/windows/Editor.h"
 #include "plugins/windows/addnew.h"
-#include "roms/windows/romscan.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -146,7 +145,7 @@ void Snesmain::Plugins_DblClick()
     if (File1->Pattern() != plugin.fileSpec) {
         File1->setPattern(plugin.fileSpec);
         if (!app.selection.rescanAfterLaunch)
-            ScanRomDirectory(app);
+            rescanTitles();
     }
 }
 

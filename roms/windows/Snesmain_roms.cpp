@@ -11,6 +11,7 @@
 #include "roms/romcatalogue.h"
 #include "roms/windows/chpath.h"
 #include "roms/windows/romcataloguemodel.h"
+#include "roms/windows/romscan.h"
 
 #include <QAction>
 #include <QLabel>
@@ -241,5 +242,7 @@ void Snesmain::ChangeDir_Click()
 {
     showInFront(app.chpath);
 }
+
+void Snesmain::rescanTitles() { ScanRomDirectory(app); }
 
 } // namespace kivalto
