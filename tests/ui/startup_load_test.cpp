@@ -171,8 +171,9 @@ TEST_F(KivaltoStartup, WindowsBuiltInTheSplashWaitLoadOnlyWithTheTimer)
     makeFolder("C:\\ROMS");
     writeFile("C:\\ROMS\\MARIO.SMC", "x");
     writeFile("C:\\KIVALTO\\PATHS.DAT", "C:\\ROMS\\\r\nC:\\SPC\\\r\nC:\\KIVALTO\\\r\n");
-    EntryRoutine(app);
-    app.Splash->Timer1->stop();  // a long wait: every window is built in it
+    entryRoutine(app);
+    QTimer* timer = ctl<QTimer>(*app.Splash, "Timer1");
+    timer->stop();  // a long wait: every window is built in it
     const auto before = QApplication::topLevelWidgets().size();
     for (int i = 0; i < 40; ++i)
         QApplication::processEvents();
@@ -182,9 +183,10 @@ TEST_F(KivaltoStartup, WindowsBuiltInTheSplashWaitLoadOnlyWithTheTimer)
     EXPECT_EQ(app.mesage, nullptr);
 
     std::vector<Step> steps;
-    QObject::connect(app.Splash->loadbar, &QProgressBar::valueChanged,
+    QObject::connect(ctl<QProgressBar>(*app.Splash, "loadbar"), &QProgressBar::valueChanged,
                      [&](int v) { steps.push_back({v, loadedWindows(app)}); });
-    app.Splash->Timer1_Timer();
+    timer->start(0);
+    waitForStartupLoad();
     ASSERT_EQ(steps.size(), 15u);
     for (int i = 1; i <= 14; ++i)
         EXPECT_EQ(steps[static_cast<std::size_t>(i - 1)].windows, i - (i >= 4) - (i >= 6) - (i >= 14)) << i;
