@@ -5,6 +5,7 @@
 #include "fixture.h"
 
 #include "jukebox/windows/Jukebox.h"
+#include "keys/windows/keyview.h"
 #include "plugins/plugin.h"
 #include "plugins/windows/Editor.h"
 #include "roms/windows/chpath.h"
@@ -28,7 +29,7 @@ TEST_F(LazyWindows, StartUpLeavesThemUnbuiltAndShowingBuildsThem)
 {
     startup();
     const std::pair<LazyWindow*, const char*> windows[] = {
-        {app.Editor, "Text1"}, {app.chpath, "Dir1"}, {app.Jukebox, "Picture1"}};
+        {app.Editor, "Text1"}, {app.chpath, "Dir1"}, {app.Jukebox, "Picture1"}, {app.keyview, "Label13"}};
     for (const auto& [window, control] : windows) {
         EXPECT_FALSE(window->isBuilt()) << window->objectName().toStdString();
         EXPECT_EQ(window->findChild<QWidget*>(control), nullptr);
