@@ -8,6 +8,7 @@
 #include "keys/windows/keyview.h"
 #include "plugins/plugin.h"
 #include "plugins/windows/Editor.h"
+#include "plugins/windows/addnew.h"
 #include "roms/windows/chpath.h"
 
 namespace kivalto {
@@ -29,7 +30,8 @@ TEST_F(LazyWindows, StartUpLeavesThemUnbuiltAndShowingBuildsThem)
 {
     startup();
     const std::pair<LazyWindow*, const char*> windows[] = {
-        {app.Editor, "Text1"}, {app.chpath, "Dir1"}, {app.Jukebox, "Picture1"}, {app.keyview, "Label13"}};
+        {app.Editor, "Text1"},     {app.chpath, "Dir1"},    {app.Jukebox, "Picture1"},
+        {app.keyview, "Label13"},  {app.addnew, "Command2"}};
     for (const auto& [window, control] : windows) {
         EXPECT_FALSE(window->isBuilt()) << window->objectName().toStdString();
         EXPECT_EQ(window->findChild<QWidget*>(control), nullptr);
