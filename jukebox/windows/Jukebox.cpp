@@ -51,6 +51,10 @@ Jukebox::Jukebox(App& a) : app(a)
 {
     setObjectName("Jukebox");
     setWindowTitle(kCaption);
+}
+
+void Jukebox::buildControls()
+{
     createControls();
     layOut();
     orderTabs();

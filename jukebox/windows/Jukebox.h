@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window `Jukebox` ("SPC-Jukebox"): a front end for the DOS player SPCPlay.
+// It has no state before it is opened, so its controls wait for that.
 #pragma once
 
 #include "jukebox/spcplay.h"
+#include "platform/qt/lazywindow.h"
 #include "platform/services.h"
 
-#include <QWidget>
 #include <memory>
 
 class QCheckBox;
@@ -19,12 +20,13 @@ namespace kivalto {
 
 struct App;
 
-class Jukebox : public QWidget {
+class Jukebox : public LazyWindow {
     Q_OBJECT
 public:
     explicit Jukebox(App& app);
 
 protected:
+    void buildControls() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

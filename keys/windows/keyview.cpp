@@ -25,7 +25,10 @@ keyview::keyview(App& a) : app(a)
 {
     setObjectName("keyview");
     setWindowTitle(kPlayerOneCaption);
+}
 
+void keyview::buildControls()
+{
     Text1 = makePadKeyBoxes();
     for (QLineEdit* box : Text1)
         box->setReadOnly(true);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window `keyview`: the keys of the current plugin for player 1, a pad or
-// player 2, in the twelve pad key boxes around the pad picture.
+// player 2, in the twelve pad key boxes around the pad picture. It shows
+// the selection's keys and holds nothing itself, so its controls are built
+// when it is first shown.
 #pragma once
 
-#include <QWidget>
+#include "platform/qt/lazywindow.h"
+
 #include <array>
 
 class QLabel;
@@ -14,7 +17,7 @@ namespace kivalto {
 
 struct App;
 
-class keyview : public QWidget {
+class keyview : public LazyWindow {
     Q_OBJECT
 public:
     explicit keyview(App& app);
@@ -23,6 +26,7 @@ public:
     void showPlayer(bool playerTwo);
 
 protected:
+    void buildControls() override;
     bool event(QEvent* e) override;
 
 private:

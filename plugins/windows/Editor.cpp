@@ -73,6 +73,18 @@ Editor::Editor(App& a) : app(a), plugin(a.selection.plugin())
 {
     setObjectName("Editor");
     setWindowTitle("Plugin Editor");
+    // Shows the change once the controls are there; until then they have
+    // nothing to show it in.
+    app.selection.setPluginObserver([this] {
+        if (isBuilt())
+            showPlugin();
+    });
+}
+
+Editor::~Editor() { app.selection.setPluginObserver({}); }
+
+void Editor::buildControls()
+{
     createControls();
     nameControls();
     layOutControls();
@@ -80,14 +92,11 @@ Editor::Editor(App& a) : app(a), plugin(a.selection.plugin())
     // The EXE example is only a hint: saved as a value it would name no
     // program.
     Text18->setPlaceholderText("Filename e.g. ZSNES.EXE");
-    // The load step: the plugin's fields, and 13 rows in each key column.
+    // The plugin's fields, and 13 rows in each key column.
     showPlugin();
 
     connectControls();
-    app.selection.setPluginObserver([this] { showPlugin(); });
 }
-
-Editor::~Editor() { app.selection.setPluginObserver({}); }
 
 QLabel* Editor::makeHeader(const char* name, const char* text)
 {

@@ -2,10 +2,13 @@
 // The plugin editor. It edits the current plugin of the selection, visible
 // or not: the controls show it and every edit in them is written through to
 // it at once. Whoever changes the plugin elsewhere tells the selection
-// (Selection::pluginChanged), and the editor shows the change.
+// (Selection::pluginChanged), and the editor shows the change. The plugin
+// is the editor's only state, so its controls are built when it is first
+// shown.
 #pragma once
 
-#include <QWidget>
+#include "platform/qt/lazywindow.h"
+
 #include <array>
 #include <string>
 
@@ -21,11 +24,14 @@ namespace kivalto {
 struct App;
 struct EmulatorPlugin;
 
-class Editor : public QWidget {
+class Editor : public LazyWindow {
     Q_OBJECT
 public:
     explicit Editor(App& app);
     ~Editor() override;
+
+protected:
+    void buildControls() override;
 
 private:
     App& app;

@@ -202,8 +202,12 @@ void Snesmain::setEmulatorActive(bool active)
     for (QWidget* w : {static_cast<QWidget*>(Run), static_cast<QWidget*>(SaveGPF), static_cast<QWidget*>(Command1)})
         w->setEnabled(active);
     Frame1->setTitle(active ? "Current Emulator" : "Current Emulator (Inactive)");
-    // "&H00000000" black when active, "&H00000080" dark red when not.
-    Frame1->setStyleSheet(active ? "QGroupBox::title { color: #000000; }" : "QGroupBox::title { color: #800000; }");
+    // "&H00000000" black when active, "&H00000080" dark red when not. A
+    // style sheet costs a restyle of the frame even when it is the same, and
+    // a command-line start selects its plugin twice.
+    const QString sheet = active ? "QGroupBox::title { color: #000000; }" : "QGroupBox::title { color: #800000; }";
+    if (Frame1->styleSheet() != sheet)
+        Frame1->setStyleSheet(sheet);
 }
 
 } // namespace kivalto

@@ -60,6 +60,10 @@ addnew::addnew(App& a) : app(a)
 {
     setObjectName("addnew");
     setWindowTitle("Add New Plugin Wizard");
+}
+
+void addnew::buildControls()
+{
     createControls();
     layOutControls();
     showBoxesOf(0);
@@ -139,6 +143,7 @@ void addnew::start()
     p.options.clear();
     p.displayModes.clear();
     app.selection.pluginChanged();
+    ensureBuilt();
     setStep(0);  // hides the boxes a run cancelled in steps 7 to 10 left shown
     show();
     fitPrompt();

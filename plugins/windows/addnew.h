@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window `addnew` ("Add New Plugin Wizard"): builds a plugin one field at a
 // time straight into the selection's current plugin, the one the editor
-// shows, then saves it.
+// shows, then saves it. Its controls are built when the menu command first
+// starts it.
 #pragma once
 
-#include <QWidget>
+#include "platform/qt/lazywindow.h"
 
 class QComboBox;
 class QLabel;
@@ -15,13 +16,16 @@ namespace kivalto {
 
 struct App;
 
-class addnew : public QWidget {
+class addnew : public LazyWindow {
     Q_OBJECT
 public:
     explicit addnew(App& app);
 
     // The menu command: clears the plugin's keys and lists and shows step 0.
     void start();
+
+protected:
+    void buildControls() override;
 
 private:
     App& app;
@@ -39,7 +43,7 @@ private:
     void Command2_Click();  // Next: takes the answer of the step and shows the next; Finish saves
     void Command3_Click();  // Cancel: hides the wizard; what was taken stays in the plugin
 
-    // The constructor's steps.
+    // The steps of buildControls.
     void createControls();  // in keyboard order: the focus chain follows creation
     void layOutControls();
 

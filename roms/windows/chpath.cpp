@@ -32,19 +32,32 @@ QToolButton* pictureButton(QStyle::StandardPixmap picture, const QString& tip, c
 }
 } // namespace
 
-// The controls are made without a parent: the layout adopts them in its
-// own order, which is the order of the window's children.
 chpath::chpath(App& a) : app(a)
 {
     setObjectName("chpath");
     setWindowTitle("Change ROM Path");
+    resize(360, 420);
+}
+
+// The controls are made without a parent: the layout adopts them in its
+// own order, which is the order of the window's children.
+void chpath::buildControls()
+{
     createFolderChoice();
     createPresetControls();
     layOut();
     // Tab goes down the window and along the preset row, then to OK and Cancel.
     setTabChain({Drive1, Dir1, Image1, Text1, Image2, Command3, Command2, Command1});
-    resize(360, 420);
     connectControls();
+    try {
+        Dir1->setPath(startFolder_);
+    } catch (const FileError&) {
+    }
+    {
+        // Showing the drive of Dir1 must not move Dir1 to that drive's root.
+        const QSignalBlocker quiet(Drive1);
+        Drive1->setDrive(Dir1->Path());
+    }
 }
 
 void chpath::createFolderChoice()
@@ -110,15 +123,7 @@ void chpath::connectControls()
 
 void chpath::Form_Load()
 {
-    try {
-        Dir1->setPath(app.selection.romFolder());
-    } catch (const FileError&) {
-    }
-    {
-        // Showing the drive of Dir1 must not move Dir1 to that drive's root.
-        const QSignalBlocker quiet(Drive1);
-        Drive1->setDrive(Dir1->Path());
-    }
+    startFolder_ = app.selection.romFolder();
     // No file or an unreadable one: no presets, silently.
     if (const auto data = app.fs.readText("presets.dat", kMaxTextFileBytes)) {
         bool cut = data->cut;
@@ -168,6 +173,7 @@ void chpath::Image2_Click() { setPresetNumber(nextPreset(presetNumberShown(), pr
 
 void chpath::stepToNextPreset()
 {
+    ensureBuilt();
     // Stepping on from the only preset lands on it again: the box text does
     // not change, but Dir1 must still go back to that preset.
     const QString next = QString::number(cyclePreset(presetNumberShown(), presetCount()));
@@ -195,12 +201,14 @@ void chpath::Command1_Click() { hide(); }
 
 void chpath::okay()
 {
+    ensureBuilt();
     if (openRomFolder && openRomFolder(Dir1->Path()))
         hide();
 }
 
 void chpath::openFolder(const std::string& folder)
 {
+    ensureBuilt();
     try {
         Dir1->setPath(folder);
     } catch (const FileError&) {

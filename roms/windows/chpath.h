@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window `chpath` ("Change ROM Path"): browse to a ROM directory or step
 // through the presets of presets.dat, and make the choice the ROM
-// directory of the main window.
+// directory of the main window. Its controls are built when it is first
+// shown or first used; the load step only reads the presets and notes the
+// folder Dir1 starts on.
 #pragma once
 
 #include "app/windows/App.h"
+#include "platform/qt/lazywindow.h"
 
-#include <QWidget>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,7 +23,7 @@ namespace kivalto {
 class DirListBox;
 class DriveListBox;
 
-class chpath : public QWidget {
+class chpath : public LazyWindow {
     Q_OBJECT
 public:
     explicit chpath(App& app);
@@ -43,6 +45,9 @@ public:
     // The ROM folders of presets.dat, preset n at [n - 1].
     int presetCount() const { return static_cast<int>(presets_.size()); }
     const std::vector<std::string>& presets() const { return presets_; }
+
+protected:
+    void buildControls() override;
 
 private:
     int presetNumberShown() const;  // n as the box holds it
@@ -74,6 +79,7 @@ private:
     QPushButton* Command1 = nullptr;  // "Cancel"
 
     bool changing_ = false;
+    std::string startFolder_;           // the ROM folder at load: Dir1's first folder
     std::vector<std::string> presets_;  // the ROM folders of presets.dat, preset n at [n - 1]
 };
 

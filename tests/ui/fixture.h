@@ -7,6 +7,7 @@
 #include "app/windows/App.h"
 #include "app/windows/SnesStart.h"
 #include "app/windows/Snesmain.h"
+#include "platform/qt/lazywindow.h"
 #include "platform/qt/listcontrols.h"
 
 #include "tests/tempfolder.h"
@@ -34,10 +35,14 @@
 
 namespace kivalto::test {
 
-// A control of `window` by its design name, which is its object name.
+// A control of `window` by its design name, which is its object name. A
+// window that builds its controls when first shown builds them now (which
+// changes none of its state, whatever the constness of the caller's view).
 template <typename T>
 T* ctl(const QObject& window, const char* name)
 {
+    if (auto* lazy = dynamic_cast<const LazyWindow*>(&window))
+        const_cast<LazyWindow*>(lazy)->ensureBuilt();
     T* control = window.findChild<T*>(QString::fromLatin1(name));
     if (!control)
         ADD_FAILURE() << "no control named " << name;

@@ -172,8 +172,8 @@ TEST_F(KivaltoStartup, WindowsBuiltInTheSplashWaitLoadOnlyWithTheTimer)
     writeFile("C:\\ROMS\\MARIO.SMC", "x");
     writeFile("C:\\KIVALTO\\PATHS.DAT", "C:\\ROMS\\\r\nC:\\SPC\\\r\nC:\\KIVALTO\\\r\n");
     entryRoutine(app);
-    QTimer* splashTimer = ctl<QTimer>(*app.Splash, "Timer1");
-    splashTimer->stop();  // a long wait: every window is built in it
+    QTimer* timer = ctl<QTimer>(*app.Splash, "Timer1");
+    timer->stop();  // a long wait: every window is built in it
     const auto before = QApplication::topLevelWidgets().size();
     for (int i = 0; i < 40; ++i)
         QApplication::processEvents();
@@ -185,7 +185,7 @@ TEST_F(KivaltoStartup, WindowsBuiltInTheSplashWaitLoadOnlyWithTheTimer)
     std::vector<Step> steps;
     QObject::connect(ctl<QProgressBar>(*app.Splash, "loadbar"), &QProgressBar::valueChanged,
                      [&](int v) { steps.push_back({v, loadedWindows(app)}); });
-    splashTimer->start(0);
+    timer->start(0);
     waitForStartupLoad();
     ASSERT_EQ(steps.size(), 15u);
     for (int i = 1; i <= 14; ++i)
