@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,15 @@ private:
 // Cuts a candidate just before the first of two adjacent characters that
 // are not a space, digit or capital letter.
 std::string cutImplausible(std::string candidate);
+// The length cutImplausible keeps.
+std::size_t plausibleLength(std::string_view candidate);
+
+// The candidate title at a header position, judged from bytes in memory
+// that start there: the first kTitleLength characters of the field read
+// there, upper-cased and cut as cutImplausible does. Empty when the bytes
+// end before the candidate is settled; the caller then reads on from the
+// file.
+std::optional<std::string> headerCandidateFromBytes(std::string_view bytes);
 
 // The title of the file listed as `name`. Throws TextReadError when a
 // header position lies at or past the end of the file, and FileError when
