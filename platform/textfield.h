@@ -3,6 +3,7 @@
 // line-delimited field at a time, and the matching writing conventions.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -119,5 +120,18 @@ long parseNumber(std::string_view text);
 std::string toUpper(std::string_view text);
 std::string toLower(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+// std::tolower of every byte, taken once for a run of comparisons (a folder
+// listing, a look-up in a folder): the same results at a table's cost.
+class LowerTable {
+public:
+    LowerTable();
+    char operator()(char c) const { return table_[static_cast<unsigned char>(c)]; }
+    bool equal(std::string_view a, std::string_view b) const;
+    std::string lower(std::string_view text) const;
+
+private:
+    std::array<char, 256> table_;
+};
 
 } // namespace kivalto
