@@ -58,7 +58,7 @@ std::uint64_t keyPrefix(std::string_view key)
 // is stable whatever the directory returns. The folded keys are made once.
 void sortIgnoringCase(std::vector<std::string>& names)
 {
-    const LowerTable lower;
+    const CaseTable lower;
     std::vector<std::string> keys;
     std::vector<std::uint64_t> prefixes;
     keys.reserve(names.size());
@@ -152,7 +152,7 @@ std::optional<fs::path> matchEntry(const fs::path& dir, const std::string& name)
     if (fs::exists(fs::symlink_status(exact, ec)))
         return exact;
     std::optional<std::string> best;
-    const LowerTable lower;
+    const CaseTable lower;
     FolderReader folder(dir);
     for (std::string_view entry; folder.next(entry);)
         if (lower.equal(entry, name) && (!best || lessIgnoreCase(std::string(entry), *best)))
@@ -439,7 +439,7 @@ std::vector<std::string> DosFs::listFiles(std::string_view dosFolder, std::strin
     if (!dir)
         return names;
     const auto masks = splitPatternList(patternList);
-    const LowerTable lower;
+    const CaseTable lower;
     FolderReader folder(*dir);
     for (std::string_view name; folder.next(name);) {
         if (name.rfind(".kivalto-tmp") != std::string_view::npos)

@@ -54,7 +54,7 @@ int lowerByte(char c) { return std::tolower(static_cast<unsigned char>(c)); }
 
 bool matchesMask(std::string_view name, std::string_view mask) { return matchWithDosRules(name, mask, lowerByte); }
 
-bool matchesMask(std::string_view name, std::string_view mask, const LowerTable& lower)
+bool matchesMask(std::string_view name, std::string_view mask, const CaseTable& lower)
 {
     return matchWithDosRules(name, mask, lower);
 }

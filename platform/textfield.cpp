@@ -204,13 +204,15 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b)
     return true;
 }
 
-LowerTable::LowerTable()
+CaseTable::CaseTable()
 {
-    for (int c = 0; c < 256; ++c)
-        table_[static_cast<std::size_t>(c)] = static_cast<char>(std::tolower(c));
+    for (int c = 0; c < 256; ++c) {
+        lower_[static_cast<std::size_t>(c)] = static_cast<char>(std::tolower(c));
+        upper_[static_cast<std::size_t>(c)] = static_cast<char>(std::toupper(c));
+    }
 }
 
-bool LowerTable::equal(std::string_view a, std::string_view b) const
+bool CaseTable::equal(std::string_view a, std::string_view b) const
 {
     if (a.size() != b.size())
         return false;
@@ -220,7 +222,7 @@ bool LowerTable::equal(std::string_view a, std::string_view b) const
     return true;
 }
 
-std::string LowerTable::lower(std::string_view text) const
+std::string CaseTable::lower(std::string_view text) const
 {
     std::string out(text);
     for (char& ch : out)

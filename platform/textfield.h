@@ -121,17 +121,22 @@ std::string toUpper(std::string_view text);
 std::string toLower(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 
-// std::tolower of every byte, taken once for a run of comparisons (a folder
-// listing, a look-up in a folder): the same results at a table's cost.
-class LowerTable {
+// std::tolower and std::toupper of every byte, taken once for a run of
+// comparisons (a folder listing, a look-up in a folder, a directory scan):
+// the same results at a table's cost.
+class CaseTable {
 public:
-    LowerTable();
-    char operator()(char c) const { return table_[static_cast<unsigned char>(c)]; }
+    CaseTable();
+    // The byte in lower case.
+    char operator()(char c) const { return lower_[static_cast<unsigned char>(c)]; }
+    char upper(char c) const { return upper_[static_cast<unsigned char>(c)]; }
+    // equalsIgnoreCase, toLower.
     bool equal(std::string_view a, std::string_view b) const;
     std::string lower(std::string_view text) const;
 
 private:
-    std::array<char, 256> table_;
+    std::array<char, 256> lower_;
+    std::array<char, 256> upper_;
 };
 
 } // namespace kivalto

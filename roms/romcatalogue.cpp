@@ -21,11 +21,12 @@ std::vector<RomEntry> scanRomFolder(const std::filesystem::path& hostFolder, con
     if (!folder.ok())
         return entries;
     HostFile file;
+    const CaseTable letters;
     for (const std::string& name : files) {
         if (full() || !file.open(folder, name))
             return entries;
         try {
-            entries.push_back({ReadRomTitle(name, file, headerPositions), kRomIcon});
+            entries.push_back({ReadRomTitle(name, file, headerPositions, letters), kRomIcon});
         } catch (const TextReadError&) {
             return entries;
         } catch (const FileError&) {

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "roms/romtitle.h"
 
-#include <cctype>
 
 namespace kivalto {
 
 namespace {
 
-bool endsWithIgnoreCase(std::string_view name, std::string_view tail)
+bool endsWithIgnoreCase(std::string_view name, std::string_view tail, const CaseTable& letters)
 {
-    return name.size() >= tail.size() && equalsIgnoreCase(name.substr(name.size() - tail.size()), tail);
+    return name.size() >= tail.size() && letters.equal(name.substr(name.size() - tail.size()), tail);
 }
 
 // The upper-cased name without its last `cut` characters, then the marker.
@@ -99,7 +98,7 @@ std::string cutImplausible(std::string candidate)
 }
 
 // The field rule of TextFieldReader::fieldPrefix, over bytes in memory.
-std::optional<std::string> headerCandidateFromBytes(std::string_view bytes)
+std::optional<std::string> headerCandidateFromBytes(std::string_view bytes, const CaseTable& letters)
 {
     std::array<char, kTitleLength> out;
     std::size_t n = 0;
@@ -137,18 +136,24 @@ std::optional<std::string> headerCandidateFromBytes(std::string_view bytes)
         }
     }
     for (std::size_t k = 0; k < n; ++k)
-        out[k] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[k])));
+        out[k] = letters.upper(out[k]);
     return std::string(out.data(), plausibleLength({out.data(), n}));
 }
 
 std::string ReadRomTitle(std::string_view name, ReadFile& file, const std::vector<std::string>& headerPositions)
 {
-    if (endsWithIgnoreCase(name, "ZIP"))
+    return ReadRomTitle(name, file, headerPositions, CaseTable());
+}
+
+std::string ReadRomTitle(std::string_view name, ReadFile& file, const std::vector<std::string>& headerPositions,
+                         const CaseTable& letters)
+{
+    if (endsWithIgnoreCase(name, "ZIP", letters))
         return nameTitle(name, 4, kArchiveMarker);
-    if (endsWithIgnoreCase(name, "GZ"))
+    if (endsWithIgnoreCase(name, "GZ", letters))
         return nameTitle(name, 3, kArchiveMarker);
     for (const char* other : {"BIN", "SMD", "NES", "PCE", "IDX"})
-        if (endsWithIgnoreCase(name, other))
+        if (endsWithIgnoreCase(name, other, letters))
             return nameTitle(name, 4, kNameMarker);
 
     HeaderWindow window(file);
@@ -157,7 +162,7 @@ std::string ReadRomTitle(std::string_view name, ReadFile& file, const std::vecto
         if (position < 1)
             throw TextReadError();
         const auto offset = static_cast<std::uint64_t>(position - 1);
-        std::optional<std::string> judged = headerCandidateFromBytes(window.from(offset));
+        std::optional<std::string> judged = headerCandidateFromBytes(window.from(offset), letters);
         std::string candidate = judged ? std::move(*judged) : candidateFromFile(file, offset);
         if (candidate.size() >= kMinTitleLength)
             return candidate;

@@ -57,12 +57,16 @@ std::size_t plausibleLength(std::string_view candidate);
 // there, upper-cased and cut as cutImplausible does. Empty when the bytes
 // end before the candidate is settled; the caller then reads on from the
 // file.
-std::optional<std::string> headerCandidateFromBytes(std::string_view bytes);
+std::optional<std::string> headerCandidateFromBytes(std::string_view bytes, const CaseTable& letters = CaseTable());
 
 // The title of the file listed as `name`. Throws TextReadError when a
 // header position lies at or past the end of the file, and FileError when
 // reading fails; the directory scan ends on either.
 std::string ReadRomTitle(std::string_view name, ReadFile& file,
                          const std::vector<std::string>& headerPositions = defaultHeaderPositions());
+// The same with the letter case taken from `letters`, made once for a
+// whole directory scan.
+std::string ReadRomTitle(std::string_view name, ReadFile& file, const std::vector<std::string>& headerPositions,
+                         const CaseTable& letters);
 
 } // namespace kivalto
