@@ -14,14 +14,13 @@ bool hasDrive(std::string_view p)
 }
 
 namespace {
-bool matchFrom(std::string_view name, std::string_view mask)
+template <typename Lower>
+bool matchFrom(std::string_view name, std::string_view mask, const Lower& lower)
 {
     // Iterative wildcard match with backtracking on the last "*".
     std::size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (m < mask.size() && (mask[m] == '?' ||
-                                std::tolower(static_cast<unsigned char>(mask[m])) ==
-                                    std::tolower(static_cast<unsigned char>(name[n])))) {
+        if (m < mask.size() && (mask[m] == '?' || lower(mask[m]) == lower(name[n]))) {
             ++n;
             ++m;
         } else if (m < mask.size() && mask[m] == '*') {
@@ -38,16 +37,26 @@ bool matchFrom(std::string_view name, std::string_view mask)
         ++m;
     return m == mask.size();
 }
-} // namespace
 
-bool matchesMask(std::string_view name, std::string_view mask)
+template <typename Lower>
+bool matchWithDosRules(std::string_view name, std::string_view mask, const Lower& lower)
 {
     if (mask == "*.*" || mask == "*")
         return true;
     // "NAME.*" also matches "NAME" without an extension, as DOS does.
     if (mask.size() >= 2 && mask.substr(mask.size() - 2) == ".*" && name.find('.') == std::string_view::npos)
-        return matchFrom(name, mask.substr(0, mask.size() - 2));
-    return matchFrom(name, mask);
+        return matchFrom(name, mask.substr(0, mask.size() - 2), lower);
+    return matchFrom(name, mask, lower);
+}
+
+int lowerByte(char c) { return std::tolower(static_cast<unsigned char>(c)); }
+} // namespace
+
+bool matchesMask(std::string_view name, std::string_view mask) { return matchWithDosRules(name, mask, lowerByte); }
+
+bool matchesMask(std::string_view name, std::string_view mask, const CaseTable& lower)
+{
+    return matchWithDosRules(name, mask, lower);
 }
 
 std::vector<std::string> splitPatternList(std::string_view patternList)

@@ -11,6 +11,9 @@ namespace kivalto {
 // DOS wildcard match ("*" and "?"), without regard to case. "*.*" matches
 // every name, with or without a dot.
 bool matchesMask(std::string_view name, std::string_view mask);
+class CaseTable;
+// The same with the letter case taken from `lower` (for many names).
+bool matchesMask(std::string_view name, std::string_view mask, const CaseTable& lower);
 bool matchesPatternList(std::string_view name, std::string_view patternList);
 std::vector<std::string> splitPatternList(std::string_view patternList);
 

@@ -204,6 +204,32 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b)
     return true;
 }
 
+CaseTable::CaseTable()
+{
+    for (int c = 0; c < 256; ++c) {
+        lower_[static_cast<std::size_t>(c)] = static_cast<char>(std::tolower(c));
+        upper_[static_cast<std::size_t>(c)] = static_cast<char>(std::toupper(c));
+    }
+}
+
+bool CaseTable::equal(std::string_view a, std::string_view b) const
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if ((*this)(a[i]) != (*this)(b[i]))
+            return false;
+    return true;
+}
+
+std::string CaseTable::lower(std::string_view text) const
+{
+    std::string out(text);
+    for (char& ch : out)
+        ch = (*this)(ch);
+    return out;
+}
+
 long parseNumber(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))

@@ -6,48 +6,7 @@
 #include "roms/hostfile.h"
 #include "roms/romtitle.h"
 
-#include <cstring>
-
 namespace kivalto {
-
-namespace {
-
-// Serves small reads from one window that ends at the end of the read, so
-// that the first header position (33216) also brings in the second (32704,
-// 512 bytes before it): a ROM without a copier header costs one read too.
-class WindowedFile final : public ReadFile {
-public:
-    explicit WindowedFile(ReadFile& file) : file_(file) {}
-    void reset() { valid_ = false; }
-    std::size_t readAt(std::uint64_t offset, char* buffer, std::size_t size) override
-    {
-        if (size > window_.size())
-            return file_.readAt(offset, buffer, size);
-        const bool inside = offset >= start_ && offset + size <= start_ + len_;
-        const bool pastEnd = offset >= start_ && len_ < window_.size();  // the window reached the file's end
-        if (!valid_ || (!inside && !pastEnd)) {
-            start_ = offset + size > window_.size() ? offset + size - window_.size() : 0;
-            len_ = file_.readAt(start_, window_.data(), window_.size());
-            valid_ = true;
-        }
-        if (offset >= start_ + len_)
-            return 0;
-        const std::size_t n = std::min<std::uint64_t>(size, start_ + len_ - offset);
-        std::memcpy(buffer, window_.data() + (offset - start_), n);
-        return n;
-    }
-    std::uint64_t size() const override { return file_.size(); }
-    std::uint64_t bytesRead() const override { return file_.bytesRead(); }
-
-private:
-    ReadFile& file_;
-    std::array<char, 1024> window_{};
-    std::uint64_t start_ = 0;
-    std::size_t len_ = 0;
-    bool valid_ = false;
-};
-
-} // namespace
 
 std::vector<RomEntry> scanRomFolder(const std::filesystem::path& hostFolder, const std::vector<std::string>& files,
                                     const std::vector<std::string>& folderPaths,
@@ -62,13 +21,12 @@ std::vector<RomEntry> scanRomFolder(const std::filesystem::path& hostFolder, con
     if (!folder.ok())
         return entries;
     HostFile file;
-    WindowedFile windowed(file);
+    const CaseTable letters;
     for (const std::string& name : files) {
         if (full() || !file.open(folder, name))
             return entries;
-        windowed.reset();
         try {
-            entries.push_back({ReadRomTitle(name, windowed, headerPositions), kRomIcon});
+            entries.push_back({ReadRomTitle(name, file, headerPositions, letters), kRomIcon});
         } catch (const TextReadError&) {
             return entries;
         } catch (const FileError&) {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,11 +49,24 @@ private:
 // Cuts a candidate just before the first of two adjacent characters that
 // are not a space, digit or capital letter.
 std::string cutImplausible(std::string candidate);
+// The length cutImplausible keeps.
+std::size_t plausibleLength(std::string_view candidate);
+
+// The candidate title at a header position, judged from bytes in memory
+// that start there: the first kTitleLength characters of the field read
+// there, upper-cased and cut as cutImplausible does. Empty when the bytes
+// end before the candidate is settled; the caller then reads on from the
+// file.
+std::optional<std::string> headerCandidateFromBytes(std::string_view bytes, const CaseTable& letters = CaseTable());
 
 // The title of the file listed as `name`. Throws TextReadError when a
 // header position lies at or past the end of the file, and FileError when
 // reading fails; the directory scan ends on either.
 std::string ReadRomTitle(std::string_view name, ReadFile& file,
                          const std::vector<std::string>& headerPositions = defaultHeaderPositions());
+// The same with the letter case taken from `letters`, made once for a
+// whole directory scan.
+std::string ReadRomTitle(std::string_view name, ReadFile& file, const std::vector<std::string>& headerPositions,
+                         const CaseTable& letters);
 
 } // namespace kivalto

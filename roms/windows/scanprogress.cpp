@@ -66,6 +66,11 @@ void ScanProgress::showBar()
 
 void ScanProgress::filesRead(std::size_t done)
 {
+    // Reading the clock costs more than a cached header read: look at it
+    // only every few files.
+    if (done < nextLook_)
+        return;
+    nextLook_ = done + kFilesPerLook;
     const qint64 now = started_.elapsed();
     if (now < kShowAfterMs || now - lastPaint_ < kPaintIntervalMs)
         return;

@@ -31,6 +31,8 @@ public:
     // most once per paint interval.
     static constexpr qint64 kShowAfterMs = 300;
     static constexpr qint64 kPaintIntervalMs = 50;
+    // The clock is read after the first file and then every this many.
+    static constexpr std::size_t kFilesPerLook = 8;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +46,7 @@ private:
     QProgressBar* bar_ = nullptr;
     QElapsedTimer started_;
     qint64 lastPaint_ = 0;
+    std::size_t nextLook_ = 0;
 };
 
 } // namespace kivalto

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dosfs.h"
 #include "platform/drives.h"
+#include "platform/textfield.h"
 #include "tests/tempfolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -152,6 +154,30 @@ TEST_F(DosFsTest, ListingsMatchMasksWithoutCaseInAStableOrder)
     EXPECT_EQ(dos.listFiles("D:\\ROMS", ""), std::vector<std::string>{});
     EXPECT_EQ(dos.listFolders("d:\\Roms"), (std::vector<std::string>{"Alpha", "sub"}));
     EXPECT_EQ(dos.listFiles("D:\\MISSING", "*.*"), std::vector<std::string>{});
+}
+
+TEST_F(DosFsTest, ListingOrderIsByFoldedNameThenExactNameForManyNames)
+{
+    // Names that share long prefixes, differ only in case, or differ
+    // beyond the eighth byte, in whatever order the directory holds them.
+    std::vector<std::string> names;
+    std::mt19937 random(5);
+    const std::string letters = "aAbB09._-~\xe4\xc4";
+    for (int i = 0; i < 400; ++i) {
+        std::string name = i % 3 == 0 ? "GAMENUMB" : "";
+        for (std::size_t n = 1 + random() % 12; n > 0; --n)
+            name += letters[random() % letters.size()];
+        if (std::find(names.begin(), names.end(), name) == names.end() && name != "." && name != "..") {
+            names.push_back(name);
+            put(fs::path("d/MANY") / name, "x");
+        }
+    }
+    std::vector<std::string> expected = hostNames("d/MANY");
+    std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+        const std::string la = toLower(a), lb = toLower(b);
+        return la != lb ? la < lb : a < b;
+    });
+    EXPECT_EQ(dos.listFiles("D:\\MANY", "*.*"), expected);
 }
 
 TEST(DriveTables, DefaultsAndTheDrivesSection)

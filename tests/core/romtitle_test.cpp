@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <random>
 
 namespace kivalto {
 namespace {
@@ -108,6 +109,58 @@ TEST(RomTitle, LongFieldsAreReadInSmallChunks)
     MemoryReadFile quotedFile(quoted);
     EXPECT_EQ(ReadRomTitle("q.smc", quotedFile), "Q'");
     EXPECT_LE(quotedFile.bytesRead(), 4u * 4096u);
+}
+
+// The candidate as the field reader finds it in the whole file.
+std::string candidateByReader(const std::string& bytes)
+{
+    StringCharSource source(bytes);
+    TextFieldReader reader(source);
+    return cutImplausible(toUpper(reader.fieldPrefix(kTitleLength)));
+}
+
+TEST(RomTitle, CandidateFromBytesMatchesTheFieldReaderOrAsksForMore)
+{
+    // Settled within the bytes: the same candidate as the field reader.
+    for (const std::string bytes :
+         {"SUPER MARIOWORLD     \x01\x02", "super mario world   x", "  \t STREET FIGHTER2\r\n", "ABCDEFGH,IJ",
+          "\"ZELDA, NO DENSETSU\"xx", "\"ABCDEFGHIJKLMNOPQRSTUV", "MARIO?!PAINT       xx", "A   B   C   D   E   F",
+          "A                  B", ",", "\r\n", "\"\"", "\xe4\xf6\xfc abcdefghijklmnopq", "SUPER MARIOWORLD   ,"}) {
+        const std::optional<std::string> judged = headerCandidateFromBytes(bytes);
+        ASSERT_TRUE(judged) << bytes;
+        EXPECT_EQ(*judged, candidateByReader(bytes)) << bytes;
+    }
+    // Not settled before the bytes end: the file has to tell.
+    for (const std::string bytes : {"", "   \t ", "SHORT TITLE", "SUPER MARIOWORLD   ", "\"QUOTED", "A    "})
+        EXPECT_FALSE(headerCandidateFromBytes(bytes)) << bytes;
+}
+
+TEST(RomTitle, CandidateFromBytesAgreesWithTheFieldReaderOnRandomHeaders)
+{
+    // Bytes drawn mostly from the characters the rule treats specially.
+    const std::string alphabet = "  \t\"\r\n,AZaz09-?!\x80\xff";
+    std::mt19937 random(21);
+    for (int round = 0; round < 20000; ++round) {
+        std::string bytes(random() % 40, '\0');
+        for (char& c : bytes)
+            c = alphabet[random() % alphabet.size()];
+        const std::optional<std::string> judged = headerCandidateFromBytes(bytes);
+        if (!judged)
+            continue;
+        ASSERT_EQ(*judged, candidateByReader(bytes)) << bytes;
+        // More bytes after the end never change a settled candidate.
+        ASSERT_EQ(headerCandidateFromBytes(bytes + "QQQQQQQQQQQQQQQQQQQQ"), judged) << bytes;
+    }
+}
+
+TEST(RomTitle, OneReadServesBothLoRomPositions)
+{
+    // No title behind the copier header: the second position is judged
+    // from the bytes the first one brought in.
+    const std::string data = image(70000, {{kLoRomCopier, "\x01\x02\x03"}, {kLoRom, "SUPER MARIOWORLD"}});
+    MemoryReadFile file(data);
+    EXPECT_EQ(ReadRomTitle("a.smc", file), "SUPER MARIOWORLD");
+    EXPECT_EQ(file.bytesRead(), 1024u);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "roms/romcatalogue.h"
 #include "ui/tips.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 
 using namespace kivalto;
@@ -161,4 +162,17 @@ TEST(BoundedReaders, HugeFilesGiveBoundedCounts)
     }
     EXPECT_EQ(parseRomSettings(oneLine, 0, 0).values.pluginFile.size(), kMaxFieldBytes);
     EXPECT_EQ(parsePifTemplate("program=" + oneLine).program.size(), kMaxFieldBytes - 8);
+}
+
+TEST(CaseTables, FoldEveryByteAsTheCLibraryDoes)
+{
+    const kivalto::CaseTable lower;
+    for (int c = 0; c < 256; ++c) {
+        EXPECT_EQ(static_cast<unsigned char>(lower(static_cast<char>(c))), std::tolower(c)) << c;
+        EXPECT_EQ(static_cast<unsigned char>(lower.upper(static_cast<char>(c))), std::toupper(c)) << c;
+    }
+    for (const auto& [a, b] : std::vector<std::pair<std::string, std::string>>{
+             {"G00000.SMC", "g00000.smc"}, {"G00000.SMC", "G00000.BMP"}, {"ab", "abc"}, {"", ""}, {"\xc4", "\xe4"}})
+        EXPECT_EQ(lower.equal(a, b), kivalto::equalsIgnoreCase(a, b)) << a << " " << b;
+    EXPECT_EQ(lower.lower("Mario.SMC"), kivalto::toLower("Mario.SMC"));
 }

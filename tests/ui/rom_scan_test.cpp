@@ -84,7 +84,10 @@ TEST_F(RomScan, ASlowScanShowsItsProgressInTheStatusAreaAndDropsInputUntilItEnds
 
         QApplication::postEvent(ctl<QPushButton>(main(), "Run"), new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
         QThread::msleep(ScanProgress::kPaintIntervalMs + 5);
-        progress.filesRead(30);
+        progress.filesRead(26);  // the clock is looked at only every few files
+        EXPECT_EQ(bar->value(), 25);
+        progress.filesRead(25 + ScanProgress::kFilesPerLook);
+        EXPECT_EQ(bar->value(), 25 + static_cast<int>(ScanProgress::kFilesPerLook));
     }
     EXPECT_TRUE(main().statusBar()->isHidden());
     QApplication::processEvents();
