@@ -246,6 +246,50 @@ std::optional<fs::path> DosFs::resolveExisting(std::string_view dosPath) const
     return cur;
 }
 
+std::optional<fs::path> DosFs::resolveFirstIn(std::string_view dosFolder, const std::vector<std::string>& names,
+                                              const std::function<bool(const fs::path&)>& accept) const
+{
+    const auto plainName = [](const std::string& n) {
+        return !n.empty() && n != "." && n != ".." && n.find_first_of("\\/") == std::string::npos;
+    };
+    if (drives_.identity() || !std::all_of(names.begin(), names.end(), plainName)) {
+        for (const std::string& name : names)
+            if (auto found = resolveExisting(joinDos(dosFolder, name)); found && accept(*found))
+                return found;
+        return std::nullopt;
+    }
+    const auto dir = resolveExisting(dosFolder);
+    std::error_code ec;
+    if (!dir || !fs::is_directory(*dir, ec))
+        return std::nullopt;
+    // As matchEntry: the name as spelt, else its first entry ignoring case,
+    // the latter for every name from one reading of the folder.
+    std::optional<std::vector<std::optional<std::string>>> ignoringCase;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        fs::path candidate = *dir / names[i];
+        if (!fs::exists(fs::symlink_status(candidate, ec))) {
+            if (!ignoringCase) {
+                ignoringCase.emplace(names.size());
+                const CaseTable lower;
+                FolderReader folder(*dir);
+                for (std::string_view entry; folder.next(entry);)
+                    for (std::size_t j = i; j < names.size(); ++j) {
+                        auto& best = (*ignoringCase)[j];
+                        if (lower.equal(entry, names[j]) && (!best || lessIgnoreCase(std::string(entry), *best)))
+                            best = std::string(entry);
+                    }
+            }
+            const auto& best = (*ignoringCase)[i];
+            if (!best)
+                continue;
+            candidate = *dir / *best;
+        }
+        if (accept(candidate))
+            return candidate;
+    }
+    return std::nullopt;
+}
+
 std::optional<fs::path> DosFs::resolveForWrite(std::string_view dosPath) const
 {
     const std::string abs = absolute(dosPath);

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -63,6 +64,13 @@ public:
     // Host path of an existing file or folder, matching each component
     // without regard to case; nullopt when something does not exist.
     std::optional<std::filesystem::path> resolveExisting(std::string_view dosPath) const;
+    // The first of `names` in `dosFolder` that resolveExisting finds and
+    // `accept` takes, trying them in order. The folder is read once at most,
+    // so that the spellings of one file (a snapshot's BMP, then its JPG)
+    // cost no more than one when none of them is there.
+    std::optional<std::filesystem::path>
+    resolveFirstIn(std::string_view dosFolder, const std::vector<std::string>& names,
+                   const std::function<bool(const std::filesystem::path&)>& accept) const;
     // Host path for writing: existing components matched without regard to
     // case, the missing last component kept as given. nullopt when the
     // folder does not exist or the drive is unknown.

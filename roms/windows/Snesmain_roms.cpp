@@ -179,17 +179,17 @@ void Snesmain::File1_Click()
 void Snesmain::refreshSnapshot()
 {
     const std::string base = snapshotBase(File1->FileName());
-    for (const char* ext : {"BMP", "JPG"}) {
-        const auto host = app.fs.resolveExisting(joinDos(File1->Path(), base + ext));
-        QPixmap picture;
-        if (host && picture.load(QString::fromStdString(host->string()))) {
-            if (picture.width() > romimage->width() || picture.height() > romimage->height())
-                picture = picture.scaled(romimage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-            romimage->setPixmap(picture);
-            return;
-        }
+    QPixmap picture;
+    const auto loaded = app.fs.resolveFirstIn(File1->Path(), {base + "BMP", base + "JPG"}, [&](const auto& host) {
+        return picture.load(QString::fromStdString(host.string()));
+    });
+    if (!loaded) {
+        romimage->clear();
+        return;
     }
-    romimage->clear();
+    if (picture.width() > romimage->width() || picture.height() > romimage->height())
+        picture = picture.scaled(romimage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    romimage->setPixmap(picture);
 }
 
 void Snesmain::snapass_Click()

@@ -156,6 +156,49 @@ TEST_F(DosFsTest, ListingsMatchMasksWithoutCaseInAStableOrder)
     EXPECT_EQ(dos.listFiles("D:\\MISSING", "*.*"), std::vector<std::string>{});
 }
 
+// Looking up several spellings in one reading of the folder finds what
+// looking them up one by one finds, the first accepted one winning.
+TEST_F(DosFsTest, FirstOfSeveralNamesIsWhatOneByOneLookUpsFind)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::string> files;  // in d/SNAP
+        std::vector<std::string> refused;  // host names `accept` turns down
+    };
+    const std::vector<Case> cases = {
+        {"none there", {"G.SMC"}, {}},
+        {"first as spelt", {"GBMP", "GJPG"}, {}},
+        {"first in other case", {"gbmp", "GJPG"}, {}},
+        {"only the second", {"gjpg"}, {}},
+        {"two case variants: the exact one", {"gBMP", "GBMP", "gbmp"}, {}},
+        {"two case variants, none exact: first by folded order", {"gBmP", "gbmp"}, {}},
+        {"first refused: the second", {"GBMP", "gjpg"}, {"GBMP"}},
+        {"both refused", {"GBMP", "GJPG"}, {"GBMP", "GJPG"}},
+        {"a folder by that name", {"GBMP/", "GJPG"}, {"GBMP"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(root / "d/SNAP");
+        fs::create_directories(root / "d/SNAP");
+        for (const std::string& f : c.files)
+            if (f.ends_with('/'))
+                fs::create_directories(root / "d/SNAP" / f);
+            else
+                put(fs::path("d/SNAP") / f, "x");
+        const auto accept = [&](const fs::path& p) {
+            return std::find(c.refused.begin(), c.refused.end(), p.filename().string()) == c.refused.end();
+        };
+        std::optional<fs::path> oneByOne;
+        for (const char* name : {"D:\\SNAP\\GBMP", "D:\\SNAP\\GJPG"})
+            if (auto found = dos.resolveExisting(name); found && accept(*found)) {
+                oneByOne = found;
+                break;
+            }
+        EXPECT_EQ(dos.resolveFirstIn("d:\\snap", {"GBMP", "GJPG"}, accept), oneByOne);
+    }
+    EXPECT_EQ(dos.resolveFirstIn("D:\\MISSING", {"GBMP"}, [](const fs::path&) { return true; }), std::nullopt);
+}
+
 TEST_F(DosFsTest, ListingOrderIsByFoldedNameThenExactNameForManyNames)
 {
     // Names that share long prefixes, differ only in case, or differ
