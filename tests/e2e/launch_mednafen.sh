@@ -72,12 +72,7 @@ stop_and_check() {
     fi
     local rom
     rom=$(tr '\0' '\n' < "/proc/$pid/cmdline" | tail -n 1)
-    kill -TERM "$pid"
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "mednafen did not stop on SIGTERM ($what)"
+    stop_emulator "$pid" mednafen "$what"
     grep -lqs "$sig" "$home"/sav/* || fail "no save file holds the signature ($what)"
     # An unpacked ROM's folder goes once the emulator has ended.
     if [ "$(dirname "$rom")" != "$ROMS" ]; then

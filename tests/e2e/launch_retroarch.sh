@@ -150,12 +150,7 @@ through_kivalto() {  # $1: ROM file; $2: the save file's base name; $3: system
         fail "the save does not go to RetroArch's own folder $saves ($what)"
     local content
     content=$(tr '\0' '\n' < "/proc/$pid/cmdline" | tail -n 1)
-    kill -TERM "$pid"
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "RetroArch did not stop on SIGTERM ($what)"
+    stop_emulator "$pid" RetroArch "$what"
     grep -qs "${sig[$ext]}" "$saves/$save.srm" || fail "$saves/$save.srm lacks the signature ($what)"
     # An unpacked ROM's folder goes once RetroArch has ended, with nothing
     # left behind.

@@ -29,3 +29,14 @@ fail() {
     done
     exit 1
 }
+
+# Stops emulator process $1 as a desktop does at log-out (SIGTERM) and
+# waits up to 10 s for it to end; `fail`s with "$2 did not stop ($3)".
+stop_emulator() {
+    kill -TERM "$1"
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    fail "$2 did not stop on SIGTERM ($3)"
+}
